@@ -1,0 +1,32 @@
+#include "app/AskTitleBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vornask {
+
+TAskTitleBox::TAskTitleBox() {
+    setObjectName(QStringLiteral("AskTitleBox"));
+    setWindowTitle(QStringLiteral("What's the Title?"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* label = new QLabel(QStringLiteral("Please enter the title of the map below:"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    mapTitleBox_ = new QLineEdit(QStringLiteral("My Map"), this);
+    mapTitleBox_->setObjectName(QStringLiteral("MapTitleBox"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(mapTitleBox_);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumSize(202, 87);
+}
+
+} // namespace vornask

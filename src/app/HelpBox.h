@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/PageFrame.h"
+
+class QPlainTextEdit;
+
+namespace vornask {
+
+// The help window: shows "help.txt" from the program's folder.
+class THelpBox : public TPageFrame {
+    Q_OBJECT
+public:
+    THelpBox();
+
+    void LoadHelp();
+    QPlainTextEdit* helpText() const { return helpText_; }
+
+protected:
+    void Activated() override { LoadHelp(); }
+
+private:
+    QPlainTextEdit* helpText_;
+};
+
+} // namespace vornask

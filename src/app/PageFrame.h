@@ -1,0 +1,46 @@
+// The frame every wizard page, the welcome page, the help window and the source views share:
+// a fixed-size window centred on the screen, a large bold dark-red heading at the top left
+// and one bordered panel holding the page's controls and a single centred "OK" button.
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace vornask {
+
+class TPageFrame : public QDialog {
+    Q_OBJECT
+public:
+    TPageFrame(const QString& objectName, const QString& caption, const QString& heading);
+
+    QPushButton* okButton() const { return okButton_; }
+    QLabel* headingLabel() const { return heading_; }
+
+    // Shows the page as the next one of a chain: its activation handler runs first, then the
+    // page runs modally until it closes. Coming back to a page from a window shown over it
+    // is no activation.
+    int OpenFromPrevious();
+
+protected:
+    // The page's activation handler (`ClosePrevious` on the wizard pages).
+    virtual void Activated() {}
+    // The "OK" handler; the page's modal loop ends when it returns.
+    virtual void OkPressed() {}
+
+    // The panel's content area, above the "OK" button.
+    QVBoxLayout* content() const { return content_; }
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* heading_;
+    QFrame* panel_;
+    QVBoxLayout* content_;
+    QPushButton* okButton_;
+};
+
+} // namespace vornask

@@ -1,0 +1,24 @@
+// What the campaign editor collects and the campaign file writer reads.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vornask {
+
+struct CampaignMission {
+    std::string title; // the caption of the mission's node
+    std::string name;  // the mission file's name without folder and ".english"
+};
+
+constexpr int kMaxCampaignMissions = 80;
+
+struct CampaignSettings {
+    std::string title = "My Campaign";
+    std::string CampaignHeader = "My Campaign";
+    std::vector<std::string> CampaignText{"Play my campaign!"};
+    bool Sequential = true; // kept for the whole run
+    std::vector<CampaignMission> missions;
+};
+
+} // namespace vornask

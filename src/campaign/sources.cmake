@@ -1,0 +1,5 @@
+# Campaign tree editor, campaign file writer, campaign saving.
+target_sources(vornask_ui PRIVATE
+  src/campaign/CampaignBox.cpp
+  src/campaign/CampaignFinished.cpp
+  src/campaign/ViewCampaignSource.cpp)

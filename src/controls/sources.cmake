@@ -1,0 +1,1 @@
+# The auto-completing combo box.

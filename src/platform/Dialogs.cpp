@@ -1,0 +1,98 @@
+#include "platform/Dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace vornask {
+namespace {
+
+const QString kBoxTitle = QStringLiteral("VORNASK Creator");
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void ShowInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, kBoxTitle, text, QMessageBox::Ok);
+}
+
+void ShowWarning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, kBoxTitle, text, QMessageBox::Ok);
+}
+
+void ShowError(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, kBoxTitle, text, QMessageBox::Ok);
+}
+
+Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
+    switch (QMessageBox::question(parent, kBoxTitle, text, buttons)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return withCancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
+                     const QString& defaultSuffix, const QString& initialFileName) {
+    dialog.setObjectName(objectName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    const QString pattern = filter.section(QLatin1Char('|'), 1);
+    // Qt takes the pattern from the last parentheses; the description is shown without it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(initialFileName);
+}
+
+std::optional<std::string> DialogSaveUser::AskFileName() {
+    if (dialog_.exec() != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog_.selectedFiles().constFirst();
+    dialog_.selectFile(QFileInfo(chosen).fileName()); // offered again next time
+    return chosen.toStdString();
+}
+
+Answer DialogSaveUser::Confirm(const std::string& question, bool withCancel) {
+    return AskQuestion(parent_, FromUtf8(question), withCancel);
+}
+
+void DialogSaveUser::Warn(const std::string& message) {
+    ShowWarning(parent_, FromUtf8(message));
+}
+
+void DialogSaveUser::ReportError(const std::string& message) {
+    ShowError(parent_, FromUtf8(message));
+}
+
+bool DiskFileStore::Exists(const std::string& path) {
+    return QFileInfo::exists(FromUtf8(path));
+}
+
+std::optional<std::string> DiskFileStore::Write(const std::string& path, const std::string& bytes) {
+    QSaveFile file(FromUtf8(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const std::string reason = file.errorString().toStdString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return std::nullopt;
+}
+
+} // namespace vornask

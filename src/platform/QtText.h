@@ -1,0 +1,25 @@
+// Crossing between the windows' Unicode text and the game's 8-bit Windows-1252 text.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace vornask {
+
+// A control's text as the game's 8-bit text; a character the code page lacks becomes '?'.
+std::string ToAnsi(const QString& text);
+QString FromAnsi(const std::string& text);
+
+// A memo's whole text, its lines joined by CR LF, no line break added after the last line.
+std::string MemoText(const QPlainTextEdit& memo);
+
+// A memo's lines as separated by its line breaks (a long wrapped line stays one line).
+std::vector<std::string> MemoLines(const QPlainTextEdit& memo);
+
+// Replaces a memo's content by `lines`, one paragraph each.
+void SetMemoLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
+
+} // namespace vornask

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/PageFrame.h"
+
+namespace vornask {
+
+class AppWindows;
+
+class TSecondBox : public TPageFrame {
+    Q_OBJECT
+public:
+    explicit TSecondBox(AppWindows& windows);
+
+    void ClosePrevious();
+    void GoToNext();
+
+protected:
+    void Activated() override { ClosePrevious(); }
+    void OkPressed() override { GoToNext(); }
+
+private:
+    AppWindows& windows_;
+};
+
+} // namespace vornask

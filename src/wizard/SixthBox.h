@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/PageFrame.h"
+
+namespace vornask {
+
+class AppWindows;
+
+class TSixthBox : public TPageFrame {
+    Q_OBJECT
+public:
+    explicit TSixthBox(AppWindows& windows);
+
+    void ClosePrevious();
+    void GoToNext();
+
+protected:
+    void Activated() override { ClosePrevious(); }
+    void OkPressed() override { GoToNext(); }
+
+private:
+    AppWindows& windows_;
+};
+
+} // namespace vornask

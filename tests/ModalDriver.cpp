@@ -1,0 +1,83 @@
+#include "ModalDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+namespace vornask::test {
+
+ModalDriver::ModalDriver() {
+    connect(&timer_, &QTimer::timeout, this, &ModalDriver::Poll);
+    timer_.start(5);
+}
+
+ModalDriver::~ModalDriver() = default;
+
+ModalDriver& ModalDriver::When(const QString& objectName, Action action) {
+    pending_.push_back(
+        {[objectName](QWidget* w) { return w->objectName() == objectName; }, std::move(action)});
+    return *this;
+}
+
+ModalDriver& ModalDriver::Answer(int standardButton) {
+    pending_.push_back({[](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+                        [standardButton](QWidget* w) {
+                            auto* box = qobject_cast<QMessageBox*>(w);
+                            box->button(QMessageBox::StandardButton(standardButton))->click();
+                        }});
+    return *this;
+}
+
+ModalDriver& ModalDriver::ChooseFile(const QString& objectName, const QString& path) {
+    return When(objectName, [path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dialog);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+ModalDriver& ModalDriver::CancelFile(const QString& objectName) {
+    return When(objectName, [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+}
+
+void ModalDriver::Poll() {
+    if (acting_ || pending_.empty())
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || !pending_.front().matches(modal))
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        seen_ << QStringLiteral("MessageBox:%1:%2").arg(int(box->icon())).arg(box->text());
+    else
+        seen_ << modal->objectName();
+    Step step = std::move(pending_.front());
+    pending_.pop_front();
+    // Acting from a timer of its own: an action that opens a further modal loop must not
+    // block this polling timer, which Qt does not fire again while its own slot runs.
+    acting_ = true;
+    QTimer::singleShot(0, modal, [this, modal, act = std::move(step.act)] {
+        acting_ = false;
+        act(modal);
+    });
+}
+
+void Click(QWidget* window, const QString& objectName) {
+    auto* button = window->findChild<QAbstractButton*>(objectName);
+    QVERIFY2(button, qPrintable(objectName));
+    button->click();
+}
+
+QWidget* TopLevel(const QString& objectName) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == objectName)
+            return w;
+    return nullptr;
+}
+
+} // namespace vornask::test

@@ -1,0 +1,56 @@
+// Drives modal windows in tests: each expected window is answered, in order, as soon as it
+// is the active modal window, from a timer that keeps running inside the nested modal loops.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+class QWidget;
+class QMessageBox;
+
+namespace vornask::test {
+
+class ModalDriver : public QObject {
+    Q_OBJECT
+public:
+    using Action = std::function<void(QWidget*)>;
+
+    ModalDriver();
+    ~ModalDriver() override;
+
+    // When the modal window named `objectName` is active, runs `action` on it.
+    ModalDriver& When(const QString& objectName, Action action);
+    // Answers the next message box with `button`, recording its text and icon.
+    ModalDriver& Answer(int standardButton);
+    // Types `path` into the next file dialog and accepts it.
+    ModalDriver& ChooseFile(const QString& objectName, const QString& path);
+    // Cancels the next file dialog.
+    ModalDriver& CancelFile(const QString& objectName);
+
+    // True when every expected window was answered.
+    bool Done() const { return pending_.empty(); }
+    // What was seen, one entry per answered window: "ObjectName" or "MessageBox:<icon>:<text>".
+    const QStringList& Seen() const { return seen_; }
+
+private:
+    struct Step {
+        std::function<bool(QWidget*)> matches;
+        Action act;
+    };
+    void Poll();
+
+    QTimer timer_;
+    std::deque<Step> pending_;
+    QStringList seen_;
+    bool acting_ = false;
+};
+
+// Clicks the button named `objectName` inside `window` (which must exist).
+void Click(QWidget* window, const QString& objectName);
+// The top-level window named `objectName`.
+QWidget* TopLevel(const QString& objectName);
+
+} // namespace vornask::test

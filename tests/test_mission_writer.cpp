@@ -1,0 +1,235 @@
+#include "mission/MissionWriter.h"
+#include "mission/TechAllyEncoding.h"
+#include "platform/TextLines.h"
+
+#include <QTest>
+
+using namespace vornask;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// The settings of the worked example: one opponent, a next mission, three messages.
+MissionSettings WorkedExample() {
+    MissionSettings s;
+    s.general.missionNumber = "2";
+    s.general.moreGeysers = "1";
+    s.general.randGeysers = "0";
+    s.player.myStartMoney = "1000";
+    s.player.myTech = "all";
+    Opponent& ai2 = s.opponent(2);
+    ai2.enabled = true;
+    ai2.tech = "all";
+    ai2.startMoney = "500";
+    s.advancedOf(2) = {"3", "", "4", "2", "2"};
+    s.events.Succeeded = {"Victory", "The enemy temple has fallen."};
+    s.events.Failed = {"Defeat", "Your priest is lost."};
+    s.events.of(2, OpponentEvent::TempleDead).heading = "Temple destroyed";
+    s.finish.NextMissionCheck = true;
+    s.finish.MissionName = "mission3";
+    return s;
+}
+
+const Lines kWorkedExampleLines = {
+    "[Header]",
+    "missionType = \"Tutorial\"",
+    "",
+    "missionNumber = \"2\"",
+    "moreGeysers = \"1\"",
+    "randGeysers = \"0\"",
+    "",
+    "myStartMoney = \"1000\"",
+    "myTech = \"all\"",
+    "myAllyList = \"\"",
+    "",
+    "title = \"My Map\"",
+    "",
+    "ai2Name = \"Badguy #1\"",
+    "ai2Tech = \"all\"",
+    "ai2StartMoney = \"500\"",
+    "ai2AllyList = \"\"",
+    "ai2Color = \"red\"",
+    "ai2Collectors = \"3\"",
+    "ai2BridgeDrawRate = \"4\"",
+    "ai2GeyserAttachments = \"2\"",
+    "ai2TimeBetweenMoves = \"2\"",
+    "ai2Ability = \"\"",
+    "",
+    "[Options]",
+    "",
+    "[A.]",
+    "<h2>My Map</h2>",
+    "<i>\"Why of course my maps are the best!\"<br>",
+    "--The Mapmaker</i>",
+    "<p>You were living happily but then you got attacked and had to fight.",
+    "",
+    "$Button=Review Knowledge,ShowTechnology,55",
+    "$Button=Play Mission,DoNothing,0",
+    "",
+    "[Succeeded]",
+    "<h2>Victory</h2>",
+    "<p>The enemy temple has fallen.",
+    "<$Config,Done{mission.fileName}=1>",
+    "$Button=Leave Missions,MissionAbort,0",
+    "$Button=Next Mission,MissionBegin,mission3",
+    "",
+    "[ai2TempleDead]",
+    "<h2>Temple destroyed</h2>",
+    "<p>",
+    "",
+    "[Failed]",
+    "<h2>Defeat</h2>",
+    "<p>Your priest is lost.",
+    "$Button=Continue,Tell,TryAgain",
+    "",
+    "[END]",
+};
+
+Lines Build(const MissionSettings& s) {
+    Lines lines;
+    BuildMissionLines(s, lines);
+    return lines;
+}
+
+int IndexOf(const Lines& lines, const std::string& line) {
+    const auto it = std::find(lines.begin(), lines.end(), line);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+} // namespace
+
+class MissionWriterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleComesOutExactly() {
+        const Lines lines = Build(WorkedExample());
+        QCOMPARE(lines.size(), std::size_t(52));
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], kWorkedExampleLines[i]);
+    }
+
+    void writerAppendsToWhatTheListHolds() {
+        Lines lines{"kept"};
+        BuildMissionLines(WorkedExample(), lines);
+        QCOMPARE(lines.size(), std::size_t(53));
+        QCOMPARE(lines.front(), std::string("kept"));
+    }
+
+    void minimalFileHas37LinesAndTwoBlanksBeforeFailed() {
+        const Lines lines = Build(MissionSettings{});
+        QCOMPARE(lines.size(), std::size_t(37));
+        const int failed = IndexOf(lines, "[Failed]");
+        QCOMPARE(lines[failed - 1], std::string());
+        QCOMPARE(lines[failed - 2], std::string());
+        QCOMPARE(lines[failed - 3], std::string("$Button=Leave Missions,MissionAbort,0"));
+        const int title = IndexOf(lines, "title = \"My Map\"");
+        QCOMPARE(lines[title + 1], std::string());
+        QCOMPARE(lines[title + 2], std::string("[Options]"));
+        QCOMPARE(lines[IndexOf(lines, "[Succeeded]") + 1], std::string("<h2></h2>"));
+        QCOMPARE(lines[IndexOf(lines, "[Succeeded]") + 2], std::string("<p>"));
+    }
+
+    void longestFileHas220LinesInSlotOrder() {
+        MissionSettings s;
+        s.finish.NextMissionCheck = true; // empty name: the line ends with the comma
+        for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
+            s.opponent(side).enabled = true;
+            for (int kind = 0; kind < kOpponentEventCount; ++kind)
+                s.events.of(side, OpponentEvent(kind)).text = " ";
+        }
+        const Lines lines = Build(s);
+        QCOMPARE(lines.size(), std::size_t(220));
+        QVERIFY(IndexOf(lines, "$Button=Next Mission,MissionBegin,") > 0);
+        QCOMPARE(IndexOf(lines, "ai8Color = \"orange\"") -
+                     IndexOf(lines, "ai7Color = \"lightblue\""),
+                 11);
+        const int first = IndexOf(lines, "[ai2TempleHalfDead]");
+        QCOMPARE(lines[first + 3], std::string("[ai2TempleDead]"));
+        QCOMPARE(lines[first + 12], std::string("[ai2PriestDead]"));
+        QCOMPARE(lines[first + 15], std::string("[ai3TempleHalfDead]"));
+        QCOMPARE(lines[IndexOf(lines, "[ai8PriestDead]") + 3], std::string());
+    }
+
+    void eventSectionsFollowTheEnableFlagsAndEmptiness() {
+        MissionSettings s;
+        s.opponent(7).enabled = true;
+        s.events.of(7, OpponentEvent::TempleHalfDead).heading = "Half";
+        s.events.of(7, OpponentEvent::PriestSaved).text = "Only text";
+        s.events.of(5, OpponentEvent::PriestDead).heading = "Not enabled";
+        const Lines lines = Build(s);
+        QCOMPARE(lines.size(), std::size_t(37 + 11 + 6));
+        const int half = IndexOf(lines, "[ai7TempleHalfDead]");
+        QCOMPARE(lines[half + 1], std::string("<h2>Half</h2>"));
+        QCOMPARE(lines[half + 2], std::string("<p>"));
+        QCOMPARE(lines[half + 3], std::string("[ai7PriestSaved]"));
+        QCOMPARE(lines[half + 4], std::string("<h2></h2>"));
+        QCOMPARE(lines[half + 5], std::string("<p>Only text"));
+        QCOMPARE(IndexOf(lines, "[ai5PriestDead]"), -1);
+    }
+
+    void valuesAreWrittenUnescapedAndMultiLineStoriesKeepTheirBreaks() {
+        MissionSettings s;
+        s.general.title = "Say \"hi\"";
+        s.entryBox.BackgroundStoryBox = "A\r\nB";
+        const Lines lines = Build(s);
+        QVERIFY(IndexOf(lines, "title = \"Say \"hi\"\"") > 0);
+        QVERIFY(IndexOf(lines, "<p>A\r\nB") > 0);
+        const std::string bytes = JoinLinesCrLf(lines);
+        QVERIFY(bytes.find("\r\n<p>A\r\nB\r\n\r\n$Button=Review") != std::string::npos);
+        QVERIFY(bytes.size() >= 2 && bytes.substr(bytes.size() - 7) == "[END]\r\n");
+    }
+
+    void techListsGoByItemWhateverTheDisplayOrder() {
+        TechTicks ticks{};
+        QCOMPARE(GetTechList(ticks, false), std::string());
+        ticks[19] = true; // Sail Skater
+        QCOMPARE(GetTechList(ticks, false), std::string("windWalker;"));
+        ticks[14] = true; // Stone Tower
+        QCOMPARE(GetTechList(ticks, false), std::string("sunBlocker;windWalker;"));
+        QCOMPARE(GetTechList(ticks, true), std::string("all"));
+        ticks.fill(true);
+        const std::string everything = GetTechList(ticks, false);
+        QCOMPARE(everything.size(), std::size_t(302));
+        QVERIFY(everything.starts_with("rainFence;windBalloon;") &&
+                everything.ends_with("windBattery;windBlocker;"));
+    }
+
+    void playerListIsSortedWithSailSkaterBeforeStoneTower() {
+        const auto order = PlayerTechDisplayOrder();
+        std::vector<std::string> captions;
+        for (int item : order)
+            captions.emplace_back(TechItemTable[item].caption);
+        QVERIFY(std::is_sorted(captions.begin(), captions.end()));
+        const auto at = [&](const char* c) {
+            return std::find(captions.begin(), captions.end(), c) - captions.begin();
+        };
+        QCOMPARE(at("Sail Skater"), at("Rain Generator") + 1);
+        QCOMPARE(at("Stone Tower"), at("Sail Skater") + 1);
+        QCOMPARE(at("Sun Disc Thrower"), 19);
+    }
+
+    void allyListsNameSidesAroundTheirOwner() {
+        const auto ticks = [](std::initializer_list<int> positions) {
+            AllyTicks t{};
+            for (int p : positions)
+                t[p - 1] = true;
+            return t;
+        };
+        QCOMPARE(GetAllyList(ticks({}), 1), std::string());
+        QCOMPARE(GetAllyList(ticks({1, 3}), 1), std::string("2;4;"));
+        QCOMPARE(GetAllyList(ticks({2}), 1), std::string("3;"));
+        QCOMPARE(GetAllyList(ticks({4}), 3), std::string("5;"));      // AI3: "AI #4"
+        QCOMPARE(GetAllyList(ticks({1, 7}), 8), std::string("1;7;")); // AI8: Player, AI #6
+        QCOMPARE(GetAllyList(ticks({1, 2, 3, 4, 5, 6, 7}), 5), std::string("1;2;3;4;6;7;8;"));
+        using Captions = std::vector<std::string>;
+        QCOMPARE(AllyListCaptions(1),
+                 (Captions{"AI #1", "AI #2", "AI #3", "AI #4", "AI #5", "AI #6", "AI #7"}));
+        QCOMPARE(AllyListCaptions(3),
+                 (Captions{"Player", "AI #1", "AI #3", "AI #4", "AI #5", "AI #6", "AI #7"}));
+        QCOMPARE(AllyListCaptions(8),
+                 (Captions{"Player", "AI #1", "AI #2", "AI #3", "AI #4", "AI #5", "AI #6"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(MissionWriterTest)
+#include "test_mission_writer.moc"

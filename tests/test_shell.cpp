@@ -1,0 +1,86 @@
+#include "ModalDriver.h"
+#include "app/AppWindows.h"
+#include "app/StartBox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+using namespace vornask;
+using namespace vornask::test;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AppWindows> windows_;
+
+private slots:
+    void initTestCase() {
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+    }
+
+    void fourteenWindowsWithTheirNamesAndCaptions() {
+        const QList<QPair<QString, QString>> expected = {
+            {"StartBox", "VORNASK Creator"},
+            {"FirstBox", "VORNASK Creator"},
+            {"SecondBox", "VORNASK Creator"},
+            {"ThirdBox", "VORNASK Creator"},
+            {"HelpBox", "VORNASK Creator"},
+            {"FourthBox", "VORNASK File Creator"},
+            {"AdvancedAIOptions", "Advanced AI Options"},
+            {"FifthBox", "VORNASK Creator"},
+            {"CampaignBox", "VORNASK Creator"},
+            {"SixthBox", "VORNASK Creator"},
+            {"ViewSourceBox", "VORNASK Creator"},
+            {"AskTitleBox", "What's the Title?"},
+            {"CampaignFinished", "VORNASK Creator"},
+            {"ViewCampaignSource", "VORNASK Creator"}};
+        for (const auto& [name, caption] : expected) {
+            QWidget* window = TopLevel(name);
+            QVERIFY2(window, qPrintable(name));
+            QCOMPARE(window->windowTitle(), caption);
+            QCOMPARE(window->isVisible(), name == "StartBox");
+        }
+    }
+
+    void newMissionWalksThroughEveryPageAndBack() {
+        ModalDriver driver;
+        const QStringList chain = {"FirstBox",  "SecondBox", "ThirdBox",
+                                   "FourthBox", "FifthBox",  "SixthBox"};
+        for (const QString& page : chain)
+            driver.When(page, [](QWidget* w) {
+                // Only the active page is visible: the one before it was hidden.
+                for (QWidget* other : QApplication::topLevelWidgets())
+                    if (other != w && qobject_cast<QDialog*>(other))
+                        QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
+                Click(w, QString()); // any: the page's only push button is "OK"
+            });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY(driver.Done());
+        for (const QString& page : chain)
+            QVERIFY(!TopLevel(page)->isVisible());
+    }
+
+    void closingAPageUnwindsTheChain() {
+        ModalDriver driver;
+        driver.When("FirstBox", [](QWidget* w) { Click(w, QString()); })
+            .When("SecondBox", [](QWidget* w) { Click(w, QString()); })
+            .When("ThirdBox", [](QWidget* w) { w->close(); });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY(driver.Done());
+        QVERIFY(!TopLevel("FourthBox")->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void openShowsItsMessage() {
+        ModalDriver driver;
+        driver.Answer(0x00000400); // QMessageBox::Ok
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen().first(),
+                 QStringLiteral("MessageBox:1:Sorry, it can't load .english files yet..."));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
