@@ -1,0 +1,45 @@
+// File-name rules on arbitrary paths: the ".german" copy always stays in the chosen file's
+// folder, and the text helpers keep every byte.
+#include "mission/SaveProcedure.h"
+#include "platform/TextLines.h"
+#include "platform/Windows1252.h"
+
+#include <cstdlib>
+#include <string>
+
+using namespace vornask;
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    const std::string path(reinterpret_cast<const char*>(bytes), size);
+
+    if (const auto copy = GermanCopyPath(path)) {
+        Check(copy->size() >= 7 && copy->compare(copy->size() - 7, 7, ".german") == 0);
+        Check(FolderOf(*copy) == FolderOf(path));
+        Check(path.compare(0, copy->size() - 7, *copy, 0, copy->size() - 7) == 0);
+    } else {
+        Check(path.substr(FolderOf(path).size()).find(".eng") == std::string::npos);
+    }
+
+    Check(EncodeWindows1252(DecodeWindows1252(path)) == path);
+
+    std::string rejoined;
+    for (const std::string& line : SplitLines(path))
+        rejoined += line + "\r\n";
+    Check(rejoined == JoinLinesCrLf(SplitLines(path)));
+    Check(SplitLines(WithCrLfLineBreaks(path)) == SplitLines(path));
+    return 0;
+}
