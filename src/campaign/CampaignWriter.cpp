@@ -23,7 +23,7 @@ std::string MissionLine(const CampaignSettings& settings, std::size_t index) {
 
 } // namespace
 
-void BuildCampaignLines(const CampaignSettings& settings, CampaignLines& lines) {
+void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::string>& lines) {
     lines.push_back("title = \"" + settings.title + "\"");
     lines.emplace_back();
     lines.emplace_back("[Overview]");

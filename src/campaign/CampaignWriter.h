@@ -9,9 +9,7 @@
 
 namespace vornask {
 
-using CampaignLines = std::vector<std::string>;
-
 // Appends the lines of the guide file for `settings` to `lines`.
-void BuildCampaignLines(const CampaignSettings& settings, CampaignLines& lines);
+void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::string>& lines);
 
 } // namespace vornask
