@@ -166,6 +166,28 @@ private slots:
         QCOMPARE(offered, QStringLiteral("Seventh"));
     }
 
+    void browseFillsTheFileNameAndNewMissionLeavesTheCampaignAlone() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "A.english", "Alpha");
+            auto* fileName = Find<QLineEdit>(editor, "AddTreeItemBox");
+            driver.ChooseFile("OpenDialog1", "/nowhere/D/Map9.english");
+            Click(editor, "Button3");
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+            driver.CancelFile("OpenDialog1");
+            Click(editor, "Button3");
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+
+            driver.When("FirstBox", [](QWidget* welcome) { welcome->close(); });
+            Click(editor, "Button4");
+            QVERIFY(editor->isVisible());
+            QCOMPARE(MissionCaptions(editor), QStringList{"Alpha"});
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+        });
+        QCOMPARE(driver.Seen(), (QStringList{"CampaignBox", "AskTitleBox", "OpenDialog1",
+                                             "OpenDialog1", "FirstBox"}));
+    }
+
     void anEmptyFileNameIsRefusedWithoutAskingForATitle() {
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {
