@@ -369,6 +369,7 @@ private slots:
         QTRY_VERIFY(windows_->StartBox().isActiveWindow());
         source->activateWindow();
         QTRY_VERIFY(source->isActiveWindow());
+        QVERIFY(sourceBox->toPlainText().contains("Play it again!"));
 
         // A write that fails and is then given up on leaves the window open with its text.
         driver.ChooseFile("SaveDialog1", dir.filePath("missing/Guide1.english"))
