@@ -1,14 +1,82 @@
 #include "campaign/CampaignFinished.h"
 
 #include "app/AppWindows.h"
+#include "campaign/CampaignBox.h"
+#include "campaign/ViewCampaignSource.h"
+#include "platform/Dialogs.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace vornask {
+namespace {
+
+QCheckBox* MakeCheckBox(const char* objectName, const QString& caption, bool checked) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(QLatin1String(objectName));
+    box->setChecked(checked);
+    return box;
+}
+
+} // namespace
 
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Finished!")),
       windows_(windows) {
-    static_cast<void>(windows_);
+    okButton()->setObjectName(QStringLiteral("Button1"));
+
+    auto* note = new QLabel(QStringLiteral(
+        "The campaign file is finished... please choose from the saving options below:"));
+    note->setObjectName(QStringLiteral("Label1"));
+    note->setWordWrap(true);
+    // Set once: the user's choices hold for the rest of the run.
+    duplicate_ = MakeCheckBox("Duplicate", QStringLiteral("Create duplicate german file."), true);
+    viewSource_ =
+        MakeCheckBox("ViewSource", QStringLiteral("View/Edit source before saving."), false);
+    content()->addWidget(note);
+    content()->addSpacing(12);
+    content()->addWidget(duplicate_);
+    content()->addWidget(viewSource_);
+    content()->addStretch();
+
+    saveDialog1_ = new QFileDialog(this);
+    saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
+    SetUpFileDialog(*saveDialog1_, QStringLiteral("SaveDialog1"),
+                    QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
+                    QStringLiteral("english"), QStringLiteral("Guide*.english"));
+}
+
+void TCampaignFinished::ClosePrevious() {
+    windows_.CampaignBox().hide();
+    saveDialog1_->setDirectory(windows_.DialogFolder());
+    CampaignLines.clear();
+}
+
+void TCampaignFinished::SaveCampaign() {
+    BuildCampaignLines(windows_.Campaign(), CampaignLines);
+    if (viewSource_->isChecked())
+        windows_.ViewCampaignSource().OpenFromFinished();
+    else
+        SaveCampaignFile();
+}
+
+void TCampaignFinished::CloseCampaign() {
+    windows_.CampaignBox().close();
+}
+
+SaveResult TCampaignFinished::SaveCampaignFile() {
+    DialogSaveUser user(this, *saveDialog1_);
+    DiskFileStore files;
+    return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), user, files);
+}
+
+void TCampaignFinished::done(int result) {
+    TPageFrame::done(result);
+    CloseCampaign();
 }
 
 } // namespace vornask

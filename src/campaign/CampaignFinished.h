@@ -1,19 +1,41 @@
 #pragma once
 
 #include "app/PageFrame.h"
+#include "campaign/CampaignWriter.h"
+#include "mission/SaveProcedure.h"
+
+class QCheckBox;
+class QFileDialog;
 
 namespace vornask {
 
 class AppWindows;
 
-// The campaign finish window: saving options, then the guide file is written.
+// The campaign finish window: the saving options, then the guide file is written, either at
+// once or after editing in the campaign source window. Closing it ends the campaign.
 class TCampaignFinished : public TPageFrame {
     Q_OBJECT
 public:
     explicit TCampaignFinished(AppWindows& windows);
 
+    // The guide file's lines; new each time the window is shown.
+    std::vector<std::string> CampaignLines;
+
+    void ClosePrevious();
+    void SaveCampaign();
+    void CloseCampaign();
+    SaveResult SaveCampaignFile();
+
+protected:
+    void Activated() override { ClosePrevious(); }
+    void OkPressed() override { SaveCampaign(); }
+    void done(int result) override;
+
 private:
     AppWindows& windows_;
+    QCheckBox* duplicate_;
+    QCheckBox* viewSource_;
+    QFileDialog* saveDialog1_;
 };
 
 } // namespace vornask

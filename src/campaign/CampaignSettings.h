@@ -21,4 +21,12 @@ struct CampaignSettings {
     std::vector<CampaignMission> missions;
 };
 
+// A new campaign: everything back to its start value except `Sequential`, which the user
+// set for the whole run.
+inline void StartNewCampaign(CampaignSettings& settings) {
+    const bool sequential = settings.Sequential;
+    settings = CampaignSettings{};
+    settings.Sequential = sequential;
+}
+
 } // namespace vornask

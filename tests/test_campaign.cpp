@@ -1,0 +1,398 @@
+#include "ModalDriver.h"
+#include "app/AppWindows.h"
+#include "app/StartBox.h"
+#include "campaign/CampaignBox.h"
+#include "platform/TextLines.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace vornask;
+using namespace vornask::test;
+
+namespace {
+
+const QString kInformation = QStringLiteral("MessageBox:1:");
+const QString kWarning = QStringLiteral("MessageBox:2:");
+const QString kCritical = QStringLiteral("MessageBox:3:");
+const QString kQuestion = QStringLiteral("MessageBox:4:");
+
+const std::vector<std::string> kWorkedExample = {
+    "title = \"My Campaign\"",
+    "",
+    "[Overview]",
+    "<background=\"nsstart\">",
+    "<h2>My Campaign</h2>",
+    "<p>",
+    "Play my campaign!",
+    "",
+    "$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},1",
+    "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
+    "",
+    "$Button=Back,Tell,Campaign"};
+
+template <typename Control> Control* Find(QWidget* window, const char* objectName) {
+    auto* control = window->findChild<Control*>(QLatin1String(objectName));
+    if (!control)
+        qFatal("no control %s in %s", objectName, qPrintable(window->objectName()));
+    return control;
+}
+
+QTreeWidget* Tree(QWidget* editor) {
+    return Find<QTreeWidget>(editor, "CampaignView");
+}
+
+QStringList MissionCaptions(QWidget* editor) {
+    QStringList captions;
+    QTreeWidgetItem* main = Tree(editor)->topLevelItem(0);
+    for (int k = 0; k < main->childCount(); ++k)
+        captions << main->child(k)->text(0);
+    return captions;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(missing)";
+    return file.readAll();
+}
+
+QByteArray Bytes(const std::vector<std::string>& lines) {
+    return QByteArray::fromStdString(JoinLinesCrLf(lines));
+}
+
+} // namespace
+
+class CampaignTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AppWindows> windows_;
+    ModalDriver* driver_ = nullptr;
+
+    // Opens the editor with the start window's "New Campaign", runs `body` in it while it is
+    // the active modal window, then closes it.
+    void InEditor(ModalDriver& driver, std::function<void(QWidget*)> body) {
+        driver_ = &driver;
+        driver.When("CampaignBox", [body](QWidget* editor) {
+            body(editor);
+            editor->close();
+        });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(driver.Done());
+        QVERIFY(!TopLevel("CampaignBox")->isVisible());
+    }
+
+    // "Add" with `path` in the file name box, the title prompt answered with `title`.
+    void Add(QWidget* editor, const QString& path, const QString& title) {
+        driver_->When("AskTitleBox", [title](QWidget* prompt) {
+            Find<QLineEdit>(prompt, "MapTitleBox")->setText(title);
+            Click(prompt, "Button1");
+        });
+        Find<QLineEdit>(editor, "AddTreeItemBox")->setText(path);
+        Click(editor, "Button2");
+    }
+
+    // Right-clicks the mission at `position` (-1: the main node) and runs the pop-up item
+    // `action` when it is enabled; returns whether it was.
+    static bool PopUp(QWidget* editor, int position, const char* action) {
+        QTreeWidget* tree = Tree(editor);
+        QTreeWidgetItem* main = tree->topLevelItem(0);
+        QTreeWidgetItem* node = position < 0 ? main : main->child(position);
+        tree->setCurrentItem(node);
+        const QPoint at = tree->visualItemRect(node).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree->viewport(), &click);
+        auto* menu = Find<QMenu>(editor, "TreeViewPopup");
+        auto* item = Find<QAction>(editor, action);
+        const bool enabled = menu->isVisible() && item->isEnabled();
+        menu->hide();
+        if (enabled)
+            item->trigger();
+        return enabled;
+    }
+
+    void AddWorkedExampleMissions(QWidget* editor) {
+        Add(editor, "C:\\Games\\NetStorm\\D\\Island1.english", "Island One");
+        Add(editor, "C:\\Games\\NetStorm\\D\\Bridge2.english", "The Bridge");
+    }
+
+    static void SetCheck(QWidget* window, const char* objectName, bool checked) {
+        Find<QCheckBox>(window, objectName)->setChecked(checked);
+    }
+
+private slots:
+    void initTestCase() {
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+    }
+
+    void addingTakesTheTitleFromThePromptAndTheNameFromThePath() {
+        ModalDriver driver;
+        QString offered;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "C:\\a\\b\\Map7.english", "Seventh");
+            QCOMPARE(Find<QLineEdit>(editor, "AddTreeItemBox")->text(), QString());
+            // The prompt offers the title typed last; a Linux path loses its folder too.
+            driver.When("AskTitleBox", [&](QWidget* prompt) {
+                offered = Find<QLineEdit>(prompt, "MapTitleBox")->text();
+                Click(prompt, "Button1");
+            });
+            Find<QLineEdit>(editor, "AddTreeItemBox")->setText("/home/me/.wine/D/Map8.english");
+            Click(editor, "Button2");
+
+            QCOMPARE(MissionCaptions(editor), (QStringList{"Seventh", "Seventh"}));
+            const auto& missions = windows_->Campaign().missions;
+            QCOMPARE(missions.size(), std::size_t(2));
+            QCOMPARE(missions[0].name, std::string("Map7"));
+            QCOMPARE(missions[1].name, std::string("Map8"));
+            QCOMPARE(missions[1].title, std::string("Seventh"));
+
+            // The title renames the main node as it is typed; the header stays.
+            Find<QLineEdit>(editor, "TitleBox")->setText("Saga");
+            QCOMPARE(Tree(editor)->topLevelItem(0)->text(0), QStringLiteral("Saga"));
+            QCOMPARE(Find<QLineEdit>(editor, "CampaignHeader")->text(),
+                     QStringLiteral("My Campaign"));
+        });
+        QCOMPARE(offered, QStringLiteral("Seventh"));
+    }
+
+    void browseFillsTheFileNameAndNewMissionLeavesTheCampaignAlone() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "A.english", "Alpha");
+            auto* fileName = Find<QLineEdit>(editor, "AddTreeItemBox");
+            driver.ChooseFile("OpenDialog1", "/nowhere/D/Map9.english");
+            Click(editor, "Button3");
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+            driver.CancelFile("OpenDialog1");
+            Click(editor, "Button3");
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+
+            driver.When("FirstBox", [](QWidget* welcome) { welcome->close(); });
+            Click(editor, "Button4");
+            QVERIFY(editor->isVisible());
+            QCOMPARE(MissionCaptions(editor), QStringList{"Alpha"});
+            QCOMPARE(fileName->text(), QDir::toNativeSeparators("/nowhere/D/Map9.english"));
+        });
+        QCOMPARE(driver.Seen(), (QStringList{"CampaignBox", "AskTitleBox", "OpenDialog1",
+                                             "OpenDialog1", "FirstBox"}));
+    }
+
+    void anEmptyFileNameIsRefusedWithoutAskingForATitle() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver.Answer(QMessageBox::Ok);
+            Click(editor, "Button2");
+            QVERIFY(MissionCaptions(editor).isEmpty());
+        });
+        QCOMPARE(driver.Seen(),
+                 (QStringList{"CampaignBox",
+                              kInformation + "Please enter a filename or browse for a file."}));
+    }
+
+    void eightyMissionsAtMostUntilOneIsDeleted() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            for (int k = 1; k <= 80; ++k)
+                Add(editor, QStringLiteral("Map%1.english").arg(k), QStringLiteral("T%1").arg(k));
+            driver.When("AskTitleBox", [](QWidget* prompt) { Click(prompt, "Button1"); })
+                .Answer(QMessageBox::Ok);
+            Find<QLineEdit>(editor, "AddTreeItemBox")->setText("Map81.english");
+            Click(editor, "Button2");
+            QVERIFY(driver.Done());
+            QCOMPARE(driver.Seen().last(),
+                     kWarning + "Woah! Too many missions! What the hell are you doing?");
+            QCOMPARE(MissionCaptions(editor).size(), 80);
+            QCOMPARE(Find<QLineEdit>(editor, "AddTreeItemBox")->text(),
+                     QStringLiteral("Map81.english"));
+
+            QVERIFY(PopUp(editor, 0, "Delete"));
+            Add(editor, "Map81.english", "T81");
+        });
+        const auto& missions = windows_->Campaign().missions;
+        QCOMPARE(missions.size(), std::size_t(80));
+        QCOMPARE(missions.front().name, std::string("Map2"));
+        QCOMPARE(missions.back().name, std::string("Map81"));
+        QCOMPARE(missions.back().title, std::string("T81"));
+    }
+
+    void deletesAndRenamesKeepTitlesAndNamesPaired() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "A.english", "Alpha");
+            Add(editor, "B.english", "Bravo");
+            Add(editor, "C.english", "Charlie");
+            QVERIFY(PopUp(editor, 2, "Delete"));
+            Add(editor, "D.english", "Delta");
+
+            QVERIFY(PopUp(editor, 1, "Rename"));
+            auto* inPlace = Tree(editor)->viewport()->findChild<QLineEdit*>();
+            QVERIFY(inPlace);
+            inPlace->setText("Bridge");
+            QTest::keyClick(inPlace, Qt::Key_Return);
+
+            QVERIFY(PopUp(editor, 0, "Delete"));
+            QCOMPARE(MissionCaptions(editor), (QStringList{"Bridge", "Delta"}));
+        });
+        const auto& missions = windows_->Campaign().missions;
+        QCOMPARE(missions.size(), std::size_t(2));
+        QCOMPARE(missions[0].title + "/" + missions[0].name, std::string("Bridge/B"));
+        QCOMPARE(missions[1].title + "/" + missions[1].name, std::string("Delta/D"));
+    }
+
+    void popUpItemsOnlyForAMission() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "A.english", "Alpha");
+            QVERIFY(!PopUp(editor, -1, "Delete"));
+            QVERIFY(!Find<QAction>(editor, "Rename")->isEnabled());
+            QCOMPARE(MissionCaptions(editor), QStringList{"Alpha"});
+            QVERIFY(PopUp(editor, 0, "Rename"));
+        });
+    }
+
+    void aSecondOpeningStartsANewCampaignButKeepsSequential() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "A.english", "Alpha");
+            Find<QLineEdit>(editor, "TitleBox")->setText("Old");
+            Find<QLineEdit>(editor, "CampaignHeader")->setText("Old header");
+            Find<QPlainTextEdit>(editor, "CampaignText")->setPlainText("Old text");
+            Find<QLineEdit>(editor, "AddTreeItemBox")->setText("left over");
+            SetCheck(editor, "Sequential", false);
+        });
+        InEditor(driver, [&](QWidget* editor) {
+            QVERIFY(MissionCaptions(editor).isEmpty());
+            QCOMPARE(Tree(editor)->topLevelItem(0)->text(0), QStringLiteral("My Campaign"));
+            QCOMPARE(Find<QLineEdit>(editor, "TitleBox")->text(), QStringLiteral("My Campaign"));
+            QCOMPARE(Find<QLineEdit>(editor, "CampaignHeader")->text(),
+                     QStringLiteral("My Campaign"));
+            QCOMPARE(Find<QPlainTextEdit>(editor, "CampaignText")->toPlainText(),
+                     QStringLiteral("Play my campaign!"));
+            QCOMPARE(Find<QLineEdit>(editor, "AddTreeItemBox")->text(), QString());
+            QVERIFY(!Find<QCheckBox>(editor, "Sequential")->isChecked());
+            SetCheck(editor, "Sequential", true);
+        });
+        const CampaignSettings& settings = windows_->Campaign();
+        QCOMPARE(settings.title, std::string("My Campaign"));
+        QCOMPARE(settings.CampaignText, std::vector<std::string>{"Play my campaign!"});
+        QVERIFY(settings.missions.empty());
+        QVERIFY(settings.Sequential);
+    }
+    void savingWithTheDuplicateFromNewCampaignToBothFiles() {
+        QTemporaryDir dir;
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            AddWorkedExampleMissions(editor);
+            driver
+                .When("CampaignFinished",
+                      [](QWidget* finished) {
+                          QVERIFY(!TopLevel("CampaignBox")->isVisible());
+                          QVERIFY(Find<QCheckBox>(finished, "Duplicate")->isChecked());
+                          QVERIFY(!Find<QCheckBox>(finished, "ViewSource")->isChecked());
+                          Click(finished, "Button1");
+                      })
+                .ChooseFile("SaveDialog1", dir.filePath("Guide7"));
+            Click(editor, "Button1");
+        });
+        QVERIFY(!TopLevel("CampaignFinished")->isVisible());
+        QCOMPARE(FileBytes(dir.filePath("Guide7.english")), Bytes(kWorkedExample));
+        QCOMPARE(FileBytes(dir.filePath("Guide7.german")), Bytes(kWorkedExample));
+    }
+
+    void savingWithoutTheDuplicateTakesAnyNameAndTheChoiceHolds() {
+        QTemporaryDir dir;
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver
+                .When("CampaignFinished",
+                      [](QWidget* finished) {
+                          SetCheck(finished, "Duplicate", false);
+                          Click(finished, "Button1");
+                      })
+                .ChooseFile("SaveDialog1", dir.filePath("Guide7.txt"));
+            Click(editor, "Button1");
+        });
+        QCOMPARE(FileBytes(dir.filePath("Guide7.txt")),
+                 Bytes({"title = \"My Campaign\"", "", "[Overview]", "<background=\"nsstart\">",
+                        "<h2>My Campaign</h2>", "<p>", "Play my campaign!", "", "",
+                        "$Button=Back,Tell,Campaign"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Guide7.txt"});
+
+        // Closing the finish window unsaved also ends the campaign; the choice was kept.
+        InEditor(driver, [&](QWidget* editor) {
+            driver.When("CampaignFinished", [](QWidget* finished) {
+                QVERIFY(!Find<QCheckBox>(finished, "Duplicate")->isChecked());
+                SetCheck(finished, "Duplicate", true);
+                finished->close();
+            });
+            Click(editor, "Button1");
+        });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void throughTheSourceWindowWithAnEditedLine() {
+        QTemporaryDir dir;
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            AddWorkedExampleMissions(editor);
+            driver.When("CampaignFinished", [](QWidget* finished) {
+                SetCheck(finished, "ViewSource", true);
+                Click(finished, "Button1");
+            });
+            Click(editor, "Button1");
+        });
+        QWidget* source = TopLevel("ViewCampaignSource");
+        QVERIFY(source->isVisible());
+        QVERIFY(!TopLevel("CampaignFinished")->isVisible());
+        auto* sourceBox = Find<QPlainTextEdit>(source, "SourceBox");
+        QCOMPARE(
+            sourceBox->toPlainText(),
+            QString::fromStdString(JoinLinesCrLf(kWorkedExample)).replace("\r\n", "\n").chopped(1));
+
+        std::vector<std::string> edited = kWorkedExample;
+        edited[6] = "Play it again!";
+        sourceBox->setPlainText(
+            sourceBox->toPlainText().replace("Play my campaign!", "Play it again!"));
+        // Going to the start window and back keeps the edit.
+        windows_->StartBox().activateWindow();
+        QTRY_VERIFY(windows_->StartBox().isActiveWindow());
+        source->activateWindow();
+        QTRY_VERIFY(source->isActiveWindow());
+        QVERIFY(sourceBox->toPlainText().contains("Play it again!"));
+
+        // A write that fails and is then given up on leaves the window open with its text.
+        driver.ChooseFile("SaveDialog1", dir.filePath("missing/Guide1.english"))
+            .Answer(QMessageBox::Ok)
+            .CancelFile("SaveDialog1")
+            .Answer(QMessageBox::Yes);
+        Click(source, "Button1");
+        QVERIFY(driver.Done());
+        QVERIFY(driver.Seen()
+                    .at(driver.Seen().size() - 3)
+                    .startsWith(kCritical + "Cannot create file"));
+        QCOMPARE(driver.Seen().last(), kQuestion + "Sure you don't want to save?");
+        QVERIFY(source->isVisible());
+
+        driver.ChooseFile("SaveDialog1", dir.filePath("Guide1"));
+        Click(source, "Button1");
+        QVERIFY(driver.Done());
+        QVERIFY(!source->isVisible());
+        QCOMPARE(FileBytes(dir.filePath("Guide1.english")), Bytes(edited));
+        QCOMPARE(FileBytes(dir.filePath("Guide1.german")), Bytes(edited));
+        SetCheck(TopLevel("CampaignFinished"), "ViewSource", false);
+    }
+};
+
+QTEST_MAIN(CampaignTest)
+#include "test_campaign.moc"
