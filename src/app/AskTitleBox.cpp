@@ -18,6 +18,7 @@ TAskTitleBox::TAskTitleBox() {
     mapTitleBox_->setObjectName(QStringLiteral("MapTitleBox"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
+    ok->setFixedSize(75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -25,8 +26,8 @@ TAskTitleBox::TAskTitleBox() {
     layout->addWidget(label);
     layout->addWidget(mapTitleBox_);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumSize(202, 87);
+    // 202 by 87, or larger where this desktop's fonts need more room for the prompt.
+    setFixedSize(sizeHint().expandedTo(QSize(202, 87)));
 }
 
 } // namespace vornask

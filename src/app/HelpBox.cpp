@@ -12,6 +12,25 @@
 #include <QVBoxLayout>
 
 namespace vornask {
+namespace {
+
+// The whole file, or an empty array and the reason in `error`. Only a regular file is read:
+// a folder or a device in its place is reported, and a pipe cannot block the program.
+QByteArray ReadHelpFile(const QString& path, QString& error) {
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("it is not a file.");
+        return {};
+    }
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    return bytes;
+}
+
+} // namespace
 
 THelpBox::THelpBox()
     : TPageFrame(QStringLiteral("HelpBox"), QStringLiteral("VORNASK Creator"),
@@ -30,17 +49,12 @@ THelpBox::THelpBox()
 void THelpBox::LoadHelp() {
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("help.txt");
     if (!QFileInfo::exists(path))
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || QFileInfo(path).isDir()) {
-        ShowError(this, QStringLiteral("Cannot open %1: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ShowError(this, QStringLiteral("Cannot read %1: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return; // the notice stays, or the text of an earlier showing
+    QString error;
+    const QByteArray bytes = ReadHelpFile(path, error);
+    if (!error.isEmpty()) {
+        ShowError(this,
+                  QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
     SetMemoLines(*helpText_, SplitLines(std::string_view(bytes.constData(), bytes.size())));

@@ -1,6 +1,7 @@
 // Where the file dialogs start: the game's installation directory followed by "D\".
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace vornask {
@@ -9,7 +10,15 @@ namespace vornask {
 // `installDir` lacks one, so "C:\NetStorm" gives "C:\NetStorm\D\". Empty gives "D\".
 std::string DialogFolderText(const std::string& installDir);
 
-// The local folder the dialogs open for `installDir` on this system.
+// The local folder the dialogs open for `installDir` on this system: on Windows the text
+// itself, elsewhere the folder that the Wine prefix gives the Windows path.
 std::string LocalDialogFolder(const std::string& installDir);
+
+// The local folder of the Windows path `windowsPath` in the Wine prefix `prefix`. A drive
+// letter maps through the prefix's "dosdevices" links, each name is matched without regard to
+// case, as Windows does, and backslashes become slashes. A relative path stays relative with
+// slashes; a path the prefix cannot map is returned as it is.
+std::string LocalFolderInWinePrefix(const std::filesystem::path& prefix,
+                                    const std::string& windowsPath);
 
 } // namespace vornask

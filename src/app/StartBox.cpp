@@ -5,45 +5,75 @@
 #include "app/HelpBox.h"
 #include "campaign/CampaignBox.h"
 #include "platform/Dialogs.h"
+#include "platform/Registry.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+
+// The title picture lives in the UI library, which is static: its resources are registered
+// by hand. Outside any namespace, as Qt requires.
+static void RegisterAppResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace vornask {
 namespace {
 
+constexpr QSize kClientSize(259, 323);
+constexpr QSize kButtonSize(97, 25);
+
 QPushButton* AddButton(QLayout* layout, const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(QLatin1String(objectName));
-    button->setFixedSize(97, 25);
+    button->setFixedSize(kButtonSize);
     button->setCursor(Qt::PointingHandCursor);
     layout->addWidget(button);
     layout->setAlignment(button, Qt::AlignHCenter);
     return button;
 }
 
+QLabel* TitlePicture() {
+    auto* title = new QLabel;
+    title->setObjectName(QStringLiteral("TitlePicture"));
+    title->setPixmap(QPixmap(QStringLiteral(":/app/title.png")));
+    title->setFixedSize(title->pixmap().size());
+    return title;
+}
+
+QLabel* SmallLabel(const char* objectName, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(objectName));
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
+    return label;
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
 } // namespace
 
 TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
+    RegisterAppResources();
     setObjectName(QStringLiteral("StartBox"));
     setWindowTitle(QStringLiteral("VORNASK Creator"));
 
-    auto* title = new QLabel(this);
-    title->setObjectName(QStringLiteral("TitlePicture"));
-    title->setText(QStringLiteral("VORNASK Creator"));
-    title->setAlignment(Qt::AlignCenter);
-
-    auto* version = new QLabel(QStringLiteral("Version 0.1"), this);
-    version->setObjectName(QStringLiteral("VersionLabel"));
-
-    auto* panel = new QFrame(this);
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* buttons = new QVBoxLayout(panel);
+    buttons->setContentsMargins(20, 14, 20, 14);
+    buttons->setSpacing(8);
     connect(AddButton(buttons, "Button5", tr("New Campaign")), &QPushButton::clicked, this,
             &TStartBox::GoCampaign);
     connect(AddButton(buttons, "Button1", tr("New Mission")), &QPushButton::clicked, this,
@@ -55,17 +85,21 @@ TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
     connect(AddButton(buttons, "Button2", tr("Quit")), &QPushButton::clicked, this,
             &TStartBox::CloseApp);
 
-    auto* credit = new QLabel(QStringLiteral("Made by the VORNASK Creator team"), this);
-    credit->setObjectName(QStringLiteral("CreditLabel"));
-    credit->setAlignment(Qt::AlignCenter);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addWidget(version, 0, Qt::AlignRight);
-    layout->addWidget(panel);
+    layout->setContentsMargins(12, 10, 12, 8);
+    layout->setSpacing(2);
+    layout->addWidget(TitlePicture(), 0, Qt::AlignHCenter);
+    layout->addWidget(SmallLabel("VersionLabel", QStringLiteral("Version " VORNASK_VERSION)), 0,
+                      Qt::AlignRight);
     layout->addStretch();
-    layout->addWidget(credit);
-    setFixedSize(259, 323);
+    layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    layout->addWidget(
+        SmallLabel("CreditLabel", QStringLiteral("Written by the VORNASK Creator developers")), 0,
+        Qt::AlignHCenter);
+
+    setFixedSize(kClientSize);
+    CentreOnScreen(*this);
 }
 
 void TStartBox::GoCampaign() {
@@ -89,15 +123,37 @@ void TStartBox::CloseApp() {
 }
 
 void TStartBox::ReadRegistry() {
-    // Filled in with the registry layer.
+    const InstallDirLookup lookup = ReadInstallDir();
+    switch (lookup.outcome) {
+    case InstallDirLookup::Outcome::NotFound:
+        break;
+    case InstallDirLookup::Outcome::Found:
+        InstallDir = lookup.installDir;
+        break;
+    case InstallDirLookup::Outcome::Error:
+        ShowError(this, QString::fromStdString(lookup.error));
+        break;
+    }
+}
+
+void TStartBox::ReadRegistryOnce() {
+    if (registryRead_)
+        return;
+    registryRead_ = true;
+    ReadRegistry();
 }
 
 bool TStartBox::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !registryRead_) {
-        registryRead_ = true;
-        ReadRegistry();
-    }
+    if (event->type() == QEvent::WindowActivate)
+        ReadRegistryOnce();
     return QWidget::event(event);
+}
+
+void TStartBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Where the window system does not activate a new window by itself, the installation
+    // directory is still read at start-up, before any button is pressed.
+    QTimer::singleShot(0, this, &TStartBox::ReadRegistryOnce);
 }
 
 } // namespace vornask

@@ -25,8 +25,13 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The installation directory is read once, when the window first becomes active: coming
+    // back to it from a window shown over it (its own error box included) reads nothing.
+    void ReadRegistryOnce();
+
     AppWindows& windows_;
     bool registryRead_ = false;
 };

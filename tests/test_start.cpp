@@ -1,0 +1,194 @@
+#include "ModalDriver.h"
+#include "app/AppWindows.h"
+#include "app/HelpBox.h"
+#include "app/StartBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+using namespace vornask;
+using namespace vornask::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString kErrorBox = QStringLiteral("MessageBox:%1:").arg(int(QMessageBox::Critical));
+const QString kNotice = QStringLiteral("Unable to load help.txt - please place it in the same \n"
+                                       "directory as the executable.");
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string RegistryWith(std::string_view installDirLine) {
+    return "WINE REGISTRY Version 2\n"
+           ";; All keys relative to \\\\Machine\n"
+           "\n"
+           "[Software\\\\Wow6432Node\\\\Titanic Entertainment\\\\NetStorm] 1700000000\n"
+           "#time=1da0b0c0d0e0f00\n" +
+           std::string(installDirLine) + "\n";
+}
+
+QString HelpFilePath() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.txt"));
+}
+
+void RemoveHelpFile() {
+    std::error_code error;
+    fs::remove_all(HelpFilePath().toStdString(), error);
+}
+
+} // namespace
+
+class StartTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir prefix_;
+    std::unique_ptr<AppWindows> windows_;
+
+    fs::path Prefix() const { return prefix_.path().toStdString(); }
+
+    // The program as it starts in a Wine prefix holding `systemReg` (none when empty).
+    TStartBox& Start(std::string_view systemReg) {
+        fs::remove(Prefix() / "system.reg");
+        if (!systemReg.empty())
+            WriteFile(Prefix() / "system.reg", systemReg);
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+        return windows_->StartBox();
+    }
+
+    // Gives the start window time for anything it would still do, e.g. show a message.
+    static void Settle() { QTest::qWait(100); }
+
+    // Presses "Help" and returns what the help window showed.
+    QString ShowHelp(ModalDriver& driver) {
+        QString shown;
+        driver.When("HelpBox", [&shown](QWidget* w) {
+            shown = w->findChild<QPlainTextEdit*>("HelpBox")->toPlainText();
+            Click(w, QString());
+        });
+        Click(&windows_->StartBox(), "Button4");
+        return shown;
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        qputenv("WINEPREFIX", prefix_.path().toUtf8());
+        RemoveHelpFile();
+    }
+
+    void cleanup() {
+        windows_.reset();
+        RemoveHelpFile();
+    }
+
+    void theInstallDirIsReadAtStartUp() {
+        fs::create_directories(Prefix() / "drive_c" / "Games" / "NetStorm");
+        fs::create_directories(Prefix() / "dosdevices");
+        fs::create_directory_symlink("../drive_c", Prefix() / "dosdevices" / "c:");
+        ModalDriver unexpected;
+        unexpected.Answer(QMessageBox::Ok);
+
+        TStartBox& start = Start(RegistryWith("\"InstallDir\"=\"C:\\\\games\\\\NetStorm\""));
+        QTRY_COMPARE(start.InstallDir, std::string("C:\\games\\NetStorm"));
+        // The registry's text is kept as it is; the dialogs get the local folder.
+        QCOMPARE(windows_->DialogFolder(),
+                 QString::fromStdString(fs::canonical(Prefix() / "drive_c").string()) +
+                     "/Games/NetStorm/D/");
+        Settle();
+        QVERIFY(unexpected.Seen().isEmpty());
+        fs::remove_all(Prefix() / "dosdevices");
+    }
+
+    void withoutTheKeyTheProgramStartsQuietly() {
+        ModalDriver unexpected;
+        unexpected.Answer(QMessageBox::Ok);
+        TStartBox& start = Start("");
+        Settle();
+        QVERIFY(unexpected.Seen().isEmpty());
+        QCOMPARE(start.InstallDir, std::string());
+        QCOMPARE(windows_->DialogFolder(), QStringLiteral("D/"));
+
+        Start(RegistryWith("\"Version\"=\"1.0\""));
+        Settle();
+        QVERIFY(unexpected.Seen().isEmpty());
+        QCOMPARE(windows_->StartBox().InstallDir, std::string());
+    }
+
+    void aValueOfTheWrongTypeIsReportedOnce() {
+        ModalDriver driver;
+        driver.Answer(QMessageBox::Ok).Answer(QMessageBox::Ok); // the second must stay unused
+        TStartBox& start = Start(RegistryWith("\"InstallDir\"=dword:00000001"));
+        QTRY_COMPARE(driver.Seen().size(), 1);
+        QVERIFY(driver.Seen().first().startsWith(kErrorBox));
+        QVERIFY(driver.Seen().first().contains("InstallDir"));
+        Settle();
+        QCOMPARE(driver.Seen().size(), 1);
+        QCOMPARE(start.InstallDir, std::string());
+
+        // Coming back from a window over it reads nothing again.
+        WriteFile(Prefix() / "system.reg", RegistryWith("\"InstallDir\"=\"C:\\\\Later\""));
+        ModalDriver help;
+        ShowHelp(help);
+        QVERIFY(help.Done());
+        Settle();
+        QCOMPARE(start.InstallDir, std::string());
+        QCOMPARE(driver.Seen().size(), 1);
+        QVERIFY(start.isVisible());
+    }
+
+    void helpLoadsAndReloadsTheFileBesideTheProgram() {
+        Start("");
+        ModalDriver driver;
+        QCOMPARE(ShowHelp(driver), kNotice);
+
+        WriteFile(HelpFilePath().toStdString(), "Caf\xE9 help\r\nsecond line\r\n");
+        QCOMPARE(ShowHelp(driver), QStringLiteral("Caf\u00e9 help\nsecond line"));
+        WriteFile(HelpFilePath().toStdString(), "Edited help\n");
+        QCOMPARE(ShowHelp(driver), QStringLiteral("Edited help"));
+        // Once the file is gone the last text stays.
+        RemoveHelpFile();
+        QCOMPARE(ShowHelp(driver), QStringLiteral("Edited help"));
+        QVERIFY(driver.Done());
+    }
+
+    void anUnreadableHelpFileIsReportedAndTheOldTextStays() {
+        Start("");
+        ModalDriver driver;
+        fs::create_directory(HelpFilePath().toStdString());
+        driver.Answer(QMessageBox::Ok);
+        QCOMPARE(ShowHelp(driver), kNotice);
+        QVERIFY(driver.Done());
+        QVERIFY(driver.Seen().first().startsWith(kErrorBox));
+        QVERIFY(driver.Seen().first().contains("help.txt"));
+    }
+
+    void theButtonsStandInOneColumnAndQuitCloses() {
+        TStartBox& start = Start("");
+        QCOMPARE(start.size(), QSize(259, 323));
+        int previousBottom = 0;
+        for (const char* name : {"Button5", "Button1", "Button3", "Button4", "Button2"}) {
+            auto* button = start.findChild<QPushButton*>(name);
+            QVERIFY2(button, name);
+            QCOMPARE(button->size(), QSize(97, 25));
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            const QRect place(button->mapTo(&start, QPoint()), button->size());
+            QVERIFY2(place.top() > previousBottom && start.rect().contains(place), name);
+            previousBottom = place.bottom();
+        }
+        Click(&start, "Button2");
+        QVERIFY(!start.isVisible());
+    }
+};
+
+QTEST_MAIN(StartTest)
+#include "test_start.moc"
