@@ -134,6 +134,9 @@ private slots:
         QCOMPARE(DataOf("\"\\xd83d\\xde00\""), String("\xF0\x9F\x98\x80"));
         QCOMPARE(DataOf("\"lone \\xd83d!\""), String("lone \xEF\xBF\xBD!"));
         QCOMPARE(DataOf("\"\\xzz\""), String("xzz"));
+        // The file is UTF-8: raw multi-byte text stays, a stray byte becomes U+FFFD.
+        QCOMPARE(DataOf("\"C:\\\\Sp\xC3\xA9le\""), String("C:\\Sp\xC3\xA9le"));
+        QCOMPARE(DataOf("\"4\xFF\xC3\""), String("4\xEF\xBF\xBD\xEF\xBF\xBD"));
         // Key names use the same escapes: "\]" does not end the bracket.
         QCOMPARE(FindWineRegistryValue(RegFile("[Caf\\x00e9\\\\a\\]b] 1\n\"V\"=\"ok\"\n"),
                                        "caf\xC3\xA9\\a]b", "v"),

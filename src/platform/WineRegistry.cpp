@@ -89,6 +89,36 @@ private:
     bool done_ = false;
 };
 
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0 when there is none.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80             ? 1
+                               : (lead & 0xE0) == 0xC0 ? 2
+                               : (lead & 0xF0) == 0xE0 ? 3
+                               : (lead & 0xF8) == 0xF0 ? 4
+                                                       : 0;
+    if (length == 0 || length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// The file is UTF-8; a byte that does not belong to a well-formed sequence becomes U+FFFD, so
+// the text handed on is always valid.
+std::string WithoutInvalidUtf8(std::string_view text) {
+    std::string valid;
+    valid.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        valid += length ? text.substr(0, length) : std::string_view("\xEF\xBF\xBD");
+        text.remove_prefix(length ? length : 1);
+    }
+    return valid;
+}
+
 // Text gathered from UTF-16 code units (escapes, binary string data) and raw bytes of the
 // file, as UTF-8. A surrogate without its partner becomes U+FFFD.
 class Utf8Text {
@@ -115,7 +145,7 @@ public:
 
     std::string Take() {
         FlushLoneSurrogate();
-        return std::move(text_);
+        return WithoutInvalidUtf8(text_);
     }
 
 private:
