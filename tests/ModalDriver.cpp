@@ -31,6 +31,13 @@ ModalDriver& ModalDriver::Answer(int standardButton) {
     return *this;
 }
 
+ModalDriver& ModalDriver::OnMessageBox(std::function<void(QMessageBox*)> action) {
+    pending_.push_back(
+        {[](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+         [action = std::move(action)](QWidget* w) { action(qobject_cast<QMessageBox*>(w)); }});
+    return *this;
+}
+
 ModalDriver& ModalDriver::ChooseFile(const QString& objectName, const QString& path) {
     return When(objectName, [path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -60,8 +61,10 @@ std::optional<std::string> DialogSaveUser::AskFileName() {
     if (dialog_.exec() != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog_.selectedFiles().constFirst();
-    dialog_.selectFile(QFileInfo(chosen).fileName()); // offered again next time
-    return chosen.toStdString();
+    // Offered again when the dialog reopens: after a refused or failed attempt, and for the
+    // next mission.
+    dialog_.selectFile(QFileInfo(chosen).fileName());
+    return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 Answer DialogSaveUser::Confirm(const std::string& question, bool withCancel) {
