@@ -31,6 +31,13 @@ ModalDriver& ModalDriver::Answer(int standardButton) {
     return *this;
 }
 
+ModalDriver& ModalDriver::OnMessageBox(std::function<void(QMessageBox*)> action) {
+    pending_.push_back(
+        {[](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+         [action = std::move(action)](QWidget* w) { action(qobject_cast<QMessageBox*>(w)); }});
+    return *this;
+}
+
 ModalDriver& ModalDriver::ChooseFile(const QString& objectName, const QString& path) {
     return When(objectName, [path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
@@ -47,9 +54,15 @@ ModalDriver& ModalDriver::CancelFile(const QString& objectName) {
 }
 
 void ModalDriver::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    // A check that failed inside an action leaves its window open; closing what is left lets
+    // the test report the failure instead of waiting for the watchdog.
+    if (!acting_ && modal && QTest::currentTestFailed()) {
+        modal->close();
+        return;
+    }
     if (acting_ || pending_.empty())
         return;
-    QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || !pending_.front().matches(modal))
         return;
     if (auto* box = qobject_cast<QMessageBox*>(modal))

@@ -25,6 +25,8 @@ public:
     ModalDriver& When(const QString& objectName, Action action);
     // Answers the next message box with `button`, recording its text and icon.
     ModalDriver& Answer(int standardButton);
+    // Runs `action` on the next message box (to look at its buttons before answering it).
+    ModalDriver& OnMessageBox(std::function<void(QMessageBox*)> action);
     // Types `path` into the next file dialog and accepts it.
     ModalDriver& ChooseFile(const QString& objectName, const QString& path);
     // Cancels the next file dialog.

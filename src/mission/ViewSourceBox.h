@@ -2,23 +2,44 @@
 
 #include "app/PageFrame.h"
 
+#include <string>
+#include <vector>
+
+class QFileDialog;
+class QPlainTextEdit;
+
 namespace vornask {
 
 class AppWindows;
 
-// Shows the generated mission file for editing before it is saved.
+// Shows the generated mission file for editing before it is saved, and saves mission files:
+// its save dialog and `SaveMissionFile` serve the finish page too.
 class TViewSourceBox : public TPageFrame {
     Q_OBJECT
 public:
     explicit TViewSourceBox(AppWindows& windows);
 
+    // Replaces the finish page's lines by the edited text, then saves them.
     void SaveIt();
+    // Asks for a file name and saves the finish page's lines there, and the ".german" copy
+    // when the finish page asks for one.
+    void SaveMissionFile();
+
+    // Fills the text area with `lines`, one line each.
+    void ShowLines(const std::vector<std::string>& lines);
+
+    QFileDialog& SaveDialog1() const { return *saveDialog1_; }
 
 protected:
     void OkPressed() override { SaveIt(); }
 
 private:
+    QWidget* MessageParent();
+    void CloseWizardPages();
+
     AppWindows& windows_;
+    QPlainTextEdit* sourceBox_;
+    QFileDialog* saveDialog1_;
 };
 
 } // namespace vornask

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -60,8 +61,10 @@ std::optional<std::string> DialogSaveUser::AskFileName() {
     if (dialog_.exec() != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog_.selectedFiles().constFirst();
-    dialog_.selectFile(QFileInfo(chosen).fileName()); // offered again next time
-    return chosen.toStdString();
+    // Offered again when the dialog reopens: after a refused or failed attempt, and for the
+    // next mission.
+    dialog_.selectFile(QFileInfo(chosen).fileName());
+    return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 Answer DialogSaveUser::Confirm(const std::string& question, bool withCancel) {
@@ -82,13 +85,21 @@ bool DiskFileStore::Exists(const std::string& path) {
 
 std::optional<std::string> DiskFileStore::Write(const std::string& path, const std::string& bytes) {
     QSaveFile file(FromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk shows in the write with the system's reason rather
+    // than in a commit that could not say why.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString().toStdString();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason;
+    // A write near the size limit may be cut short without an error; only the next one
+    // reports it, so write the rest until all is written or the system says why not.
+    const qint64 size = static_cast<qint64>(bytes.size());
+    for (qint64 written = 0; written < size;) {
+        const qint64 count = file.write(bytes.data() + written, size - written);
+        if (count <= 0) {
+            const std::string reason = file.errorString().toStdString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += count;
     }
     if (!file.commit())
         return file.errorString().toStdString();

@@ -1,19 +1,136 @@
 #include "wizard/SixthBox.h"
 
 #include "app/AppWindows.h"
+#include "mission/MissionWriter.h"
+#include "mission/ViewSourceBox.h"
+#include "platform/QtText.h"
 #include "wizard/FifthBox.h"
 
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
 namespace vornask {
+namespace {
+
+QCheckBox* MakeCheck(const char* name, const QString& caption, QWidget* parent) {
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(QLatin1String(name));
+    return check;
+}
+
+} // namespace
 
 TSixthBox::TSixthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("SixthBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Congratulations!")),
-      windows_(windows) {}
+      windows_(windows) {
+    BuildControls();
+    ShowOptions(windows_.Mission().finish);
+    KeepOptionsInStep();
+}
+
+void TSixthBox::BuildControls() {
+    headingLabel()->setObjectName(QStringLiteral("Label1"));
+    okButton()->setObjectName(QStringLiteral("Button1"));
+    okButton()->setCursor(Qt::PointingHandCursor);
+
+    auto* intro = new QLabel(
+        tr("Well done! The english file is complete - click on the OK button below to save it. "
+           "But before you do, set the options for saving below:"),
+        this);
+    intro->setObjectName(QStringLiteral("Label2"));
+    intro->setWordWrap(true);
+
+    duplicateCheck_ = MakeCheck("DuplicateCheck", tr("Make a duplicate german file."), this);
+    editSourceCheck_ =
+        MakeCheck("EditSourceCheck", tr("View/edit the source before saving."), this);
+    nextMissionCheck_ =
+        MakeCheck("NextMissionCheck", tr("Have a 'Next Mission' button (for campaigns)"), this);
+
+    auto* nameLabel = new QLabel(tr("Next Mission:"), this);
+    nameLabel->setObjectName(QStringLiteral("Label3"));
+    QFont bold = nameLabel->font();
+    bold.setBold(true);
+    nameLabel->setFont(bold);
+    missionName_ = new QLineEdit(this);
+    missionName_->setObjectName(QStringLiteral("MissionName"));
+    missionName_->setToolTip(tr("Enter the filename without the extension"));
+    nameLabel->setBuddy(missionName_);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(missionName_, 1);
+
+    content()->addWidget(intro);
+    content()->addSpacing(8);
+    content()->addWidget(duplicateCheck_);
+    content()->addWidget(editSourceCheck_);
+    content()->addWidget(nextMissionCheck_);
+    content()->addLayout(nameRow);
+    content()->addStretch();
+
+    setTabOrder(okButton(), duplicateCheck_);
+    setTabOrder(duplicateCheck_, editSourceCheck_);
+    setTabOrder(editSourceCheck_, nextMissionCheck_);
+    setTabOrder(nextMissionCheck_, missionName_);
+}
+
+// The writer and the saving read the options from the mission's settings, so every change
+// of a control goes there at once.
+void TSixthBox::KeepOptionsInStep() {
+    FinishOptions& options = windows_.Mission().finish;
+    connect(duplicateCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.DuplicateCheck = on; });
+    connect(editSourceCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.EditSourceCheck = on; });
+    connect(nextMissionCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.NextMissionCheck = on; });
+    connect(missionName_, &QLineEdit::textChanged, this, [this, &options](const QString& text) {
+        options.MissionName = ToAnsi(text);
+        CheckNextMission();
+    });
+}
+
+// Shows `options` without running the page's handlers: emptying the name on a reset must not
+// tick NextMissionCheck.
+void TSixthBox::ShowOptions(const FinishOptions& options) {
+    const QSignalBlocker blockDuplicate(duplicateCheck_);
+    const QSignalBlocker blockEditSource(editSourceCheck_);
+    const QSignalBlocker blockNextMission(nextMissionCheck_);
+    const QSignalBlocker blockName(missionName_);
+    duplicateCheck_->setChecked(options.DuplicateCheck);
+    editSourceCheck_->setChecked(options.EditSourceCheck);
+    nextMissionCheck_->setChecked(options.NextMissionCheck);
+    missionName_->setText(FromAnsi(options.MissionName));
+}
 
 void TSixthBox::ClosePrevious() {
     windows_.FifthBox().hide();
+    windows_.Mission().finish = FinishOptions{};
+    ShowOptions(windows_.Mission().finish);
+    missionLines_ = vornask::MissionLines{};
+    windows_.ViewSourceBox().SaveDialog1().setDirectory(windows_.DialogFolder());
 }
 
-void TSixthBox::GoToNext() {}
+void TSixthBox::CheckNextMission() {
+    nextMissionCheck_->setChecked(true);
+}
+
+void TSixthBox::GoToNext() {
+    BuildMissionLines(windows_.Mission(), missionLines_);
+    TViewSourceBox& sourceView = windows_.ViewSourceBox();
+    if (!windows_.Mission().finish.EditSourceCheck) {
+        sourceView.SaveMissionFile();
+        return;
+    }
+    sourceView.ShowLines(missionLines_);
+    sourceView.exec();
+}
 
 } // namespace vornask

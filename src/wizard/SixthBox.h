@@ -1,25 +1,43 @@
 #pragma once
 
 #include "app/PageFrame.h"
+#include "mission/MissionSettings.h"
+
+class QCheckBox;
+class QLineEdit;
 
 namespace vornask {
 
 class AppWindows;
 
+// The finish page: the saving options, then the mission file is built and saved.
 class TSixthBox : public TPageFrame {
     Q_OBJECT
 public:
     explicit TSixthBox(AppWindows& windows);
 
     void ClosePrevious();
+    void CheckNextMission();
     void GoToNext();
+
+    // The lines of the mission file being finished; new and empty each time the page opens.
+    vornask::MissionLines& MissionLines() { return missionLines_; }
 
 protected:
     void Activated() override { ClosePrevious(); }
     void OkPressed() override { GoToNext(); }
 
 private:
+    void BuildControls();
+    void KeepOptionsInStep();
+    void ShowOptions(const FinishOptions& options);
+
     AppWindows& windows_;
+    vornask::MissionLines missionLines_;
+    QCheckBox* duplicateCheck_ = nullptr;
+    QCheckBox* editSourceCheck_ = nullptr;
+    QCheckBox* nextMissionCheck_ = nullptr;
+    QLineEdit* missionName_ = nullptr;
 };
 
 } // namespace vornask

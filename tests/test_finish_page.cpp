@@ -1,0 +1,318 @@
+// The finish page, the mission source view and their save dialog, driven as a user would.
+#include "ModalDriver.h"
+#include "app/AppWindows.h"
+#include "app/StartBox.h"
+#include "mission/MissionWriter.h"
+#include "mission/ViewSourceBox.h"
+#include "platform/Dialogs.h"
+#include "platform/TextLines.h"
+#include "wizard/FifthBox.h"
+#include "wizard/SixthBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vornask;
+using namespace vornask::test;
+
+namespace {
+
+template <typename T> T* Child(QWidget* window, const char* name) {
+    auto* child = window->findChild<T*>(QLatin1String(name));
+    if (!child)
+        qWarning("no control %s in %s", name, qPrintable(window->objectName()));
+    return child;
+}
+
+bool Ticked(QWidget* page, const char* name) {
+    return Child<QCheckBox>(page, name)->isChecked();
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The control that Tab moves to from `widget`.
+QWidget* NextTabStop(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+QString FileNameShown(QWidget* dialog) {
+    return Child<QLineEdit>(dialog, "fileNameEdit")->text();
+}
+
+} // namespace
+
+class FinishPageTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<QTemporaryDir> temp_;
+    QString folder_; // where the save dialog starts
+
+    QWidget* Page() { return &windows_->SixthBox(); }
+
+    // The lines the writer gives for the current settings with these finish options.
+    QByteArray Expected(bool nextMission, const std::string& name) {
+        MissionSettings settings = windows_->Mission();
+        settings.finish.NextMissionCheck = nextMission;
+        settings.finish.MissionName = name;
+        MissionLines lines;
+        BuildMissionLines(settings, lines);
+        return QByteArray::fromStdString(JoinLinesCrLf(lines));
+    }
+
+private slots:
+    void init() {
+        windows_ = std::make_unique<AppWindows>();
+        temp_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(temp_->isValid());
+        windows_->StartBox().InstallDir = (temp_->path() + "/NetStorm").toStdString();
+        folder_ = windows_->DialogFolder();
+        QVERIFY(QDir().mkpath(folder_));
+        windows_->Mission().general.title = "Saved Map";
+    }
+
+    void controlsAndSaveDialog() {
+        QWidget* page = Page();
+        QCOMPARE(Child<QLabel>(page, "Label1")->text(), QStringLiteral("Congratulations!"));
+        QCOMPARE(Child<QCheckBox>(page, "DuplicateCheck")->text(),
+                 QStringLiteral("Make a duplicate german file."));
+        QCOMPARE(Child<QCheckBox>(page, "EditSourceCheck")->text(),
+                 QStringLiteral("View/edit the source before saving."));
+        QCOMPARE(Child<QCheckBox>(page, "NextMissionCheck")->text(),
+                 QStringLiteral("Have a 'Next Mission' button (for campaigns)"));
+        QCOMPARE(Child<QLabel>(page, "Label3")->text(), QStringLiteral("Next Mission:"));
+        QCOMPARE(Child<QLineEdit>(page, "MissionName")->toolTip(),
+                 QStringLiteral("Enter the filename without the extension"));
+        auto* ok = Child<QPushButton>(page, "Button1");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+
+        const QList<QWidget*> tabOrder = {
+            ok, Child<QCheckBox>(page, "DuplicateCheck"), Child<QCheckBox>(page, "EditSourceCheck"),
+            Child<QCheckBox>(page, "NextMissionCheck"), Child<QLineEdit>(page, "MissionName")};
+        for (int i = 0; i + 1 < tabOrder.size(); ++i)
+            QCOMPARE(NextTabStop(tabOrder[i]), tabOrder[i + 1]);
+
+        QFileDialog& dialog = windows_->ViewSourceBox().SaveDialog1();
+        QCOMPARE(dialog.objectName(), QStringLiteral("SaveDialog1"));
+        QCOMPARE(dialog.parent(), &windows_->ViewSourceBox());
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("english"));
+        QCOMPARE(FileNameShown(&dialog), QStringLiteral("*.english"));
+        auto* types = Child<QComboBox>(&dialog, "fileTypeCombo");
+        QCOMPARE(types->count(), 1);
+        QCOMPARE(types->itemText(0), QStringLiteral("Mission Files (*.english)"));
+    }
+
+    void optionsFollowTheUserAndStartAfreshEachRun() {
+        windows_->FifthBox().show();
+        ModalDriver driver;
+        driver.When("SixthBox", [this](QWidget* page) {
+            QVERIFY(!windows_->FifthBox().isVisible());
+            auto* name = Child<QLineEdit>(page, "MissionName");
+            QTest::keyClicks(name, "m");
+            QVERIFY(Ticked(page, "NextMissionCheck"));
+            QTest::keyClick(name, Qt::Key_Backspace);
+            QVERIFY(Ticked(page, "NextMissionCheck")); // emptying by hand leaves it ticked
+            Child<QCheckBox>(page, "DuplicateCheck")->setChecked(false);
+            Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
+            QTest::keyClicks(name, "mission3");
+            const FinishOptions& options = windows_->Mission().finish;
+            QVERIFY(!options.DuplicateCheck && options.EditSourceCheck);
+            QVERIFY(options.NextMissionCheck);
+            QCOMPARE(options.MissionName, std::string("mission3"));
+            page->close();
+        });
+        driver.When("SixthBox", [this](QWidget* page) {
+            QVERIFY(Ticked(page, "DuplicateCheck"));
+            QVERIFY(!Ticked(page, "EditSourceCheck"));
+            QVERIFY(!Ticked(page, "NextMissionCheck"));
+            QVERIFY(Child<QLineEdit>(page, "MissionName")->text().isEmpty());
+            const FinishOptions& options = windows_->Mission().finish;
+            QVERIFY(options.DuplicateCheck && !options.EditSourceCheck);
+            QVERIFY(!options.NextMissionCheck && options.MissionName.empty());
+            QVERIFY(windows_->SixthBox().MissionLines().empty());
+            page->close();
+        });
+        // Closed by its window frame: nothing is built or saved.
+        QCOMPARE(windows_->SixthBox().OpenFromPrevious(), int(QDialog::Rejected));
+        QVERIFY(windows_->SixthBox().MissionLines().empty());
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        QVERIFY(QDir(folder_).isEmpty());
+    }
+
+    void okSavesAtOnceWithTheGermanCopy() {
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) {
+            QTest::keyClicks(Child<QLineEdit>(page, "MissionName"), "mission3");
+            Click(page, "Button1");
+        });
+        driver.When("SaveDialog1", [this](QWidget* dialog) {
+            QCOMPARE(QDir(qobject_cast<QFileDialog*>(dialog)->directory()),
+                     QDir(folder_)); // the game's folder for missions
+            QCOMPARE(FileNameShown(dialog), QStringLiteral("*.english"));
+            auto* name = Child<QLineEdit>(dialog, "fileNameEdit");
+            name->setText("mission"); // the dialog adds ".english"
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QCOMPARE(windows_->SixthBox().OpenFromPrevious(), int(QDialog::Accepted));
+        QVERIFY(driver.Done());
+
+        const QByteArray expected = Expected(true, "mission3");
+        QVERIFY(expected.contains("\r\n$Button=Next Mission,MissionBegin,mission3\r\n"));
+        QVERIFY(expected.contains("title = \"Saved Map\"\r\n"));
+        QCOMPARE(Contents(folder_ + "/mission.english"), expected);
+        QCOMPARE(Contents(folder_ + "/mission.german"), expected);
+
+        // The next mission's dialog offers the name chosen last.
+        ModalDriver again;
+        again.When("SixthBox", [](QWidget* page) { Click(page, "Button1"); });
+        again.When("SaveDialog1", [](QWidget* dialog) {
+            QCOMPARE(FileNameShown(dialog), QStringLiteral("mission.english"));
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        again.Answer(QMessageBox::Yes);
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(again.Done());
+        QCOMPARE(again.Seen().last(),
+                 QString("MessageBox:%1:Sure you don't want to save?").arg(QMessageBox::Question));
+    }
+
+    void failedWriteIsReportedAndTheDialogComesBack() {
+        const QString missing = temp_->path() + "/missing/lost.english";
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) {
+            Child<QCheckBox>(page, "DuplicateCheck")->setChecked(false);
+            Click(page, "Button1");
+        });
+        driver.ChooseFile("SaveDialog1", missing);
+        driver.OnMessageBox([&missing](QMessageBox* box) {
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+            QVERIFY2(box->text().startsWith("Cannot create file " + missing + ": "),
+                     qPrintable(box->text()));
+            box->button(QMessageBox::Ok)->click();
+        });
+        driver.When("SaveDialog1", [this](QWidget* dialog) {
+            QCOMPARE(FileNameShown(dialog), QStringLiteral("lost.english"));
+            auto* name = Child<QLineEdit>(dialog, "fileNameEdit");
+            name->setText(folder_ + "/found.english");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        QCOMPARE(Contents(folder_ + "/found.english"), Expected(false, ""));
+        QVERIFY(!QFile::exists(folder_ + "/found.german"));
+    }
+
+    void sourceViewSavesTheEditedText() {
+        const QString path = temp_->path() + "/edited.english";
+        const QString longLine = "<p>" + QString(600, QLatin1Char('w'));
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) {
+            Child<QCheckBox>(page, "DuplicateCheck")->setChecked(false);
+            Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
+            Click(page, "Button1");
+        });
+        driver.When("ViewSourceBox", [&](QWidget* view) {
+            auto* source = Child<QPlainTextEdit>(view, "SourceBox");
+            QByteArray shown = source->toPlainText().toLatin1().replace("\n", "\r\n") + "\r\n";
+            QCOMPARE(shown, Expected(false, ""));
+            QVERIFY(!QFile::exists(path)); // nothing is saved before the view's "OK"
+            QString text = source->toPlainText();
+            text.replace("title = \"Saved Map\"", "title = \"Edited\"");
+            source->setPlainText(text + "\n" + longLine);
+            Click(view, "Button1");
+        });
+        driver.ChooseFile("SaveDialog1", path);
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+
+        QByteArray expected = Expected(false, "");
+        expected.replace("title = \"Saved Map\"", "title = \"Edited\"");
+        expected += longLine.toLatin1() + "\r\n";
+        QCOMPARE(Contents(path), expected);
+        QCOMPARE(Contents(temp_->path() + "/edited.german"), QByteArray("<missing>"));
+    }
+
+    void closingTheSourceViewSavesNothingAndAsksNothing() {
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) {
+            Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
+            Click(page, "Button1");
+        });
+        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen(), QStringList({"SixthBox", "ViewSourceBox"}));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(QDir(folder_).isEmpty());
+    }
+
+    void messageBoxesOfTheStandardKinds_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::newRow("overwrite") << 0 << int(QMessageBox::Question)
+                                   << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QTest::newRow("give up") << 1 << int(QMessageBox::Question)
+                                 << int(QMessageBox::Yes | QMessageBox::No);
+        QTest::newRow("warning") << 2 << int(QMessageBox::Warning) << int(QMessageBox::Ok);
+        QTest::newRow("error") << 3 << int(QMessageBox::Critical) << int(QMessageBox::Ok);
+    }
+    void messageBoxesOfTheStandardKinds() {
+        QFETCH(int, kind);
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        ModalDriver driver;
+        driver.OnMessageBox([&](QMessageBox* box) {
+            QCOMPARE(int(box->icon()), icon);
+            QCOMPARE(int(box->standardButtons()), buttons);
+            QCOMPARE(box->text(), QStringLiteral("the text"));
+            // The way out each box offers: Cancel, else No, else OK.
+            for (auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
+                if (box->button(button)) {
+                    box->button(button)->click();
+                    return;
+                }
+        });
+        DialogSaveUser user(Page(), windows_->ViewSourceBox().SaveDialog1());
+        const auto expectAnswer = [&](Answer answer, Answer expected) {
+            QCOMPARE(int(answer), int(expected));
+        };
+        switch (kind) {
+        case 0:
+            expectAnswer(user.Confirm("the text", true), Answer::Cancel);
+            break;
+        case 1:
+            expectAnswer(user.Confirm("the text", false), Answer::No);
+            break;
+        case 2:
+            user.Warn("the text");
+            break;
+        default:
+            user.ReportError("the text");
+        }
+        QVERIFY(driver.Done());
+    }
+};
+
+QTEST_MAIN(FinishPageTest)
+#include "test_finish_page.moc"
