@@ -286,6 +286,11 @@ private slots:
                     Pick(w, "ComboBox981", "PriestDead");
                     Pick(w, "aiBox", "ai6");
                     QTest::keyClicks(Find<QLineEdit>(w, "HeadingBox"), "gone");
+                    // Typed over the first items, which stay current.
+                    Pick(w, "aiBox", "ai2");
+                    Find<QComboBox>(w, "aiBox")->setEditText("ai");
+                    Pick(w, "ComboBox981", "Succeeded");
+                    Find<QComboBox>(w, "ComboBox981")->setEditText("Nope");
                 })
             .Finish();
         QVERIFY(Mission().opponent(6).enabled);
