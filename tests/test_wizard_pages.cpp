@@ -443,6 +443,9 @@ private slots:
             .Then("FourthBox", "AdvancedAIOptions",
                   [](QWidget* w) {
                       QCOMPARE(Find<QLabel>(w, "Label5")->text(), QStringLiteral("For AI5..."));
+                      QCOMPARE(Find<QListWidget>(w, "ListBox1")->currentRow(), -1);
+                      QVERIFY(Find<QWidget>(w, "ComboBox1")->isVisible());
+                      QVERIFY(!Find<QWidget>(w, "AbilityBox")->isVisible());
                       auto* options = Find<QListWidget>(w, "ListBox1");
                       options->setCurrentRow(4);
                       Pick(w, "ComboBox1", "2");

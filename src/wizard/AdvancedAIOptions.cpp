@@ -61,6 +61,9 @@ TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows) : windows_(windows) 
     BuildControls();
     LayOutControls();
     ConnectHandlers();
+    // Focus on the list would choose its first option by itself: the dialog first opens with
+    // none chosen.
+    Button2->setFocus();
 }
 
 void TAdvancedAIOptions::BuildControls() {
