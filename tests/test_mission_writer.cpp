@@ -1,3 +1,4 @@
+#include "WorkedExample.h"
 #include "mission/MissionWriter.h"
 #include "mission/TechAllyEncoding.h"
 #include "platform/TextLines.h"
@@ -29,61 +30,6 @@ MissionSettings WorkedExample() {
     s.finish.MissionName = "mission3";
     return s;
 }
-
-const Lines kWorkedExampleLines = {
-    "[Header]",
-    "missionType = \"Tutorial\"",
-    "",
-    "missionNumber = \"2\"",
-    "moreGeysers = \"1\"",
-    "randGeysers = \"0\"",
-    "",
-    "myStartMoney = \"1000\"",
-    "myTech = \"all\"",
-    "myAllyList = \"\"",
-    "",
-    "title = \"My Map\"",
-    "",
-    "ai2Name = \"Badguy #1\"",
-    "ai2Tech = \"all\"",
-    "ai2StartMoney = \"500\"",
-    "ai2AllyList = \"\"",
-    "ai2Color = \"red\"",
-    "ai2Collectors = \"3\"",
-    "ai2BridgeDrawRate = \"4\"",
-    "ai2GeyserAttachments = \"2\"",
-    "ai2TimeBetweenMoves = \"2\"",
-    "ai2Ability = \"\"",
-    "",
-    "[Options]",
-    "",
-    "[A.]",
-    "<h2>My Map</h2>",
-    "<i>\"Why of course my maps are the best!\"<br>",
-    "--The Mapmaker</i>",
-    "<p>You were living happily but then you got attacked and had to fight.",
-    "",
-    "$Button=Review Knowledge,ShowTechnology,55",
-    "$Button=Play Mission,DoNothing,0",
-    "",
-    "[Succeeded]",
-    "<h2>Victory</h2>",
-    "<p>The enemy temple has fallen.",
-    "<$Config,Done{mission.fileName}=1>",
-    "$Button=Leave Missions,MissionAbort,0",
-    "$Button=Next Mission,MissionBegin,mission3",
-    "",
-    "[ai2TempleDead]",
-    "<h2>Temple destroyed</h2>",
-    "<p>",
-    "",
-    "[Failed]",
-    "<h2>Defeat</h2>",
-    "<p>Your priest is lost.",
-    "$Button=Continue,Tell,TryAgain",
-    "",
-    "[END]",
-};
 
 Lines Build(const MissionSettings& s) {
     Lines lines;

@@ -1,1 +1,7 @@
-# The auto-completing combo box.
+# The auto-completing combo box and the spin edit of the pages.
+target_sources(vornask_core PRIVATE
+  src/controls/Completion.cpp
+  src/controls/SpinValue.cpp)
+target_sources(vornask_ui PRIVATE
+  src/controls/ComboBox98.cpp
+  src/controls/SpinEdit.cpp)

@@ -1,19 +1,74 @@
+// Sets the behaviour values of one computer opponent; shown over the players page, for the
+// opponent whose tab is active there. Keeps what it was given for every opponent all run.
 #pragma once
 
+#include "wizard/AdvancedAITables.h"
+
 #include <QDialog>
+#include <array>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace vornask {
 
 class AppWindows;
+class TComboBox98;
 
-// Sets the behaviour values of one computer opponent; shown over the players page.
 class TAdvancedAIOptions : public QDialog {
     Q_OBJECT
 public:
     explicit TAdvancedAIOptions(AppWindows& windows);
 
+    // Activates the dialog for the players page's active tab and runs it modally.
+    int Open();
+
+    void ChangeLabel();
+    void PutValues();
+    void SaveValue();
+    void UpdateDescriptionAndValue(const QString& abilityText);
+    void SaveAbilityValue();
+    std::string GetAbility() const;
+    void JustToBeSure();
+
 private:
+    void BuildControls();
+    void LayOutControls();
+    void ConnectHandlers();
+    // The opponent being edited: the one of the players page's active tab, if any.
+    std::optional<int> EditedSide() const;
+    std::optional<int> SelectedOption() const;
+    std::optional<int> ChosenAbility() const;
+    void AddOptionValues(int option);
+    void ShowAbilityView(bool show);
+    void ShowAbilityFlag(int ability);
+    void TakeStoredValues(int side);
+
     AppWindows& windows_;
+    // The value last picked for each option (the abilities' entry is unused), whichever
+    // opponent it was picked for.
+    std::array<std::string, kAdvancedOptionCount> currentValues_;
+    AbilityFlags abilityFlags_ = AllAbilitiesOn();
+
+    QLabel* Label5;
+    QLabel* Label2;
+    QListWidget* ListBox1;
+    QLabel* Label3;
+    QLabel* Label4;
+    QComboBox* ComboBox1;
+    QPlainTextEdit* Memo1;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    TComboBox98* AbilityBox;
+    QComboBox* AbilityValueBox;
+    QPlainTextEdit* AbilityDescription;
+    QPushButton* Button2;
 };
 
 } // namespace vornask

@@ -1,10 +1,19 @@
+// The players page: money, allies and knowledge of the player and of seven computer
+// opponents, which take part only while enabled.
 #pragma once
 
 #include "app/PageFrame.h"
+#include "mission/MissionSettings.h"
+
+#include <array>
+
+class QTabWidget;
 
 namespace vornask {
 
 class AppWindows;
+class TOpponentTab;
+class TPlayerTab;
 
 class TFourthBox : public TPageFrame {
     Q_OBJECT
@@ -13,13 +22,24 @@ public:
 
     void ClosePrevious();
     void GoToNext();
+    void ResetToDefaults();
+    void GoToAdvanced();
+
+    // The caption of the notebook's active tab: "Player", or "AI2" ... "AI8" for the opponent
+    // whose "Advanced" button can be pressed.
+    QString ActiveTabCaption() const;
 
 protected:
     void Activated() override { ClosePrevious(); }
     void OkPressed() override { GoToNext(); }
 
 private:
+    void StorePlayers();
+
     AppWindows& windows_;
+    QTabWidget* TabbedNotebook1;
+    TPlayerTab* playerTab_;
+    std::array<TOpponentTab*, kOpponentCount> opponentTabs_{};
 };
 
 } // namespace vornask

@@ -1,6 +1,10 @@
+// The entry box page: the quote, its author and the background story shown as the map loads.
 #pragma once
 
 #include "app/PageFrame.h"
+
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace vornask {
 
@@ -13,13 +17,19 @@ public:
 
     void ClosePrevious();
     void GoToNext();
+    void ResetToDefaults();
 
 protected:
     void Activated() override { ClosePrevious(); }
     void OkPressed() override { GoToNext(); }
 
 private:
+    void StoreEntryBox();
+
     AppWindows& windows_;
+    QLineEdit* QuoteTextBox;
+    QLineEdit* QuoteAuthorBox;
+    QPlainTextEdit* BackgroundStoryBox;
 };
 
 } // namespace vornask

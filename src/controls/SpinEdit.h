@@ -1,0 +1,22 @@
+// A spin edit that lets the user type any number and brings it into range afterwards:
+// when the field loses the focus, or when its page takes the value.
+#pragma once
+
+#include <QSpinBox>
+
+namespace vornask {
+
+class TSpinEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    TSpinEdit(int minimum, int maximum, int step, QWidget* parent = nullptr);
+
+    // Brings the typed text into range (no number counts as the minimum) and returns it.
+    int Settle();
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace vornask

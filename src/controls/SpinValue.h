@@ -1,0 +1,12 @@
+// How a spin edit's typed text becomes a number within its range.
+#pragma once
+
+#include <string_view>
+
+namespace vornask {
+
+// A whole number outside [min, max] comes to the nearer bound; text that is no whole number
+// (empty, letters, a lone sign) counts as `min`.
+int ClampedSpinValue(std::string_view text, int min, int max);
+
+} // namespace vornask

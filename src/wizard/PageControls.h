@@ -1,0 +1,30 @@
+// Controls as every page makes them: named, with their hint, set up the way the pages need.
+#pragma once
+
+#include <QStringList>
+
+class QAbstractScrollArea;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QWidget;
+
+namespace vornask {
+
+class TSpinEdit;
+
+QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString& hint);
+TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
+                        const QString& hint);
+// Typed text is kept as typed: nothing is inserted into the list and nothing completes it.
+QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items);
+QPlainTextEdit* MakeMemo(const QString& name, const QString& hint);
+QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint);
+QLabel* MakeLabel(const QString& name, const QString& text);
+
+// The height a list or memo needs to show `rows` rows of `rowHeight` pixels.
+int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows);
+
+} // namespace vornask

@@ -1,0 +1,63 @@
+// The lines of the worked example mission: Tutorial number 2 with more but no random
+// geysers, the entry box at its defaults, a player and one opponent (Badguy #1) with all
+// technology and money, the opponent's advanced values 3, 4, 2, 2, three messages and a next
+// mission "mission3".
+#pragma once
+
+#include <string>
+#include <vector>
+
+inline const std::vector<std::string> kWorkedExampleLines = {
+    "[Header]",
+    "missionType = \"Tutorial\"",
+    "",
+    "missionNumber = \"2\"",
+    "moreGeysers = \"1\"",
+    "randGeysers = \"0\"",
+    "",
+    "myStartMoney = \"1000\"",
+    "myTech = \"all\"",
+    "myAllyList = \"\"",
+    "",
+    "title = \"My Map\"",
+    "",
+    "ai2Name = \"Badguy #1\"",
+    "ai2Tech = \"all\"",
+    "ai2StartMoney = \"500\"",
+    "ai2AllyList = \"\"",
+    "ai2Color = \"red\"",
+    "ai2Collectors = \"3\"",
+    "ai2BridgeDrawRate = \"4\"",
+    "ai2GeyserAttachments = \"2\"",
+    "ai2TimeBetweenMoves = \"2\"",
+    "ai2Ability = \"\"",
+    "",
+    "[Options]",
+    "",
+    "[A.]",
+    "<h2>My Map</h2>",
+    "<i>\"Why of course my maps are the best!\"<br>",
+    "--The Mapmaker</i>",
+    "<p>You were living happily but then you got attacked and had to fight.",
+    "",
+    "$Button=Review Knowledge,ShowTechnology,55",
+    "$Button=Play Mission,DoNothing,0",
+    "",
+    "[Succeeded]",
+    "<h2>Victory</h2>",
+    "<p>The enemy temple has fallen.",
+    "<$Config,Done{mission.fileName}=1>",
+    "$Button=Leave Missions,MissionAbort,0",
+    "$Button=Next Mission,MissionBegin,mission3",
+    "",
+    "[ai2TempleDead]",
+    "<h2>Temple destroyed</h2>",
+    "<p>",
+    "",
+    "[Failed]",
+    "<h2>Defeat</h2>",
+    "<p>Your priest is lost.",
+    "$Button=Continue,Tell,TryAgain",
+    "",
+    "[END]",
+};
