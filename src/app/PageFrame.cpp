@@ -1,8 +1,9 @@
 #include "app/PageFrame.h"
 
+#include "app/PageControls.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,18 +15,6 @@ constexpr int kPanelWidth = 289;
 constexpr int kPanelHeight = 257;
 constexpr int kSideMargin = 17; // (323 - 289) / 2: the client area is 323 by 328
 
-QLabel* MakeHeading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("Heading"));
-    QFont font = label->font();
-    font.setPointSize(18);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
-    label->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
-    return label;
-}
-
 } // namespace
 
 TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
@@ -33,7 +22,9 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    heading_ = MakeHeading(heading, this);
+    heading_ = MakeHeading(heading);
+    heading_->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
+    KeepOpenOnEscape(*this);
 
     panel_ = new QFrame(this);
     panel_->setObjectName(QStringLiteral("Panel"));
@@ -69,16 +60,6 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
 int TPageFrame::OpenFromPrevious() {
     Activated();
     return exec();
-}
-
-void TPageFrame::keyPressEvent(QKeyEvent* event) {
-    // Escape would silently abandon the whole wizard with everything typed; only the
-    // window's close control does that.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace vornask

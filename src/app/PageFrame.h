@@ -34,8 +34,6 @@ protected:
     // The panel's content area, above the "OK" button.
     QVBoxLayout* content() const { return content_; }
 
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QLabel* heading_;
     QFrame* panel_;

@@ -5,6 +5,7 @@ target_sources(vornask_ui PRIVATE
   src/app/AskTitleBox.cpp
   src/app/FirstBox.cpp
   src/app/HelpBox.cpp
+  src/app/PageControls.cpp
   src/app/PageFrame.cpp
   src/app/StartBox.cpp
   src/app/resources.qrc)

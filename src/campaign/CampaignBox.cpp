@@ -3,6 +3,7 @@
 #include "app/AppWindows.h"
 #include "app/AskTitleBox.h"
 #include "app/FirstBox.h"
+#include "app/PageControls.h"
 #include "campaign/CampaignFinished.h"
 #include "campaign/CampaignSettings.h"
 #include "campaign/MissionName.h"
@@ -17,7 +18,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,17 +28,6 @@
 
 namespace vornask {
 namespace {
-
-QLabel* MakeHeading(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QStringLiteral("Heading"));
-    QFont font = label->font();
-    font.setPointSize(18);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
-    return label;
-}
 
 template <typename Control> Control* Named(Control* control, const char* objectName) {
     control->setObjectName(QLatin1String(objectName));
@@ -66,6 +55,7 @@ TCampaignBox::TCampaignBox(AppWindows& windows) : windows_(windows) {
     setObjectName(QStringLiteral("CampaignBox"));
     setWindowTitle(QStringLiteral("VORNASK Creator"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeepOpenOnEscape(*this);
     BuildControls();
     ConnectHandlers();
 }
@@ -280,15 +270,6 @@ int TCampaignBox::SelectedMission() const {
     if (selected.size() != 1 || selected.front()->parent() != MainNode())
         return -1;
     return MainNode()->indexOfChild(selected.front());
-}
-
-void TCampaignBox::keyPressEvent(QKeyEvent* event) {
-    // Escape would throw the whole campaign away unasked; only the close control does that.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace vornask

@@ -38,8 +38,6 @@ public:
     void SaveIt();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void BuildControls();
     void ConnectHandlers();

@@ -1,6 +1,7 @@
 #include "campaign/CampaignFinished.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "campaign/CampaignBox.h"
 #include "campaign/ViewCampaignSource.h"
 #include "platform/Dialogs.h"
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace vornask {
-namespace {
-
-QCheckBox* MakeCheckBox(const char* objectName, const QString& caption, bool checked) {
-    auto* box = new QCheckBox(caption);
-    box->setObjectName(QLatin1String(objectName));
-    box->setChecked(checked);
-    return box;
-}
-
-} // namespace
-
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Finished!")),
@@ -34,9 +24,11 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
     note->setObjectName(QStringLiteral("Label1"));
     note->setWordWrap(true);
     // Set once: the user's choices hold for the rest of the run.
-    duplicate_ = MakeCheckBox("Duplicate", QStringLiteral("Create duplicate german file."), true);
-    viewSource_ =
-        MakeCheckBox("ViewSource", QStringLiteral("View/Edit source before saving."), false);
+    duplicate_ =
+        MakeCheckBox(QStringLiteral("Duplicate"), QStringLiteral("Create duplicate german file."));
+    duplicate_->setChecked(true);
+    viewSource_ = MakeCheckBox(QStringLiteral("ViewSource"),
+                               QStringLiteral("View/Edit source before saving."));
     content()->addWidget(note);
     content()->addSpacing(12);
     content()->addWidget(duplicate_);

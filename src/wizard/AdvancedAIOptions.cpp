@@ -1,10 +1,10 @@
 #include "wizard/AdvancedAIOptions.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "controls/ComboBox98.h"
 #include "platform/QtText.h"
 #include "wizard/FourthBox.h"
-#include "wizard/PageControls.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,19 +19,6 @@
 
 namespace vornask {
 namespace {
-
-constexpr int kClientWidth = 323; // an outer size of 331 by 355 with the window's frame
-constexpr int kClientHeight = 328;
-
-QLabel* MakeHeading(const QString& text) {
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setPointSize(18);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
-    return label;
-}
 
 QPlainTextEdit* MakeReadOnlyText(const QString& name) {
     QPlainTextEdit* text = MakeMemo(name, QString());
@@ -54,10 +41,10 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 } // namespace
 
-TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows) : windows_(windows) {
-    setObjectName(QStringLiteral("AdvancedAIOptions"));
-    setWindowTitle(QStringLiteral("Advanced AI Options"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
+    : TPageFrame(QStringLiteral("AdvancedAIOptions"), QStringLiteral("Advanced AI Options"),
+                 QStringLiteral("Advanced AI Options")),
+      windows_(windows) {
     BuildControls();
     LayOutControls();
     ConnectHandlers();
@@ -97,10 +84,8 @@ void TAdvancedAIOptions::BuildControls() {
     AbilityDescription->setPlainText(Latin1(Abilities()[0].description));
     AbilityBox->lineEdit()->setCursorPosition(0);
 
-    Button2 = new QPushButton(QStringLiteral("OK"));
+    Button2 = okButton();
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setFixedSize(75, 25);
-    Button2->setDefault(true);
 }
 
 void TAdvancedAIOptions::LayOutControls() {
@@ -133,29 +118,11 @@ void TAdvancedAIOptions::LayOutControls() {
     body->addLayout(options);
     body->addLayout(views, 1);
 
-    auto* okRow = new QHBoxLayout;
-    okRow->addStretch();
-    okRow->addWidget(Button2);
-    okRow->addStretch();
-
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("Panel"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->addWidget(Label5);
-    panelLayout->addLayout(body, 1);
-    panelLayout->addLayout(okRow);
-
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(17, 6, 17, 17);
-    frame->addWidget(MakeHeading(QStringLiteral("Advanced AI Options")), 0, Qt::AlignLeft);
-    frame->addWidget(panel, 1);
+    content()->addWidget(Label5);
+    content()->addLayout(body, 1);
 
     // First shown: the option view, empty, no option chosen.
     ShowAbilityView(false);
-    const QSize needed = sizeHint().expandedTo(QSize(kClientWidth, kClientHeight));
-    setFixedSize(needed);
 }
 
 void TAdvancedAIOptions::ConnectHandlers() {
@@ -166,15 +133,6 @@ void TAdvancedAIOptions::ConnectHandlers() {
             &TAdvancedAIOptions::UpdateDescriptionAndValue);
     connect(AbilityValueBox, &QComboBox::editTextChanged, this,
             &TAdvancedAIOptions::SaveAbilityValue);
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        JustToBeSure();
-        accept();
-    });
-}
-
-int TAdvancedAIOptions::Open() {
-    ChangeLabel();
-    return exec();
 }
 
 std::optional<int> TAdvancedAIOptions::EditedSide() const {

@@ -4,7 +4,7 @@
 
 #include "wizard/AdvancedAITables.h"
 
-#include <QDialog>
+#include "app/PageFrame.h"
 #include <array>
 #include <optional>
 #include <string>
@@ -20,13 +20,13 @@ namespace vornask {
 class AppWindows;
 class TComboBox98;
 
-class TAdvancedAIOptions : public QDialog {
+class TAdvancedAIOptions : public TPageFrame {
     Q_OBJECT
 public:
     explicit TAdvancedAIOptions(AppWindows& windows);
 
     // Activates the dialog for the players page's active tab and runs it modally.
-    int Open();
+    int Open() { return OpenFromPrevious(); }
 
     void ChangeLabel();
     void PutValues();
@@ -35,6 +35,10 @@ public:
     void SaveAbilityValue();
     std::string GetAbility() const;
     void JustToBeSure();
+
+protected:
+    void Activated() override { ChangeLabel(); }
+    void OkPressed() override { JustToBeSure(); }
 
 private:
     void BuildControls();

@@ -1,11 +1,11 @@
 #include "wizard/FifthBox.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "controls/ComboBox98.h"
 #include "platform/QtText.h"
 #include "wizard/EventSlots.h"
 #include "wizard/FourthBox.h"
-#include "wizard/PageControls.h"
 #include "wizard/SixthBox.h"
 
 #include <QComboBox>

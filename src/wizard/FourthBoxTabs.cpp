@@ -1,9 +1,9 @@
 #include "wizard/FourthBoxTabs.h"
 
+#include "app/PageControls.h"
 #include "controls/SpinEdit.h"
 #include "mission/MissionSettings.h"
 #include "platform/QtText.h"
-#include "wizard/PageControls.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -54,12 +54,6 @@ QListWidget* MakeAllyList(const QString& name, int owner, const QString& hint) {
     QListWidget* list = MakeCheckList(name, captions, hint);
     list->setFixedHeight(RowsHeight(*list, list->sizeHintForRow(0), kAllyItemCount));
     return list;
-}
-
-QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
-    auto* box = new QCheckBox(caption);
-    box->setObjectName(name);
-    return box;
 }
 
 void SetTextColour(QListWidget& list, const QColor& colour) {

@@ -2,9 +2,9 @@
 
 #include "app/AppWindows.h"
 #include "app/FirstBox.h"
+#include "app/PageControls.h"
 #include "controls/SpinEdit.h"
 #include "platform/QtText.h"
-#include "wizard/PageControls.h"
 #include "wizard/ThirdBox.h"
 
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "wizard/SixthBox.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "mission/MissionWriter.h"
 #include "mission/ViewSourceBox.h"
 #include "platform/QtText.h"
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace vornask {
-namespace {
-
-QCheckBox* MakeCheck(const char* name, const QString& caption, QWidget* parent) {
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(QLatin1String(name));
-    return check;
-}
-
-} // namespace
 
 TSixthBox::TSixthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("SixthBox"), QStringLiteral("VORNASK Creator"),
@@ -47,11 +39,12 @@ void TSixthBox::BuildControls() {
     intro->setObjectName(QStringLiteral("Label2"));
     intro->setWordWrap(true);
 
-    duplicateCheck_ = MakeCheck("DuplicateCheck", tr("Make a duplicate german file."), this);
+    duplicateCheck_ =
+        MakeCheckBox(QStringLiteral("DuplicateCheck"), tr("Make a duplicate german file."));
     editSourceCheck_ =
-        MakeCheck("EditSourceCheck", tr("View/edit the source before saving."), this);
-    nextMissionCheck_ =
-        MakeCheck("NextMissionCheck", tr("Have a 'Next Mission' button (for campaigns)"), this);
+        MakeCheckBox(QStringLiteral("EditSourceCheck"), tr("View/edit the source before saving."));
+    nextMissionCheck_ = MakeCheckBox(QStringLiteral("NextMissionCheck"),
+                                     tr("Have a 'Next Mission' button (for campaigns)"));
 
     auto* nameLabel = new QLabel(tr("Next Mission:"), this);
     nameLabel->setObjectName(QStringLiteral("Label3"));

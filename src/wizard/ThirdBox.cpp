@@ -1,9 +1,9 @@
 #include "wizard/ThirdBox.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "platform/QtText.h"
 #include "wizard/FourthBox.h"
-#include "wizard/PageControls.h"
 #include "wizard/SecondBox.h"
 
 #include <QFormLayout>

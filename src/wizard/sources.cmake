@@ -7,7 +7,6 @@ target_sources(vornask_ui PRIVATE
   src/wizard/FifthBox.cpp
   src/wizard/FourthBox.cpp
   src/wizard/FourthBoxTabs.cpp
-  src/wizard/PageControls.cpp
   src/wizard/SecondBox.cpp
   src/wizard/SixthBox.cpp
   src/wizard/ThirdBox.cpp)

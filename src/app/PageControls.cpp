@@ -1,8 +1,10 @@
-#include "wizard/PageControls.h"
+#include "app/PageControls.h"
 
 #include "controls/SpinEdit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,6 +69,41 @@ QLabel* MakeLabel(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
+}
+
+QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel* MakeHeading(const QString& text) {
+    auto* label = MakeLabel(QStringLiteral("Heading"), text);
+    QFont font = label->font();
+    font.setPointSize(18);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    return label;
+}
+
+namespace {
+
+class EscapeGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    }
+};
+
+} // namespace
+
+void KeepOpenOnEscape(QWidget& window) {
+    window.installEventFilter(new EscapeGuard(&window));
 }
 
 } // namespace vornask

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QAbstractScrollArea;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,13 @@ QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items);
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint);
 QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint);
 QLabel* MakeLabel(const QString& name, const QString& text);
+QCheckBox* MakeCheckBox(const QString& name, const QString& caption);
+// A window's large bold dark-red heading.
+QLabel* MakeHeading(const QString& text);
+
+// Escape would throw away everything typed in a window that holds the user's work; only
+// the window's close control does that.
+void KeepOpenOnEscape(QWidget& window);
 
 // The height a list or memo needs to show `rows` rows of `rowHeight` pixels.
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows);
