@@ -1,21 +1,12 @@
 // Random campaigns and paths: mission names never carry a folder or the extension, and the
 // guide file has one line per intro line and per mission around its fixed frame.
+#include "Check.h"
 #include "campaign/CampaignWriter.h"
 #include "campaign/MissionName.h"
 
-#include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace vornask;
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);

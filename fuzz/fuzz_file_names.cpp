@@ -1,20 +1,15 @@
 // File-name rules on arbitrary paths: the ".german" copy always stays in the chosen file's
 // folder, and the text helpers keep every byte.
+#include "Check.h"
 #include "mission/SaveProcedure.h"
 #include "platform/TextLines.h"
 #include "platform/Windows1252.h"
 
-#include <cstdlib>
 #include <string>
 
 using namespace vornask;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 std::string FolderOf(const std::string& path) {
     const std::size_t separator = path.find_last_of("/\\");

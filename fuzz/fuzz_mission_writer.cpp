@@ -1,9 +1,9 @@
 // Random mission settings through the writer: the line count follows from the enabled
 // opponents and their messages, and the file always opens and closes as the game expects.
+#include "Check.h"
 #include "mission/MissionWriter.h"
 #include "platform/TextLines.h"
 
-#include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace vornask;
@@ -17,11 +17,6 @@ std::string Text(FuzzedDataProvider& data) {
 void Fill(EventMessage& message, FuzzedDataProvider& data) {
     message.heading = Text(data);
     message.text = Text(data);
-}
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 } // namespace

@@ -1,18 +1,13 @@
 // Arbitrary registry files: the reader never crashes or hangs, and a text it finds is
 // well-formed UTF-8.
+#include "Check.h"
 #include "platform/WineRegistry.h"
 
-#include <cstdlib>
 #include <string>
 
 using namespace vornask;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // The number of continuation bytes after a UTF-8 lead byte, or -1 for a byte that cannot lead.
 int ContinuationBytes(unsigned char lead) {

@@ -61,3 +61,19 @@ inline const std::vector<std::string> kWorkedExampleLines = {
     "",
     "[END]",
 };
+
+// The lines of the worked example campaign: "My Campaign" with its default intro, played in
+// sequence, with the missions "Island One" (Island1) and "The Bridge" (Bridge2).
+inline const std::vector<std::string> kWorkedExampleCampaignLines = {
+    "title = \"My Campaign\"",
+    "",
+    "[Overview]",
+    "<background=\"nsstart\">",
+    "<h2>My Campaign</h2>",
+    "<p>",
+    "Play my campaign!",
+    "",
+    "$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},1",
+    "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
+    "",
+    "$Button=Back,Tell,Campaign"};

@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "WorkedExample.h"
 #include "app/AppWindows.h"
 #include "app/StartBox.h"
 #include "campaign/CampaignBox.h"
@@ -28,19 +29,7 @@ const QString kWarning = QStringLiteral("MessageBox:2:");
 const QString kCritical = QStringLiteral("MessageBox:3:");
 const QString kQuestion = QStringLiteral("MessageBox:4:");
 
-const std::vector<std::string> kWorkedExample = {
-    "title = \"My Campaign\"",
-    "",
-    "[Overview]",
-    "<background=\"nsstart\">",
-    "<h2>My Campaign</h2>",
-    "<p>",
-    "Play my campaign!",
-    "",
-    "$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},1",
-    "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
-    "",
-    "$Button=Back,Tell,Campaign"};
+const std::vector<std::string>& kWorkedExample = kWorkedExampleCampaignLines;
 
 template <typename Control> Control* Find(QWidget* window, const char* objectName) {
     auto* control = window->findChild<Control*>(QLatin1String(objectName));

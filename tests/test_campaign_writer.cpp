@@ -1,3 +1,4 @@
+#include "WorkedExample.h"
 #include "campaign/CampaignWriter.h"
 #include "campaign/MissionName.h"
 
@@ -41,20 +42,7 @@ class CampaignWriterTest : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleGivesItsTwelveLines() {
-        const Lines expected = {
-            "title = \"My Campaign\"",
-            "",
-            "[Overview]",
-            "<background=\"nsstart\">",
-            "<h2>My Campaign</h2>",
-            "<p>",
-            "Play my campaign!",
-            "",
-            "$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},1",
-            "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
-            "",
-            "$Button=Back,Tell,Campaign"};
-        QCOMPARE(Build(WorkedExample()), expected);
+        QCOMPARE(Build(WorkedExample()), kWorkedExampleCampaignLines);
     }
 
     void writerOnlyAppends() {
