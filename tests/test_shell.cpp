@@ -45,28 +45,30 @@ private slots:
 
     void newMissionWalksThroughEveryPageAndBack() {
         ModalDriver driver;
-        const QStringList chain = {"FirstBox",  "SecondBox", "ThirdBox",
-                                   "FourthBox", "FifthBox",  "SixthBox"};
-        for (const QString& page : chain)
-            driver.When(page, [](QWidget* w) {
+        // Each page with its "OK" button.
+        const QList<QPair<QString, QString>> chain = {
+            {"FirstBox", "Button1"},  {"SecondBox", "Button1"}, {"ThirdBox", "Button1"},
+            {"FourthBox", "Button2"}, {"FifthBox", "Button1"},  {"SixthBox", "Button1"}};
+        for (const auto& [page, ok] : chain)
+            driver.When(page, [ok](QWidget* w) {
                 // Only the active page is visible: the one before it was hidden.
                 for (QWidget* other : QApplication::topLevelWidgets())
                     if (other != w && qobject_cast<QDialog*>(other))
                         QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
-                Click(w, QString()); // any: the page's only push button is "OK"
+                Click(w, ok);
             });
         // The finish page's "OK" saves; giving up saving still ends the wizard.
         driver.CancelFile("SaveDialog1").Answer(0x00004000); // QMessageBox::Yes
         Click(&windows_->StartBox(), "Button1");
         QVERIFY(driver.Done());
-        for (const QString& page : chain)
-            QVERIFY(!TopLevel(page)->isVisible());
+        for (const auto& step : chain)
+            QVERIFY(!TopLevel(step.first)->isVisible());
     }
 
     void closingAPageUnwindsTheChain() {
         ModalDriver driver;
-        driver.When("FirstBox", [](QWidget* w) { Click(w, QString()); })
-            .When("SecondBox", [](QWidget* w) { Click(w, QString()); })
+        driver.When("FirstBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
             .When("ThirdBox", [](QWidget* w) { w->close(); });
         Click(&windows_->StartBox(), "Button1");
         QVERIFY(driver.Done());

@@ -68,7 +68,7 @@ void ShowTab(QWidget* players, const QString& caption) {
     QCOMPARE(notebook->tabText(notebook->currentIndex()), caption);
 }
 
-const std::map<QString, QString> kOkButtons = {{"FirstBox", ""},
+const std::map<QString, QString> kOkButtons = {{"FirstBox", "Button1"},
                                                {"SecondBox", "Button1"},
                                                {"ThirdBox", "Button1"},
                                                {"FourthBox", "Button2"},
