@@ -18,7 +18,7 @@ QLabel* Paragraph(const QString& text) {
 QLabel* Address(const QString& text) {
     auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignHCenter);
-    label->setStyleSheet(QStringLiteral("color: blue;"));
+    SetLabelColour(*label, Qt::blue);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr int kPanelWidth = 289;
 constexpr int kPanelHeight = 257;
 constexpr int kSideMargin = 17; // (323 - 289) / 2: the client area is 323 by 328
+const QColor kHeadingColour(0x80, 0, 0);
 
 QLabel* MakeHeading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -21,12 +22,18 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
     font.setPointSize(18);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    SetLabelColour(*label, kHeadingColour);
     label->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
     return label;
 }
 
 } // namespace
+
+void SetLabelColour(QLabel& label, const QColor& colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
 
 TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
     setObjectName(objectName);

@@ -3,6 +3,7 @@
 #include "app/AppWindows.h"
 #include "app/AskTitleBox.h"
 #include "app/FirstBox.h"
+#include "app/PageFrame.h"
 #include "campaign/CampaignFinished.h"
 #include "campaign/CampaignSettings.h"
 #include "campaign/MissionName.h"
@@ -36,7 +37,7 @@ QLabel* MakeHeading(const QString& text) {
     font.setPointSize(18);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    SetLabelColour(*label, QColor(0x80, 0, 0));
     return label;
 }
 
@@ -62,7 +63,13 @@ QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption)
 
 } // namespace
 
-TCampaignBox::TCampaignBox(AppWindows& windows) : windows_(windows) {
+TCampaignBox::TCampaignBox(AppWindows& windows)
+    : windows_(windows), openDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptOpen);
+          SetUpFileDialog(dialog, QStringLiteral("OpenDialog1"),
+                          QStringLiteral("Mission Files (*.english)|*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english"));
+      }) {
     setObjectName(QStringLiteral("CampaignBox"));
     setWindowTitle(QStringLiteral("VORNASK Creator"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -98,11 +105,6 @@ void TCampaignBox::BuildControls() {
     campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     addTreeItemBox_ = Named(new QLineEdit, "AddTreeItemBox");
-    openDialog1_ = new QFileDialog(this);
-    openDialog1_->setAcceptMode(QFileDialog::AcceptOpen);
-    SetUpFileDialog(*openDialog1_, QStringLiteral("OpenDialog1"),
-                    QStringLiteral("Mission Files (*.english)|*.english"),
-                    QStringLiteral("english"), QStringLiteral("*.english"));
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(new QLabel(QStringLiteral("Title:")));
@@ -184,7 +186,7 @@ int TCampaignBox::OpenFromStart() {
 }
 
 void TCampaignBox::SetValues() {
-    openDialog1_->setDirectory(windows_.DialogFolder());
+    openDialog1_.setDirectory(windows_.DialogFolder());
     deleteAction_->setEnabled(false);
     renameAction_->setEnabled(false);
     StartNewCampaign(Settings());
@@ -202,10 +204,11 @@ void TCampaignBox::ChangeMainNode() {
 }
 
 void TCampaignBox::OpenMission() {
-    if (openDialog1_->exec() != QDialog::Accepted || openDialog1_->selectedFiles().isEmpty())
+    if (openDialog1_.get().exec() != QDialog::Accepted ||
+        openDialog1_.get().selectedFiles().isEmpty())
         return;
-    const QString chosen = openDialog1_->selectedFiles().constFirst();
-    openDialog1_->selectFile(QFileInfo(chosen).fileName()); // offered again next time
+    const QString chosen = openDialog1_.get().selectedFiles().constFirst();
+    openDialog1_.get().selectFile(QFileInfo(chosen).fileName()); // offered again next time
     addTreeItemBox_->setText(QDir::toNativeSeparators(chosen));
 }
 

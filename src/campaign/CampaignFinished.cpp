@@ -26,7 +26,12 @@ QCheckBox* MakeCheckBox(const char* objectName, const QString& caption, bool che
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Finished!")),
-      windows_(windows) {
+      windows_(windows), saveDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptSave);
+          SetUpFileDialog(dialog, QStringLiteral("SaveDialog1"),
+                          QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
+                          QStringLiteral("english"), QStringLiteral("Guide*.english"));
+      }) {
     okButton()->setObjectName(QStringLiteral("Button1"));
 
     auto* note = new QLabel(QStringLiteral(
@@ -42,17 +47,11 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
     content()->addWidget(duplicate_);
     content()->addWidget(viewSource_);
     content()->addStretch();
-
-    saveDialog1_ = new QFileDialog(this);
-    saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
-    SetUpFileDialog(*saveDialog1_, QStringLiteral("SaveDialog1"),
-                    QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
-                    QStringLiteral("english"), QStringLiteral("Guide*.english"));
 }
 
 void TCampaignFinished::ClosePrevious() {
     windows_.CampaignBox().hide();
-    saveDialog1_->setDirectory(windows_.DialogFolder());
+    saveDialog1_.setDirectory(windows_.DialogFolder());
     CampaignLines.clear();
 }
 
@@ -69,7 +68,7 @@ void TCampaignFinished::CloseCampaign() {
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
-    DialogSaveUser user(this, *saveDialog1_);
+    DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
     return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), user, files);
 }

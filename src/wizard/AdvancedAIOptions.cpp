@@ -1,6 +1,7 @@
 #include "wizard/AdvancedAIOptions.h"
 
 #include "app/AppWindows.h"
+#include "app/PageFrame.h"
 #include "controls/ComboBox98.h"
 #include "platform/QtText.h"
 #include "wizard/FourthBox.h"
@@ -29,7 +30,7 @@ QLabel* MakeHeading(const QString& text) {
     font.setPointSize(18);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    SetLabelColour(*label, QColor(0x80, 0, 0));
     return label;
 }
 
