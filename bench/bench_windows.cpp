@@ -165,6 +165,15 @@ private:
     }
 };
 
+// A mission folder as the save dialog lists it: 20 mission files.
+void FillWithMissions(const QTemporaryDir& folder) {
+    for (int i = 1; i <= 20; ++i) {
+        QFile file(folder.filePath(QStringLiteral("mission%1.english").arg(i)));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot prepare the folder");
+    }
+}
+
 // The real handler: the longest file built, the save dialog shown (in a folder of 20
 // missions) and its modal loop run until it closes; the question that follows a cancelled
 // dialog is answered the same way.
@@ -172,11 +181,7 @@ void BM_SixthBox_GoToNext_DialogAnsweredAtOnce(benchmark::State& state) {
     AppWindows windows;
     windows.Mission() = bench::LongestMission();
     QTemporaryDir folder;
-    for (int i = 1; i <= 20; ++i) {
-        QFile file(folder.filePath(QStringLiteral("mission%1.english").arg(i)));
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot prepare the folder");
-    }
+    FillWithMissions(folder);
     QFileDialog& saveDialog = windows.ViewSourceBox().SaveDialog1();
     saveDialog.setDirectory(folder.path());
     // Message boxes are created anew by each question: answer them application-wide.
@@ -187,6 +192,50 @@ void BM_SixthBox_GoToNext_DialogAnsweredAtOnce(benchmark::State& state) {
     qApp->removeEventFilter(&answerer);
 }
 BENCHMARK(BM_SixthBox_GoToNext_DialogAnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+// The part of the above that is Qt's own: the save dialog alone, shown and answered, then
+// the question alone.
+void BM_SaveDialogAlone_AnsweredAtOnce(benchmark::State& state) {
+    AppWindows windows;
+    QFileDialog& saveDialog = windows.ViewSourceBox().SaveDialog1();
+    QTemporaryDir folder;
+    FillWithMissions(folder);
+    saveDialog.setDirectory(folder.path());
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state)
+        saveDialog.exec();
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_SaveDialogAlone_AnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+void BM_QuestionAlone_AnsweredAtOnce(benchmark::State& state) {
+    AppWindows windows;
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state)
+        AskQuestion(&windows.SixthBox(), QStringLiteral("Sure you don't want to save?"), false);
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_QuestionAlone_AnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+// The first "OK" of a run also builds the save dialog, which is made when first needed.
+void BM_SixthBox_FirstGoToNext(benchmark::State& state) {
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto windows = std::make_unique<AppWindows>();
+        windows->Mission() = bench::LongestMission();
+        state.ResumeTiming();
+        windows->SixthBox().GoToNext();
+        state.PauseTiming();
+        windows.reset();
+        state.ResumeTiming();
+    }
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_SixthBox_FirstGoToNext)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
