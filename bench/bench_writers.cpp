@@ -1,25 +1,30 @@
-// The writers against the floor of copying the bytes they produce.
+// The writers and the saving against the floor of copying and writing the bytes they produce.
+#include "BenchSettings.h"
+#include "campaign/CampaignWriter.h"
 #include "mission/MissionWriter.h"
+#include "mission/SaveProcedure.h"
+#include "platform/Dialogs.h"
 #include "platform/TextLines.h"
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 using namespace vornask;
+using vornask::bench::LargestCampaign;
+using vornask::bench::LongestMission;
 
 namespace {
 
-// The longest mission file: every opponent with all five messages and a next mission.
-MissionSettings LongestMission() {
-    MissionSettings s;
-    s.finish.NextMissionCheck = true;
-    s.finish.MissionName = "mission3";
-    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
-        s.opponent(side).enabled = true;
-        s.opponent(side).tech = "all";
-        for (int kind = 0; kind < kOpponentEventCount; ++kind)
-            s.events.of(side, OpponentEvent(kind)) = {"Heading", "Some text for the event."};
+// Copies `lines` as the floor the writers are held against: the bytes they produce, with no
+// work done to produce them.
+void CopyLines(benchmark::State& state, const std::vector<std::string>& source) {
+    for (auto _ : state) {
+        std::vector<std::string> copy = source;
+        benchmark::DoNotOptimize(copy.data());
     }
-    return s;
+    state.counters["lines"] = static_cast<double>(source.size());
+    state.counters["bytes"] = static_cast<double>(JoinLinesCrLf(source).size());
 }
 
 void BM_BuildMissionLines_Longest(benchmark::State& state) {
@@ -32,14 +37,10 @@ void BM_BuildMissionLines_Longest(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildMissionLines_Longest);
 
-// The floor: copying the 220 lines the writer produces.
 void BM_CopyLongestMissionLines(benchmark::State& state) {
     MissionLines source;
     BuildMissionLines(LongestMission(), source);
-    for (auto _ : state) {
-        MissionLines copy = source;
-        benchmark::DoNotOptimize(copy.data());
-    }
+    CopyLines(state, source);
 }
 BENCHMARK(BM_CopyLongestMissionLines);
 
@@ -52,5 +53,77 @@ void BM_JoinLongestMissionFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_JoinLongestMissionFile);
+
+void BM_BuildCampaignLines_80Missions(benchmark::State& state) {
+    const CampaignSettings settings = LargestCampaign();
+    for (auto _ : state) {
+        std::vector<std::string> lines;
+        BuildCampaignLines(settings, lines);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(BM_BuildCampaignLines_80Missions);
+
+void BM_CopyCampaignLines_80Missions(benchmark::State& state) {
+    std::vector<std::string> source;
+    BuildCampaignLines(LargestCampaign(), source);
+    CopyLines(state, source);
+}
+BENCHMARK(BM_CopyCampaignLines_80Missions);
+
+// Answers the save procedure at once: the file name given, and yes to overwriting it.
+class InstantUser : public SaveUser {
+public:
+    explicit InstantUser(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> AskFileName() override { return path_; }
+    Answer Confirm(const std::string&, bool) override { return Answer::Yes; }
+    void Warn(const std::string&) override {}
+    void ReportError(const std::string& message) override { failures_.push_back(message); }
+    const std::vector<std::string>& Failures() const { return failures_; }
+
+private:
+    std::string path_;
+    std::vector<std::string> failures_;
+};
+
+// The whole save of the longest mission with its ".german" copy, through the real file
+// store (a temporary file renamed over the old one) into a temporary folder.
+void BM_SaveLongestMissionWithCopy(benchmark::State& state) {
+    QTemporaryDir folder;
+    MissionLines lines;
+    BuildMissionLines(LongestMission(), lines);
+    InstantUser user(folder.filePath(QStringLiteral("mission3.english")).toStdString());
+    DiskFileStore files;
+    for (auto _ : state) {
+        const SaveResult result = SaveLinesToFile(lines, true, user, files);
+        if (!result.saved || !user.Failures().empty()) {
+            state.SkipWithError("the file was not saved");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_SaveLongestMissionWithCopy);
+
+// The floor of saving: the same bytes written into the same two files with plain C I/O,
+// over the old contents, with no temporary file and no rename.
+void BM_WriteLongestMissionTwice_Floor(benchmark::State& state) {
+    QTemporaryDir folder;
+    MissionLines lines;
+    BuildMissionLines(LongestMission(), lines);
+    const std::string bytes = JoinLinesCrLf(lines);
+    const std::string paths[] = {folder.filePath(QStringLiteral("mission3.german")).toStdString(),
+                                 folder.filePath(QStringLiteral("mission3.english")).toStdString()};
+    for (auto _ : state) {
+        for (const std::string& path : paths) {
+            std::FILE* file = std::fopen(path.c_str(), "wb");
+            if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+                std::fclose(file) != 0) {
+                state.SkipWithError("could not write");
+                return;
+            }
+        }
+    }
+}
+BENCHMARK(BM_WriteLongestMissionTwice_Floor);
 
 } // namespace

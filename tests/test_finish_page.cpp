@@ -86,6 +86,29 @@ private slots:
         windows_->Mission().general.title = "Saved Map";
     }
 
+    // Start-up builds no file dialog; each is made once, when first needed, and opens in the
+    // folder given to it before or after.
+    void fileDialogsAreMadeWhenFirstNeeded() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(window->findChildren<QFileDialog*>().isEmpty(),
+                     qPrintable(window->objectName()));
+
+        QWidget owner;
+        int made = 0;
+        KeptFileDialog kept(&owner, [&made](QFileDialog&) { ++made; });
+        QTemporaryDir first;
+        QTemporaryDir second;
+        kept.setDirectory(first.path());
+        QCOMPARE(made, 0);
+        QFileDialog& dialog = kept.get();
+        QCOMPARE(dialog.parent(), &owner);
+        QCOMPARE(QDir(dialog.directory()), QDir(first.path()));
+        kept.setDirectory(second.path());
+        QCOMPARE(&kept.get(), &dialog);
+        QCOMPARE(made, 1);
+        QCOMPARE(QDir(dialog.directory()), QDir(second.path()));
+    }
+
     void controlsAndSaveDialog() {
         QWidget* page = Page();
         QCOMPARE(Child<QLabel>(page, "Label1")->text(), QStringLiteral("Congratulations!"));

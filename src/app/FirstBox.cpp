@@ -1,6 +1,7 @@
 #include "app/FirstBox.h"
 
 #include "app/AppWindows.h"
+#include "app/PageControls.h"
 #include "wizard/SecondBox.h"
 
 #include <QLabel>
@@ -19,7 +20,7 @@ QLabel* Paragraph(const QString& text) {
 QLabel* Address(const QString& text) {
     auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignHCenter);
-    label->setStyleSheet(QStringLiteral("color: blue;"));
+    SetLabelColour(*label, Qt::blue);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 
 namespace vornask {
@@ -77,13 +78,19 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
     return box;
 }
 
+void SetLabelColour(QLabel& label, const QColor& colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
 QLabel* MakeHeading(const QString& text) {
     auto* label = MakeLabel(QStringLiteral("Heading"), text);
     QFont font = label->font();
     font.setPointSize(18);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    SetLabelColour(*label, QColor(0x80, 0, 0));
     return label;
 }
 

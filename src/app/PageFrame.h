@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QColor;
 class QFrame;
 class QLabel;
 class QPushButton;

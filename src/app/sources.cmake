@@ -8,6 +8,7 @@ target_sources(vornask_ui PRIVATE
   src/app/PageControls.cpp
   src/app/PageFrame.cpp
   src/app/StartBox.cpp
+  src/app/Startup.cpp
   src/app/resources.qrc)
 set_source_files_properties(src/app/StartBox.cpp PROPERTIES
   COMPILE_DEFINITIONS "VORNASK_VERSION=\"${PROJECT_VERSION}\"")

@@ -51,7 +51,13 @@ QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption)
 
 } // namespace
 
-TCampaignBox::TCampaignBox(AppWindows& windows) : windows_(windows) {
+TCampaignBox::TCampaignBox(AppWindows& windows)
+    : windows_(windows), openDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptOpen);
+          SetUpFileDialog(dialog, QStringLiteral("OpenDialog1"),
+                          QStringLiteral("Mission Files (*.english)|*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english"));
+      }) {
     setObjectName(QStringLiteral("CampaignBox"));
     setWindowTitle(QStringLiteral("VORNASK Creator"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -88,11 +94,6 @@ void TCampaignBox::BuildControls() {
     campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     addTreeItemBox_ = Named(new QLineEdit, "AddTreeItemBox");
-    openDialog1_ = new QFileDialog(this);
-    openDialog1_->setAcceptMode(QFileDialog::AcceptOpen);
-    SetUpFileDialog(*openDialog1_, QStringLiteral("OpenDialog1"),
-                    QStringLiteral("Mission Files (*.english)|*.english"),
-                    QStringLiteral("english"), QStringLiteral("*.english"));
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(new QLabel(QStringLiteral("Title:")));
@@ -174,7 +175,7 @@ int TCampaignBox::OpenFromStart() {
 }
 
 void TCampaignBox::SetValues() {
-    openDialog1_->setDirectory(windows_.DialogFolder());
+    openDialog1_.setDirectory(windows_.DialogFolder());
     deleteAction_->setEnabled(false);
     renameAction_->setEnabled(false);
     StartNewCampaign(Settings());
@@ -192,10 +193,11 @@ void TCampaignBox::ChangeMainNode() {
 }
 
 void TCampaignBox::OpenMission() {
-    if (openDialog1_->exec() != QDialog::Accepted || openDialog1_->selectedFiles().isEmpty())
+    if (openDialog1_.get().exec() != QDialog::Accepted ||
+        openDialog1_.get().selectedFiles().isEmpty())
         return;
-    const QString chosen = openDialog1_->selectedFiles().constFirst();
-    openDialog1_->selectFile(QFileInfo(chosen).fileName()); // offered again next time
+    const QString chosen = openDialog1_.get().selectedFiles().constFirst();
+    openDialog1_.get().selectFile(QFileInfo(chosen).fileName()); // offered again next time
     addTreeItemBox_->setText(QDir::toNativeSeparators(chosen));
 }
 

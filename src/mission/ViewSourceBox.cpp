@@ -20,7 +20,13 @@ namespace vornask {
 TViewSourceBox::TViewSourceBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("ViewSourceBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("View/Edit Source")),
-      windows_(windows), sourceBox_(new QPlainTextEdit(this)), saveDialog1_(new QFileDialog(this)) {
+      windows_(windows), sourceBox_(new QPlainTextEdit(this)),
+      saveDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptSave);
+          SetUpFileDialog(dialog, QStringLiteral("SaveDialog1"),
+                          QStringLiteral("Mission Files (*.english)|*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english"));
+      }) {
     okButton()->setObjectName(QStringLiteral("Button1"));
     okButton()->setCursor(Qt::PointingHandCursor);
 
@@ -29,11 +35,6 @@ TViewSourceBox::TViewSourceBox(AppWindows& windows)
     // Long lines are shown wrapped; they stay one line each when saved.
     sourceBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     content()->addWidget(sourceBox_, 0, Qt::AlignHCenter);
-
-    saveDialog1_->setAcceptMode(QFileDialog::AcceptSave);
-    SetUpFileDialog(*saveDialog1_, QStringLiteral("SaveDialog1"),
-                    QStringLiteral("Mission Files (*.english)|*.english"),
-                    QStringLiteral("english"), QStringLiteral("*.english"));
 
     setTabOrder(sourceBox_, okButton());
 }
@@ -48,7 +49,7 @@ void TViewSourceBox::SaveIt() {
 }
 
 void TViewSourceBox::SaveMissionFile() {
-    DialogSaveUser user(MessageParent(), *saveDialog1_);
+    DialogSaveUser user(MessageParent(), SaveDialog1());
     DiskFileStore files;
     const SaveResult result = SaveLinesToFile(
         windows_.SixthBox().MissionLines(), windows_.Mission().finish.DuplicateCheck, user, files);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PageFrame.h"
+#include "platform/Dialogs.h"
 
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ public:
     // Fills the text area with `lines`, one line each.
     void ShowLines(const std::vector<std::string>& lines);
 
-    QFileDialog& SaveDialog1() const { return *saveDialog1_; }
+    QFileDialog& SaveDialog1() const { return saveDialog1_.get(); }
+    // The folder the save dialog opens in, set without making the dialog.
+    void SetSaveFolder(const QString& folder) { saveDialog1_.setDirectory(folder); }
 
 protected:
     void OkPressed() override { SaveIt(); }
@@ -39,7 +42,7 @@ private:
 
     AppWindows& windows_;
     QPlainTextEdit* sourceBox_;
-    QFileDialog* saveDialog1_;
+    mutable KeptFileDialog saveDialog1_;
 };
 
 } // namespace vornask

@@ -57,6 +57,22 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QStri
     dialog.selectFile(initialFileName);
 }
 
+QFileDialog& KeptFileDialog::get() {
+    if (!dialog_) {
+        dialog_ = new QFileDialog(owner_);
+        setUp_(*dialog_);
+        if (!folder_.isNull())
+            dialog_->setDirectory(folder_);
+    }
+    return *dialog_;
+}
+
+void KeptFileDialog::setDirectory(const QString& folder) {
+    folder_ = folder;
+    if (dialog_)
+        dialog_->setDirectory(folder);
+}
+
 std::optional<std::string> DialogSaveUser::AskFileName() {
     if (dialog_.exec() != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
         return std::nullopt;

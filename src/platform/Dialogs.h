@@ -4,6 +4,7 @@
 #include "mission/SaveProcedure.h"
 
 #include <QString>
+#include <functional>
 
 class QFileDialog;
 class QWidget;
@@ -19,6 +20,25 @@ Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
 // existing files itself. `filter` is "description|pattern".
 void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
                      const QString& defaultSuffix, const QString& initialFileName);
+
+// A window's own file dialog, made the first time it is needed and kept from then on, so it
+// remembers its folder and file name. Qt's file dialog costs more to build than a whole page,
+// and most runs open few of them: building them all at start-up doubled the start-up time.
+class KeptFileDialog {
+public:
+    // `setUp` runs once, on the new dialog.
+    KeptFileDialog(QWidget* owner, std::function<void(QFileDialog&)> setUp)
+        : owner_(owner), setUp_(std::move(setUp)) {}
+    QFileDialog& get();
+    // The folder the dialog opens in; setting it does not make the dialog.
+    void setDirectory(const QString& folder);
+
+private:
+    QWidget* owner_;
+    std::function<void(QFileDialog&)> setUp_;
+    QString folder_;
+    QFileDialog* dialog_ = nullptr; // owned by `owner_`
+};
 
 // The save procedure's user: the window's save dialog and standard message boxes.
 class DialogSaveUser : public SaveUser {

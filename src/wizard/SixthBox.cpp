@@ -108,7 +108,7 @@ void TSixthBox::ClosePrevious() {
     windows_.Mission().finish = FinishOptions{};
     ShowOptions(windows_.Mission().finish);
     missionLines_ = vornask::MissionLines{};
-    windows_.ViewSourceBox().SaveDialog1().setDirectory(windows_.DialogFolder());
+    windows_.ViewSourceBox().SetSaveFolder(windows_.DialogFolder());
 }
 
 void TSixthBox::CheckNextMission() {

@@ -1,0 +1,36 @@
+// The largest inputs the program can be given: the worst cases the benchmarks measure.
+#pragma once
+
+#include "campaign/CampaignSettings.h"
+#include "mission/MissionSettings.h"
+
+#include <string>
+
+namespace vornask::bench {
+
+// The longest mission file: every opponent with all five messages and a next mission.
+inline MissionSettings LongestMission() {
+    MissionSettings s;
+    s.finish.NextMissionCheck = true;
+    s.finish.MissionName = "mission3";
+    s.events.Succeeded = {"Victory", "You have won.\r\nWell done."};
+    s.events.Failed = {"Defeat", "You have lost.\r\nTry again."};
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
+        s.opponent(side).enabled = true;
+        s.opponent(side).tech = "all";
+        for (int kind = 0; kind < kOpponentEventCount; ++kind)
+            s.events.of(side, OpponentEvent(kind)) = {"Heading", "Some text for the event."};
+    }
+    return s;
+}
+
+// A campaign of as many missions as the editor takes.
+inline CampaignSettings LargestCampaign() {
+    CampaignSettings c;
+    for (int i = 1; i <= kMaxCampaignMissions; ++i)
+        c.missions.push_back(
+            {"The map number " + std::to_string(i), "campaign_mission_" + std::to_string(i)});
+    return c;
+}
+
+} // namespace vornask::bench

@@ -1,0 +1,252 @@
+// Creating the windows and the handlers that do real work, on the offscreen platform. Each
+// handler is timed from the worst state it can meet: everything filled in or ticked.
+#include "BenchSettings.h"
+#include "app/AppWindows.h"
+#include "campaign/CampaignBox.h"
+#include "mission/MissionWriter.h"
+#include "mission/SaveProcedure.h"
+#include "mission/ViewSourceBox.h"
+#include "platform/Dialogs.h"
+#include "wizard/AdvancedAIOptions.h"
+#include "wizard/AdvancedAITables.h"
+#include "wizard/FifthBox.h"
+#include "wizard/FourthBox.h"
+#include "wizard/SixthBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+
+using namespace vornask;
+
+namespace {
+
+template <typename Control> Control* Find(QWidget& window, const char* name) {
+    auto* control = window.findChild<Control*>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+    return control;
+}
+
+void BM_CreateAllWindows(benchmark::State& state) {
+    for (auto _ : state) {
+        auto windows = std::make_unique<AppWindows>();
+        benchmark::DoNotOptimize(windows.get());
+        state.PauseTiming();
+        windows.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CreateAllWindows)->Unit(benchmark::kMillisecond);
+
+// Every opponent enabled and every box of the players page ticked.
+void TickEverything(TFourthBox& page) {
+    for (QCheckBox* box : page.findChildren<QCheckBox*>())
+        box->setChecked(true);
+    for (QListWidget* list : page.findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setCheckState(Qt::Checked);
+}
+
+void BM_FourthBox_ClosePrevious(benchmark::State& state) {
+    AppWindows windows;
+    TFourthBox& page = windows.FourthBox();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TickEverything(page);
+        state.ResumeTiming();
+        page.ClosePrevious();
+    }
+}
+BENCHMARK(BM_FourthBox_ClosePrevious)->Unit(benchmark::kMicrosecond);
+
+void BM_FifthBox_ClosePrevious(benchmark::State& state) {
+    AppWindows windows;
+    for (auto _ : state) {
+        state.PauseTiming();
+        windows.Mission().events = bench::LongestMission().events;
+        state.ResumeTiming();
+        windows.FifthBox().ClosePrevious();
+    }
+}
+BENCHMARK(BM_FifthBox_ClosePrevious)->Unit(benchmark::kMicrosecond);
+
+// The option with the most values to offer, so that loading it is the longest.
+int LongestOption() {
+    int longest = 0;
+    for (int option = 0; option < kAdvancedOptionCount; ++option)
+        if (AdvancedOptions()[option].values.size() > AdvancedOptions()[longest].values.size())
+            longest = option;
+    return longest;
+}
+
+// Opened for the last opponent with values stored and an option chosen, which it loads.
+void BM_AdvancedAIOptions_ChangeLabel(benchmark::State& state) {
+    AppWindows windows;
+    windows.Mission() = bench::LongestMission();
+    Find<QTabWidget>(windows.FourthBox(), "TabbedNotebook1")->setCurrentIndex(kOpponentCount);
+    TAdvancedAIOptions& dialog = windows.AdvancedAIOptions();
+    Find<QListWidget>(dialog, "ListBox1")->setCurrentRow(LongestOption());
+    dialog.JustToBeSure(); // every option of the opponent has a value
+    for (auto _ : state)
+        dialog.ChangeLabel();
+}
+BENCHMARK(BM_AdvancedAIOptions_ChangeLabel)->Unit(benchmark::kMicrosecond);
+
+// The editor after the largest campaign: 80 missions in the tree, all to be thrown away.
+void FillCampaign(AppWindows& windows, TCampaignBox& editor) {
+    windows.Campaign() = bench::LargestCampaign();
+    QTreeWidgetItem* mainNode = Find<QTreeWidget>(editor, "CampaignView")->topLevelItem(0);
+    for (const CampaignMission& mission : windows.Campaign().missions)
+        mainNode->addChild(new QTreeWidgetItem(QStringList{QString::fromStdString(mission.title)}));
+    mainNode->setExpanded(true);
+}
+
+void BM_CampaignBox_SetValues_80Missions(benchmark::State& state) {
+    AppWindows windows;
+    TCampaignBox& editor = windows.CampaignBox();
+    for (auto _ : state) {
+        state.PauseTiming();
+        FillCampaign(windows, editor);
+        state.ResumeTiming();
+        editor.SetValues();
+    }
+}
+BENCHMARK(BM_CampaignBox_SetValues_80Missions)->Unit(benchmark::kMicrosecond);
+
+// The finish page's own work before the save dialog would open: the longest file built and
+// handed to the save procedure, whose user cancels at once (and then confirms giving up).
+class CancellingUser : public SaveUser {
+public:
+    std::optional<std::string> AskFileName() override { return std::nullopt; }
+    Answer Confirm(const std::string&, bool) override { return Answer::Yes; }
+    void Warn(const std::string&) override {}
+    void ReportError(const std::string&) override {}
+};
+
+void BM_SixthBox_GoToNext_WithoutDialog(benchmark::State& state) {
+    const MissionSettings settings = bench::LongestMission();
+    for (auto _ : state) {
+        MissionLines lines;
+        BuildMissionLines(settings, lines);
+        CancellingUser user;
+        DiskFileStore files;
+        benchmark::DoNotOptimize(SaveLinesToFile(lines, true, user, files));
+    }
+}
+BENCHMARK(BM_SixthBox_GoToNext_WithoutDialog)->Unit(benchmark::kMicrosecond);
+
+// Answers every dialog as soon as it is shown, from inside its own modal loop: a file
+// dialog is cancelled, a question answered "Yes".
+class AnswerOnShow : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow())
+                Answer(dialog);
+        return false;
+    }
+
+private:
+    static void Answer(QDialog* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            QMetaObject::invokeMethod(box->button(QMessageBox::Yes), &QAbstractButton::click,
+                                      Qt::QueuedConnection);
+        else
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+    }
+};
+
+// A mission folder as the save dialog lists it: 20 mission files.
+void FillWithMissions(const QTemporaryDir& folder) {
+    for (int i = 1; i <= 20; ++i) {
+        QFile file(folder.filePath(QStringLiteral("mission%1.english").arg(i)));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot prepare the folder");
+    }
+}
+
+// The real handler: the longest file built, the save dialog shown (in a folder of 20
+// missions) and its modal loop run until it closes; the question that follows a cancelled
+// dialog is answered the same way.
+void BM_SixthBox_GoToNext_DialogAnsweredAtOnce(benchmark::State& state) {
+    AppWindows windows;
+    windows.Mission() = bench::LongestMission();
+    QTemporaryDir folder;
+    FillWithMissions(folder);
+    QFileDialog& saveDialog = windows.ViewSourceBox().SaveDialog1();
+    saveDialog.setDirectory(folder.path());
+    // Message boxes are created anew by each question: answer them application-wide.
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state)
+        windows.SixthBox().GoToNext();
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_SixthBox_GoToNext_DialogAnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+// The part of the above that is Qt's own: the save dialog alone, shown and answered, then
+// the question alone.
+void BM_SaveDialogAlone_AnsweredAtOnce(benchmark::State& state) {
+    AppWindows windows;
+    QFileDialog& saveDialog = windows.ViewSourceBox().SaveDialog1();
+    QTemporaryDir folder;
+    FillWithMissions(folder);
+    saveDialog.setDirectory(folder.path());
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state)
+        saveDialog.exec();
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_SaveDialogAlone_AnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+void BM_QuestionAlone_AnsweredAtOnce(benchmark::State& state) {
+    AppWindows windows;
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state)
+        AskQuestion(&windows.SixthBox(), QStringLiteral("Sure you don't want to save?"), false);
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_QuestionAlone_AnsweredAtOnce)->Unit(benchmark::kMicrosecond);
+
+// The first "OK" of a run also builds the save dialog, which is made when first needed.
+void BM_SixthBox_FirstGoToNext(benchmark::State& state) {
+    AnswerOnShow answerer;
+    qApp->installEventFilter(&answerer);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto windows = std::make_unique<AppWindows>();
+        windows->Mission() = bench::LongestMission();
+        state.ResumeTiming();
+        windows->SixthBox().GoToNext();
+        state.PauseTiming();
+        windows.reset();
+        state.ResumeTiming();
+    }
+    qApp->removeEventFilter(&answerer);
+}
+BENCHMARK(BM_SixthBox_FirstGoToNext)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
