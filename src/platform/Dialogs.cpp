@@ -61,16 +61,12 @@ QFileDialog& KeptFileDialog::get() {
     if (!dialog_) {
         dialog_ = new QFileDialog(owner_);
         setUp_(*dialog_);
-        if (!folder_.isNull())
-            dialog_->setDirectory(folder_);
     }
     return *dialog_;
 }
 
 void KeptFileDialog::setDirectory(const QString& folder) {
-    folder_ = folder;
-    if (dialog_)
-        dialog_->setDirectory(folder);
+    get().setDirectory(folder);
 }
 
 std::optional<std::string> DialogSaveUser::AskFileName() {

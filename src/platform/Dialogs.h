@@ -30,13 +30,13 @@ public:
     KeptFileDialog(QWidget* owner, std::function<void(QFileDialog&)> setUp)
         : owner_(owner), setUp_(std::move(setUp)) {}
     QFileDialog& get();
-    // The folder the dialog opens in; setting it does not make the dialog.
+    // The folder the dialog opens in. Its window sets it when it is activated, so the dialog
+    // exists whenever its window is shown.
     void setDirectory(const QString& folder);
 
 private:
     QWidget* owner_;
     std::function<void(QFileDialog&)> setUp_;
-    QString folder_;
     QFileDialog* dialog_ = nullptr; // owned by `owner_`
 };
 
