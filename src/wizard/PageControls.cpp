@@ -1,5 +1,6 @@
 #include "wizard/PageControls.h"
 
+#include "controls/SingleLine.h"
 #include "controls/SpinEdit.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@ QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString&
     auto* edit = new QLineEdit(text);
     edit->setObjectName(name);
     edit->setToolTip(hint);
+    KeepOnOneLine(*edit);
     return edit;
 }
 
