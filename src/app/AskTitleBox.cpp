@@ -1,5 +1,7 @@
 #include "app/AskTitleBox.h"
 
+#include "controls/SingleLine.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +18,7 @@ TAskTitleBox::TAskTitleBox() {
     label->setObjectName(QStringLiteral("Label1"));
     mapTitleBox_ = new QLineEdit(QStringLiteral("My Map"), this);
     mapTitleBox_->setObjectName(QStringLiteral("MapTitleBox"));
+    KeepOnOneLine(*mapTitleBox_);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setFixedSize(75, 25);

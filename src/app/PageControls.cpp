@@ -1,5 +1,6 @@
 #include "app/PageControls.h"
 
+#include "controls/SingleLine.h"
 #include "controls/SpinEdit.h"
 
 #include <QCheckBox>
@@ -21,6 +22,7 @@ QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString&
     auto* edit = new QLineEdit(text);
     edit->setObjectName(name);
     edit->setToolTip(hint);
+    KeepOnOneLine(*edit);
     return edit;
 }
 

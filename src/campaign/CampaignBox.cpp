@@ -7,6 +7,7 @@
 #include "campaign/CampaignFinished.h"
 #include "campaign/CampaignSettings.h"
 #include "campaign/MissionName.h"
+#include "controls/SingleLine.h"
 #include "platform/Dialogs.h"
 #include "platform/QtText.h"
 
@@ -94,6 +95,9 @@ void TCampaignBox::BuildControls() {
     campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     addTreeItemBox_ = Named(new QLineEdit, "AddTreeItemBox");
+    for (QLineEdit* edit : {titleBox_, campaignHeader_, addTreeItemBox_})
+        KeepOnOneLine(*edit);
+    campaignView_->setItemDelegate(new TSingleLineItemDelegate(campaignView_));
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(new QLabel(QStringLiteral("Title:")));

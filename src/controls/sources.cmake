@@ -4,4 +4,5 @@ target_sources(vornask_core PRIVATE
   src/controls/SpinValue.cpp)
 target_sources(vornask_ui PRIVATE
   src/controls/ComboBox98.cpp
+  src/controls/SingleLine.cpp
   src/controls/SpinEdit.cpp)

@@ -2,6 +2,7 @@
 
 #include "app/AppWindows.h"
 #include "app/PageControls.h"
+#include "controls/SingleLine.h"
 #include "mission/MissionWriter.h"
 #include "mission/ViewSourceBox.h"
 #include "platform/QtText.h"
@@ -53,6 +54,7 @@ void TSixthBox::BuildControls() {
     nameLabel->setFont(bold);
     missionName_ = new QLineEdit(this);
     missionName_->setObjectName(QStringLiteral("MissionName"));
+    KeepOnOneLine(*missionName_);
     missionName_->setToolTip(tr("Enter the filename without the extension"));
     nameLabel->setBuddy(missionName_);
 

@@ -1,0 +1,32 @@
+// One-line edits that stay on one line. A value of a one-line edit is written into one line of
+// the game's file, so a line break pasted into it would split that line. As in the platform's
+// own single-line edit, pasted or dropped text is kept up to its first line break.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QValidator>
+
+class QLineEdit;
+
+namespace vornask {
+
+class TSingleLineValidator : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& cursor) const override;
+};
+
+// Gives `edit` the single-line rule.
+void KeepOnOneLine(QLineEdit& edit);
+
+// Item views edit in place through one-line edits of their own; this gives them the rule too.
+class TSingleLineItemDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+};
+
+} // namespace vornask

@@ -1,0 +1,479 @@
+// Hostile but plausible input through the real windows: huge texts, characters the game's code
+// page lacks, text that looks like the file's own syntax, pasted line breaks, odd help files and
+// registry files. Nothing may crash, hang, or reach a file other than as captured.
+#include "ModalDriver.h"
+#include "app/AppWindows.h"
+#include "app/StartBox.h"
+#include "wizard/FifthBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+using namespace vornask;
+using namespace vornask::test;
+namespace fs = std::filesystem;
+using Action = ModalDriver::Action;
+
+namespace {
+
+// Quotes, commas, braces, a tab, markup and a button line of the file's own syntax, and
+// characters inside and outside Windows-1252 ("€" and "é" are in it; "ł", "日本" and the emoji,
+// a surrogate pair, are not).
+const QString kHostile = QString::fromUtf8("\"Quoted\", {Done7}\t<b>$Button=Play,DoNothing,0</b> "
+                                           "\u20ac \u00e9 \u0142 \u65e5\u672c \U0001F600");
+// The same as the game's 8-bit text: one "?" for each character the code page lacks.
+const QByteArray kHostileAnsi =
+    "\"Quoted\", {Done7}\t<b>$Button=Play,DoNothing,0</b> \x80 \xE9 ? ?? ?";
+
+// A pasted line break ends a one-line value there, as in the platform's single-line edits.
+const QString kPastedOneLine = kHostile + QStringLiteral("\r\n[END]\r\nsecond line");
+
+template <class Control> Control* Find(QWidget* window, const QString& name) {
+    auto* control = window->findChild<Control*>(name);
+    if (!control)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return control;
+}
+
+// As the user pastes `text` over the whole content of a one-line edit or a memo.
+void PasteOver(QWidget* field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        line->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+        memo->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// As the user picks an item from a combo box's list.
+void Pick(QWidget* window, const QString& comboName, const QString& item) {
+    auto* box = Find<QComboBox>(window, comboName);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void PasteInto(QWidget* window, const QString& name, const QString& text) {
+    PasteOver(Find<QWidget>(window, name), text);
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// A whole line of a file: `line` between two line ends.
+bool HasLine(const QByteArray& file, const QByteArray& line) {
+    return file.contains("\r\n" + line + "\r\n");
+}
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string RandomBytes(std::size_t size) {
+    std::string bytes(size, '\0');
+    QRandomGenerator generator(20240601); // the same bytes every run
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+// About a megabyte of story as a user writes one: lines of words, an empty line, spaces at
+// both ends that must survive, and letters of the code page.
+QString MegabyteOfText(const QString& word) {
+    QString text = QStringLiteral("  ");
+    for (int line = 0; text.size() < 1'000'000; ++line) {
+        text += QStringLiteral("%1 %2: the caf\u00e9 by the bridge fell to the enemy, and so "
+                               "did the temple on the hill.\n")
+                    .arg(word)
+                    .arg(line);
+        if (line == 5000)
+            text += QLatin1Char('\n');
+    }
+    return text + QStringLiteral("The end.  \n");
+}
+
+QByteArray AnsiWithCrLf(QString text) {
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1();
+}
+
+const std::map<QString, QString> kOkButtons = {{"FirstBox", "Button1"}, {"SecondBox", "Button1"},
+                                               {"ThirdBox", "Button1"}, {"FourthBox", "Button2"},
+                                               {"FifthBox", "Button1"}, {"SixthBox", "Button1"}};
+const QStringList kChain = {"FirstBox",  "SecondBox", "ThirdBox",
+                            "FourthBox", "FifthBox",  "SixthBox"};
+
+} // namespace
+
+class HostileInputsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir temp_;
+    std::unique_ptr<AppWindows> windows_;
+
+    QString Path(const QString& name) const { return temp_.filePath(name); }
+    fs::path Prefix() const { return fs::path(temp_.path().toStdString()) / "prefix"; }
+
+    // One mission from "New Mission" to the saved file `path`: on each page the user does what
+    // `actions` says and presses OK.
+    void SaveMission(std::map<QString, Action> actions, const QString& path) {
+        ModalDriver driver;
+        for (const QString& page : kChain)
+            driver.When(page, [&actions, page](QWidget* w) {
+                if (actions.count(page))
+                    actions[page](w);
+                Click(w, kOkButtons.at(page));
+            });
+        driver.ChooseFile("SaveDialog1", path);
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(FileBytes(path.chopped(7) + "german"), FileBytes(path));
+    }
+
+    // The campaign editor from "New Campaign": `body` runs in it, then "Save" writes the guide
+    // file `path`.
+    void SaveCampaign(ModalDriver& driver, std::function<void(QWidget*)> body,
+                      const QString& path) {
+        driver.When("CampaignBox", [&driver, body, path](QWidget* editor) {
+            body(editor);
+            driver.When("CampaignFinished", [](QWidget* w) { Click(w, "Button1"); })
+                .ChooseFile("SaveDialog1", path);
+            Click(editor, "Button1");
+        });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+    }
+
+    // "Add" with the file name and the title prompt's answer pasted in.
+    static void AddMission(ModalDriver& driver, QWidget* editor, const QString& path,
+                           const QString& title) {
+        driver.When("AskTitleBox", [title](QWidget* prompt) {
+            PasteInto(prompt, "MapTitleBox", title);
+            Click(prompt, "Button1");
+        });
+        PasteInto(editor, "AddTreeItemBox", path);
+        Click(editor, "Button2");
+    }
+
+    // The program started afresh in a Wine prefix whose system.reg holds `systemReg`; returns
+    // what the start window read, after making sure it showed no message box.
+    std::string StartWithRegistry(std::string_view systemReg) {
+        WriteFile(Prefix() / "system.reg", systemReg);
+        ModalDriver unexpected;
+        unexpected.Answer(QMessageBox::Ok);
+        windows_.reset();
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+        QTest::qWait(50);
+        QCoreApplication::processEvents();
+        if (!unexpected.Seen().isEmpty())
+            qWarning("unexpected: %s", qPrintable(unexpected.Seen().join(',')));
+        return unexpected.Seen().isEmpty() ? windows_->StartBox().InstallDir : "(message box)";
+    }
+
+    // Presses "Help"; returns the help text shown and the message boxes answered on the way.
+    std::pair<QString, QStringList> ShowHelp(int messageBoxes) {
+        ModalDriver driver;
+        for (int k = 0; k < messageBoxes; ++k)
+            driver.Answer(QMessageBox::Ok);
+        QString shown;
+        driver.When("HelpBox", [&shown](QWidget* w) {
+            shown = Find<QPlainTextEdit>(w, "HelpBox")->toPlainText();
+            Click(w, QString());
+        });
+        Click(&windows_->StartBox(), "Button4");
+        if (!driver.Done())
+            qWarning("help window not shown: %s", qPrintable(driver.Seen().join(',')));
+        return {shown, driver.Seen()};
+    }
+
+    static QString HelpFilePath() {
+        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.txt"));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(temp_.isValid());
+        QApplication::setQuitOnLastWindowClosed(false);
+        fs::create_directories(Prefix());
+        qputenv("WINEPREFIX", QByteArray::fromStdString(Prefix().string()));
+    }
+
+    void init() {
+        fs::remove(Prefix() / "system.reg");
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+    }
+
+    void cleanup() {
+        windows_.reset();
+        std::error_code error;
+        fs::remove_all(HelpFilePath().toStdString(), error);
+    }
+
+    void aMegabyteOfStoryAndOfEventTextIsSavedWhole() {
+        const QString story = MegabyteOfText(QStringLiteral("Story"));
+        const QString event = MegabyteOfText(QStringLiteral("Event"));
+        qint64 keystroke = 0;
+        qint64 storing = 0;
+        QElapsedTimer total;
+        total.start();
+        SaveMission({{"ThirdBox",
+                      [&](QWidget* w) {
+                          Find<QPlainTextEdit>(w, "BackgroundStoryBox")->setPlainText(story);
+                      }},
+                     {"FifthBox",
+                      [&](QWidget* w) {
+                          auto* text = Find<QPlainTextEdit>(w, "TextBox");
+                          text->setPlainText(event);
+                          text->moveCursor(QTextCursor::End);
+                          // The page stores the whole text at every keystroke.
+                          QElapsedTimer timer;
+                          timer.start();
+                          QTest::keyClicks(text, "!");
+                          QCoreApplication::processEvents();
+                          keystroke = timer.restart();
+                          windows_->FifthBox().SaveTextValue();
+                          storing = timer.elapsed();
+                          QCOMPARE(
+                              QByteArray::fromStdString(windows_->Mission().events.Succeeded.text),
+                              AnsiWithCrLf(event + "!"));
+                      }}},
+                    Path("Huge.english"));
+        qInfo("1 MB texts: one keystroke %lld ms (storing the text %lld ms), the whole mission "
+              "%lld ms",
+              keystroke, storing, total.elapsed());
+        QVERIFY2(keystroke < 2000, "typing into a megabyte of text must stay usable");
+
+        const QByteArray file = FileBytes(Path("Huge.english"));
+        QVERIFY(file.contains("\r\n<p>" + AnsiWithCrLf(story) + "\r\n\r\n$Button=Review"));
+        QVERIFY(file.contains("[Succeeded]\r\n<h2></h2>\r\n<p>" + AnsiWithCrLf(event) +
+                              "!\r\n<$Config,Done{mission.fileName}=1>\r\n"));
+        QVERIFY(file.size() > 2'000'000);
+    }
+
+    void everyMissionFieldReachesTheFileUnescaped() {
+        const QString twoLines = kHostile + QStringLiteral("\n") + kHostile;
+        const QByteArray twoLinesAnsi = kHostileAnsi + "\r\n" + kHostileAnsi;
+        SaveMission({{"SecondBox",
+                      [](QWidget* w) {
+                          // Pasted into the middle, the text after the cursor stays.
+                          auto* title = Find<QLineEdit>(w, "TitleBox");
+                          title->setText("XY");
+                          title->setCursorPosition(1);
+                          QGuiApplication::clipboard()->setText("a\r\nb\nc");
+                          QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+                          QCOMPARE(title->text(), QStringLiteral("XaY"));
+                          QCOMPARE(title->cursorPosition(), 2);
+                          PasteInto(w, "TitleBox", kPastedOneLine);
+                      }},
+                     {"ThirdBox",
+                      [&](QWidget* w) {
+                          PasteInto(w, "QuoteTextBox", kPastedOneLine);
+                          PasteInto(w, "QuoteAuthorBox", kHostile + QStringLiteral("\n"));
+                          PasteInto(w, "BackgroundStoryBox", twoLines);
+                      }},
+                     {"FourthBox",
+                      [](QWidget* w) {
+                          Find<QTabWidget>(w, "TabbedNotebook1")->setCurrentIndex(7);
+                          Click(w, "EnableAI8");
+                          PasteInto(w, "AI8NameBox", kHostile + QStringLiteral("\rsecond line"));
+                      }},
+                     {"FifthBox",
+                      [&](QWidget* w) {
+                          PasteInto(w, "HeadingBox", kPastedOneLine);
+                          PasteInto(w, "TextBox", twoLines);
+                          Pick(w, "ComboBox981", "PriestDead");
+                          Pick(w, "aiBox", "ai8");
+                          PasteInto(w, "HeadingBox", kPastedOneLine);
+                          PasteInto(w, "TextBox", twoLines);
+                      }},
+                     {"SixthBox", [](QWidget* w) { PasteInto(w, "MissionName", kPastedOneLine); }}},
+                    Path("Hostile.english"));
+
+        const QByteArray file = FileBytes(Path("Hostile.english"));
+        QVERIFY(HasLine(file, "title = \"" + kHostileAnsi + "\""));
+        QVERIFY(HasLine(file, "ai8Name = \"" + kHostileAnsi + "\""));
+        QVERIFY(file.contains("\r\n[A.]\r\n<h2>" + kHostileAnsi + "</h2>\r\n<i>" + kHostileAnsi +
+                              "<br>\r\n--" + kHostileAnsi + "</i>\r\n<p>" + twoLinesAnsi +
+                              "\r\n\r\n"));
+        const QByteArray message = "<h2>" + kHostileAnsi + "</h2>\r\n<p>" + twoLinesAnsi + "\r\n";
+        QVERIFY(file.contains("\r\n[Succeeded]\r\n" + message));
+        QVERIFY(file.contains("\r\n[ai8PriestDead]\r\n" + message));
+        QVERIFY(HasLine(file, "$Button=Next Mission,MissionBegin," + kHostileAnsi));
+        // Nothing else of what was pasted reached the file: no line of its own, no bare break.
+        QVERIFY(!file.contains("second line"));
+        QCOMPARE(file.count("[END]"), 1);
+        QCOMPARE(file.count('\n'), file.count("\r\n"));
+        QCOMPARE(file.count('\r'), file.count("\r\n"));
+    }
+
+    void everyCampaignFieldReachesTheGuideFileUnescaped() {
+        // A file name holds no folder separator.
+        const QString name = QString(kHostile).replace("</b>", "<b>");
+        const QByteArray nameAnsi = QByteArray(kHostileAnsi).replace("</b>", "<b>");
+        ModalDriver driver;
+        SaveCampaign(
+            driver,
+            [&](QWidget* editor) {
+                PasteInto(editor, "TitleBox", kPastedOneLine);
+                PasteInto(editor, "CampaignHeader", kPastedOneLine);
+                PasteInto(editor, "CampaignText", kHostile + QStringLiteral("\r\n") + kHostile);
+                AddMission(driver, editor, "C:\\Games\\NetStorm\\D\\" + name + ".english",
+                           kPastedOneLine);
+                AddMission(driver, editor, "C:\\D\\Second.english\nC:\\D\\Third.english", "Second");
+                // Renamed in place with a pasted line break.
+                QTreeWidget* tree = Find<QTreeWidget>(editor, "CampaignView");
+                QTreeWidgetItem* second = tree->topLevelItem(0)->child(1);
+                tree->setCurrentItem(second);
+                tree->editItem(second, 0);
+                auto* inPlace = tree->viewport()->findChild<QLineEdit*>();
+                QVERIFY(inPlace);
+                PasteOver(inPlace, QStringLiteral("Renamed\n") + kHostile);
+                QTest::keyClick(inPlace, Qt::Key_Return);
+                QTRY_COMPARE(second->text(0), QStringLiteral("Renamed")); // committed when idle
+            },
+            Path("GuideHostile.english"));
+
+        const QByteArray file = FileBytes(Path("GuideHostile.english"));
+        QVERIFY(file.startsWith("title = \"" + kHostileAnsi + "\"\r\n"));
+        QVERIFY(HasLine(file, "<h2>" + kHostileAnsi + "</h2>\r\n<p>\r\n" + kHostileAnsi + "\r\n" +
+                                  kHostileAnsi));
+        QVERIFY(HasLine(file, "$Checked=1 " + kHostileAnsi + ",MissionBegin," + nameAnsi +
+                                  ",{Done" + nameAnsi + "},1"));
+        QVERIFY(HasLine(file, "$Checked=2 Renamed,MissionBegin,Second,{DoneSecond},{Done" +
+                                  nameAnsi + "}"));
+        QCOMPARE(file.count('\n'), file.count("\r\n"));
+        QCOMPARE(file.count('\r'), file.count("\r\n"));
+        QCOMPARE(FileBytes(Path("GuideHostile.german")), file);
+    }
+
+    void eightyMissionsWithLongTitlesAreListedAndSaved() {
+        auto title = [](int k) {
+            return QStringLiteral("Mission %1 ").arg(k) + QString(500, QLatin1Char('x'));
+        };
+        ModalDriver driver;
+        QElapsedTimer timer;
+        timer.start();
+        SaveCampaign(
+            driver,
+            [&](QWidget* editor) {
+                for (int k = 1; k <= 80; ++k)
+                    AddMission(driver, editor, QStringLiteral("Map%1.english").arg(k), title(k));
+                QTreeWidget* tree = Find<QTreeWidget>(editor, "CampaignView");
+                QTreeWidgetItem* main = tree->topLevelItem(0);
+                QCOMPARE(main->childCount(), 80);
+                for (int k = 1; k <= 80; ++k)
+                    QCOMPARE(main->child(k - 1)->text(0), title(k));
+                tree->scrollToItem(main->child(79));
+                QVERIFY(!tree->grab().isNull());
+            },
+            Path("Guide80.english"));
+        qInfo("80 missions with long titles added and saved in %lld ms", timer.elapsed());
+
+        const QList<QByteArray> lines = FileBytes(Path("Guide80.english")).split('\n');
+        QList<QByteArray> missions;
+        for (const QByteArray& line : lines)
+            if (line.startsWith("$Checked="))
+                missions << line;
+        QCOMPARE(missions.size(), 80);
+        for (int k = 1; k <= 80; ++k) {
+            const QByteArray previous =
+                k == 1 ? QByteArray("1") : "{DoneMap" + QByteArray::number(k - 1) + "}";
+            QCOMPARE(missions[k - 1], "$Checked=" + QByteArray::number(k) + " " +
+                                          title(k).toLatin1() + ",MissionBegin,Map" +
+                                          QByteArray::number(k) + ",{DoneMap" +
+                                          QByteArray::number(k) + "}," + previous + "\r");
+        }
+    }
+
+    void oddHelpFilesShowAnErrorOrTheirContent() {
+        // Unreadable though it is a file: no permission stops root, but this one fails to read.
+        fs::create_symlink("/proc/self/mem", HelpFilePath().toStdString());
+        auto [shown, seen] = ShowHelp(1);
+        QCOMPARE(seen.size(), 2);
+        QVERIFY2(seen.first().startsWith(
+                     QStringLiteral("MessageBox:%1:Cannot read").arg(int(QMessageBox::Critical))),
+                 qPrintable(seen.first()));
+        QVERIFY(shown.startsWith("Unable to load help.txt"));
+        fs::remove(HelpFilePath().toStdString());
+
+        // Five megabytes of help, shown whole.
+        std::string huge;
+        while (huge.size() < 5'000'000)
+            huge += "Line " + std::to_string(huge.size()) + " of a very long help text.\r\n";
+        WriteFile(HelpFilePath().toStdString(), huge);
+        QElapsedTimer timer;
+        timer.start();
+        std::tie(shown, seen) = ShowHelp(0);
+        qInfo("5 MB help.txt shown in %lld ms", timer.elapsed());
+        QCOMPARE(seen, QStringList{"HelpBox"});
+        QCOMPARE(shown.size(), qsizetype(huge.size()) - shown.count('\n') - 2);
+        QVERIFY(shown.endsWith(" of a very long help text."));
+
+        // Binary: NULs, bytes that are no text in any encoding, random data.
+        const std::string binary =
+            std::string("\0\0\0\xFF\xFE\xEF\xBB\xBF\x81\x8D\x8F\x90\x9D\r\r\n", 16) +
+            RandomBytes(1'000'000);
+        WriteFile(HelpFilePath().toStdString(), binary);
+        timer.restart();
+        std::tie(shown, seen) = ShowHelp(0);
+        qInfo("1 MB binary help.txt shown in %lld ms", timer.elapsed());
+        QCOMPARE(seen, QStringList{"HelpBox"});
+        QVERIFY(shown.startsWith(QString::fromUtf16(u"\0\0\0\u00ff\u00fe\u00ef\u00bb\u00bf"
+                                                    u"\u0081\u008d\u008f\u0090\u009d\n\n",
+                                                    15)));
+    }
+
+    void oddRegistryFilesNeverStopTheStart() {
+        const std::string header =
+            "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n";
+        const std::string value = "[Software\\\\Wow6432Node\\\\Titanic Entertainment\\\\NetStorm] "
+                                  "1700000000\n\"InstallDir\"=\"C:\\\\Games\\\\NetStorm\"\n";
+        std::string huge = header;
+        for (int key = 0; huge.size() < 20'000'000; ++key)
+            huge += "[Software\\\\Classes\\\\CLSID\\\\{" + std::to_string(key) +
+                    "}] 1700000000\n#time=1da0b0c0d0e0f00\n@=\"Some component\"\n"
+                    "\"ThreadingModel\"=\"Both\"\n\"Data\"=hex:00,01,02,03,04,05,06,07,08,\\\n"
+                    "  09,0a,0b\n\n";
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(StartWithRegistry(huge + value + "\n[Software\\\\Wine] 1700000000\n"),
+                 std::string("C:\\Games\\NetStorm"));
+        qInfo("20 MB system.reg read at start-up in %lld ms", timer.elapsed());
+        QVERIFY2(timer.elapsed() < 30'000, "a hang, not a slow machine");
+
+        // Cut short anywhere in the value's line: a partial folder is never taken.
+        const std::string whole = header + value;
+        for (std::size_t cut : {whole.size() - 2, whole.size() - 10, header.size() + 30})
+            QCOMPARE(StartWithRegistry(whole.substr(0, cut)), std::string());
+
+        // Binary: random bytes, alone, after the header, and between the header and the key.
+        const std::string random = RandomBytes(2'000'000);
+        QCOMPARE(StartWithRegistry(random), std::string());
+        QCOMPARE(StartWithRegistry(header + random), std::string());
+        QCOMPARE(StartWithRegistry(header + std::string(1000, '\0') + random + "\n" + value),
+                 std::string("C:\\Games\\NetStorm"));
+    }
+};
+
+QTEST_MAIN(HostileInputsTest)
+#include "test_hostile_inputs.moc"
