@@ -219,23 +219,20 @@ void BM_QuestionAlone_AnsweredAtOnce(benchmark::State& state) {
 }
 BENCHMARK(BM_QuestionAlone_AnsweredAtOnce)->Unit(benchmark::kMicrosecond);
 
-// The first "OK" of a run also builds the save dialog, which is made when first needed.
-void BM_SixthBox_FirstGoToNext(benchmark::State& state) {
-    AnswerOnShow answerer;
-    qApp->installEventFilter(&answerer);
+// The finish page's first activation in a run also builds its save dialog, which is kept
+// from then on: the cost taken off start-up.
+void BM_SixthBox_FirstActivation(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto windows = std::make_unique<AppWindows>();
-        windows->Mission() = bench::LongestMission();
         state.ResumeTiming();
-        windows->SixthBox().GoToNext();
+        windows->SixthBox().ClosePrevious();
         state.PauseTiming();
         windows.reset();
         state.ResumeTiming();
     }
-    qApp->removeEventFilter(&answerer);
 }
-BENCHMARK(BM_SixthBox_FirstGoToNext)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SixthBox_FirstActivation)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
