@@ -112,6 +112,14 @@ private slots:
         QCOMPARE(b.edit().text(), QStringLiteral("Tx"));
     }
 
+    // Only Backspace and Delete stop a completion: no other key may pass for one of them.
+    void aTypedPeriodStillCompletes() {
+        Box b({"v1.2 beta"});
+        b.type("v1.");
+        QCOMPARE(b.edit().text(), QStringLiteral("v1.2 beta"));
+        QCOMPARE(b.edit().selectedText(), QStringLiteral("2 beta"));
+    }
+
     void cuttingEverythingFillsInTheFirstItem() {
         Box b(kEvents);
         b.type("Pr");

@@ -34,9 +34,11 @@ std::uint16_t VirtualKeyCode(int qtKey) {
     for (const auto& [key, code] : kVirtualKeyCodes)
         if (key == qtKey)
             return code;
-    // Letters and digits share their codes; other keys only need to be neither of the two
-    // erasing keys.
-    return qtKey > 0 && qtKey <= 0xFF ? static_cast<std::uint16_t>(qtKey) : 0xFF;
+    // Letters, digits and the space bar share their codes; other keys only need to be neither
+    // of the two erasing keys (Qt's code for "." is the desktop's code for Delete).
+    const bool shared = qtKey == Qt::Key_Space || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
+                        (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z);
+    return shared ? static_cast<std::uint16_t>(qtKey) : 0xFF;
 }
 
 std::vector<std::u16string> ItemTexts(const QComboBox& box) {
