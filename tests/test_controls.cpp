@@ -3,6 +3,7 @@
 #include "controls/SpinEdit.h"
 #include "wizard/AdvancedAITables.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -139,6 +140,20 @@ private slots:
         QCOMPARE(b.edit().selectedText(), QStringLiteral("c"));
         b.box.setCurrentIndex(2);
         QCOMPARE(b.edit().text(), QStringLiteral("Xy"));
+    }
+
+    // The owner saw "F" only; the pick of the item its completion shows must still reach it.
+    void pickingTheItemAlreadyShownIsReportedToo() {
+        Box b(kEvents);
+        b.type("F");
+        QCOMPARE(b.edit().text(), QStringLiteral("Failed"));
+        QSignalSpy changes(&b.box, &TComboBox98::Changed);
+        b.box.showPopup();
+        b.box.view()->setCurrentIndex(b.box.model()->index(1, 0));
+        QTest::keyClick(b.box.view(), Qt::Key_Return);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.at(0).at(0).toString(), QStringLiteral("Failed"));
+        QCOMPARE(b.edit().text(), QStringLiteral("Failed"));
     }
 
     void switchedOffShortOrListOnlyBoxesDoNotComplete() {

@@ -56,6 +56,7 @@ TComboBox98::TComboBox98(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     connect(this, &QComboBox::currentTextChanged, this, &TComboBox98::Change);
+    connect(this, &QComboBox::activated, this, &TComboBox98::Picked);
 }
 
 void TComboBox98::keyPressEvent(QKeyEvent* event) {
@@ -84,8 +85,18 @@ void TComboBox98::WatchLineEdit() {
 
 void TComboBox98::Change(const QString& text) {
     WatchLineEdit();
+    reportedText_ = text;
     emit Changed(text);
     ApplyCompletion();
+}
+
+// A pick is a change even when the box already showed the picked item, as after completing
+// what was typed: the owner saw only the typed text, so it is told of the item now. An item
+// the owner saw last is not reported twice.
+void TComboBox98::Picked(int index) {
+    const QString item = itemText(index);
+    if (index >= 0 && item != reportedText_ && currentText() == item)
+        Change(item);
 }
 
 void TComboBox98::ApplyCompletion() {

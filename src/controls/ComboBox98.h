@@ -38,6 +38,7 @@ protected:
 private:
     void WatchLineEdit();
     void Change(const QString& text);
+    void Picked(int index);
     void ApplyCompletion();
     void RecordKey(const QKeyEvent& event);
 
@@ -46,6 +47,7 @@ private:
     std::uint16_t minLengthComplete_ = 0;
     TOnComplete onComplete_;
     QObject* watchedLineEdit_ = nullptr;
+    QString reportedText_; // the text of the last change event the owner saw
 };
 
 } // namespace vornask
