@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -175,6 +177,27 @@ private slots:
         });
         QCOMPARE(driver.Seen(), (QStringList{"CampaignBox", "AskTitleBox", "OpenDialog1",
                                              "OpenDialog1", "FirstBox"}));
+    }
+
+    // Each dialog offers its one filter: Qt reads the pattern from the last parentheses, and
+    // the campaign's description names "guide" while its pattern is "Guide".
+    void fileDialogsOfferTheirFilters() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            auto* open = Find<QFileDialog>(editor, "OpenDialog1");
+            QCOMPARE(open->nameFilters(), QStringList{"Mission Files (*.english)"});
+            QCOMPARE(Find<QComboBox>(open, "fileTypeCombo")->itemText(0),
+                     QStringLiteral("Mission Files (*.english)"));
+            driver.When("CampaignFinished", [](QWidget* finished) {
+                auto* save = Find<QFileDialog>(finished, "SaveDialog1");
+                QCOMPARE(save->nameFilters().size(), 1);
+                QVERIFY(save->nameFilters().constFirst().endsWith("(Guide*.english)"));
+                QCOMPARE(Find<QComboBox>(save, "fileTypeCombo")->itemText(0),
+                         QStringLiteral("Campaign Files (guide*.english)"));
+                finished->close();
+            });
+            Click(editor, "Button1");
+        });
     }
 
     void anEmptyFileNameIsRefusedWithoutAskingForATitle() {

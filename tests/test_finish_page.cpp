@@ -141,6 +141,7 @@ private slots:
         auto* types = Child<QComboBox>(&dialog, "fileTypeCombo");
         QCOMPARE(types->count(), 1);
         QCOMPARE(types->itemText(0), QStringLiteral("Mission Files (*.english)"));
+        QCOMPARE(dialog.nameFilters(), QStringList{"Mission Files (*.english)"});
     }
 
     void optionsFollowTheUserAndStartAfreshEachRun() {

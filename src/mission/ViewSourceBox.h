@@ -30,7 +30,8 @@ public:
     void ShowLines(const std::vector<std::string>& lines);
 
     QFileDialog& SaveDialog1() const { return saveDialog1_.get(); }
-    // The folder the save dialog opens in, set without making the dialog.
+    // The folder the save dialog opens in; the finish page sets it when it opens, which makes
+    // the dialog the first time.
     void SetSaveFolder(const QString& folder) { saveDialog1_.setDirectory(folder); }
 
 protected:

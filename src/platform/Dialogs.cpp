@@ -50,9 +50,14 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QStri
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QString description = filter.section(QLatin1Char('|'), 0, 0);
     const QString pattern = filter.section(QLatin1Char('|'), 1);
-    // Qt takes the pattern from the last parentheses; the description is shown without it.
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    // Qt takes the pattern from the last parentheses. A description that ends in its own
+    // pattern is Qt's filter as it stands; any other gets the pattern added and shown without it.
+    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+        dialog.setNameFilter(description);
+    } else {
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilter(description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(initialFileName);
 }
