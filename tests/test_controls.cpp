@@ -50,6 +50,7 @@ class ControlsTest : public QObject {
 private slots:
     void isAnEditableBoxWithoutQtsOwnCompletion() {
         TComboBox98 box;
+        QVERIFY(box.inherits("TComboBox98") && box.inherits("QComboBox"));
         QVERIFY(box.isEditable());
         QCOMPARE(box.insertPolicy(), QComboBox::NoInsert);
         QVERIFY(!box.completer());

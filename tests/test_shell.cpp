@@ -39,6 +39,8 @@ private slots:
             QWidget* window = TopLevel(name);
             QVERIFY2(window, qPrintable(name));
             QCOMPARE(window->windowTitle(), caption);
+            // Outside tools see the class by its plain name: "TStartBox" for StartBox.
+            QCOMPARE(QString::fromLatin1(window->metaObject()->className()), "T" + name);
             QCOMPARE(window->isVisible(), name == "StartBox");
         }
     }

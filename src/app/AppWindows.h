@@ -8,8 +8,6 @@
 #include <QString>
 #include <memory>
 
-namespace vornask {
-
 class TStartBox;
 class TFirstBox;
 class TSecondBox;
@@ -24,6 +22,8 @@ class TViewSourceBox;
 class TAskTitleBox;
 class TCampaignFinished;
 class TViewCampaignSource;
+
+namespace vornask {
 
 class AppWindows {
 public:

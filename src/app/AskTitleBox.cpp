@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
 
 TAskTitleBox::TAskTitleBox() {
     setObjectName(QStringLiteral("AskTitleBox"));
@@ -32,5 +32,3 @@ TAskTitleBox::TAskTitleBox() {
     // 202 by 87, or larger where this desktop's fonts need more room for the prompt.
     setFixedSize(sizeHint().expandedTo(QSize(202, 87)));
 }
-
-} // namespace vornask

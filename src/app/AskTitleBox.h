@@ -4,8 +4,6 @@
 
 class QLineEdit;
 
-namespace vornask {
-
 // The small prompt for a mission's title, used by the campaign editor. Never reset: it offers
 // the title typed last.
 class TAskTitleBox : public QDialog {
@@ -18,5 +16,3 @@ public:
 private:
     QLineEdit* mapTitleBox_;
 };
-
-} // namespace vornask

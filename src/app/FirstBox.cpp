@@ -27,6 +27,10 @@ QLabel* Address(const QString& text) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TFirstBox::TFirstBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("FirstBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Welcome!")),
@@ -48,5 +52,3 @@ TFirstBox::TFirstBox(AppWindows& windows)
 void TFirstBox::NextBox() {
     windows_.SecondBox().OpenFromPrevious();
 }
-
-} // namespace vornask

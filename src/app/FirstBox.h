@@ -6,11 +6,13 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 // The welcome page.
 class TFirstBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TFirstBox(AppWindows& windows);
+    explicit TFirstBox(vornask::AppWindows& windows);
 
     void NextBox();
 
@@ -18,7 +20,5 @@ protected:
     void OkPressed() override { NextBox(); }
 
 private:
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
 };
-
-} // namespace vornask

@@ -32,6 +32,10 @@ QByteArray ReadHelpFile(const QString& path, QString& error) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 THelpBox::THelpBox()
     : TPageFrame(QStringLiteral("HelpBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Help")) {
@@ -59,5 +63,3 @@ void THelpBox::LoadHelp() {
     }
     SetMemoLines(*helpText_, SplitLines(std::string_view(bytes.constData(), bytes.size())));
 }
-
-} // namespace vornask

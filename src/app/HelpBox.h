@@ -4,8 +4,6 @@
 
 class QPlainTextEdit;
 
-namespace vornask {
-
 // The help window: shows "help.txt" from the program's folder.
 class THelpBox : public TPageFrame {
     Q_OBJECT
@@ -21,5 +19,3 @@ protected:
 private:
     QPlainTextEdit* helpText_;
 };
-
-} // namespace vornask

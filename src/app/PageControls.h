@@ -13,9 +13,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QWidget;
 
-namespace vornask {
-
 class TSpinEdit;
+
+namespace vornask {
 
 QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString& hint);
 TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,

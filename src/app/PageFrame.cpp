@@ -17,6 +17,10 @@ constexpr int kSideMargin = 17; // (323 - 289) / 2: the client area is 323 by 32
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -61,5 +65,3 @@ int TPageFrame::OpenFromPrevious() {
     Activated();
     return exec();
 }
-
-} // namespace vornask

@@ -11,8 +11,6 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-namespace vornask {
-
 class TPageFrame : public QDialog {
     Q_OBJECT
 public:
@@ -41,5 +39,3 @@ private:
     QVBoxLayout* content_;
     QPushButton* okButton_;
 };
-
-} // namespace vornask

@@ -62,6 +62,10 @@ void CentreOnScreen(QWidget& window) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
     RegisterAppResources();
     setObjectName(QStringLiteral("StartBox"));
@@ -155,5 +159,3 @@ void TStartBox::showEvent(QShowEvent* event) {
     // directory is still read at start-up, before any button is pressed.
     QTimer::singleShot(0, this, &TStartBox::ReadRegistryOnce);
 }
-
-} // namespace vornask

@@ -7,11 +7,13 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 // The start window, the program's main window.
 class TStartBox : public QWidget {
     Q_OBJECT
 public:
-    explicit TStartBox(AppWindows& windows);
+    explicit TStartBox(vornask::AppWindows& windows);
 
     // The game's installation directory as the registry holds it; empty when not found.
     std::string InstallDir;
@@ -32,8 +34,6 @@ private:
     // back to it from a window shown over it (its own error box included) reads nothing.
     void ReadRegistryOnce();
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     bool registryRead_ = false;
 };
-
-} // namespace vornask

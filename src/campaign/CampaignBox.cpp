@@ -52,6 +52,10 @@ QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption)
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TCampaignBox::TCampaignBox(AppWindows& windows)
     : windows_(windows), openDialog1_(this, [](QFileDialog& dialog) {
           dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -277,5 +281,3 @@ int TCampaignBox::SelectedMission() const {
         return -1;
     return MainNode()->indexOfChild(selected.front());
 }
-
-} // namespace vornask

@@ -18,13 +18,15 @@ namespace vornask {
 class AppWindows;
 struct CampaignSettings;
 
+} // namespace vornask
+
 // The campaign tree editor: title, intro, "Sequential" and the ordered missions, shown as a
-// tree with one main node and a child per mission. It keeps the run's CampaignSettings equal
-// to what it shows.
+// tree with one main node and a child per mission. It keeps the run's vornask::CampaignSettings
+// equal to what it shows.
 class TCampaignBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TCampaignBox(AppWindows& windows);
+    explicit TCampaignBox(vornask::AppWindows& windows);
 
     // Shown from the start window: a new campaign starts.
     int OpenFromStart();
@@ -43,23 +45,21 @@ protected:
 private:
     void BuildControls();
     void ConnectHandlers();
-    CampaignSettings& Settings();
+    vornask::CampaignSettings& Settings();
     QTreeWidgetItem* MainNode() const;
     // The selected node's position among the missions, or -1 when no mission is selected.
     int SelectedMission() const;
     void MissionNodeEdited(QTreeWidgetItem* node);
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QLineEdit* titleBox_;
     QCheckBox* sequential_;
     QTreeWidget* campaignView_;
     QLineEdit* campaignHeader_;
     QPlainTextEdit* campaignText_;
     QLineEdit* addTreeItemBox_;
-    KeptFileDialog openDialog1_;
+    vornask::KeptFileDialog openDialog1_;
     QMenu* treeViewPopup_;
     QAction* deleteAction_;
     QAction* renameAction_;
 };
-
-} // namespace vornask

@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
+
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Finished!")),
@@ -69,5 +70,3 @@ void TCampaignFinished::done(int result) {
     TPageFrame::done(result);
     CloseCampaign();
 }
-
-} // namespace vornask

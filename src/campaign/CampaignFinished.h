@@ -12,12 +12,14 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 // The campaign finish window: the saving options, then the guide file is written, either at
 // once or after editing in the campaign source window. Closing it ends the campaign.
 class TCampaignFinished : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TCampaignFinished(AppWindows& windows);
+    explicit TCampaignFinished(vornask::AppWindows& windows);
 
     // The guide file's lines; new each time the window is shown.
     std::vector<std::string> CampaignLines;
@@ -25,7 +27,7 @@ public:
     void ClosePrevious();
     void SaveCampaign();
     void CloseCampaign();
-    SaveResult SaveCampaignFile();
+    vornask::SaveResult SaveCampaignFile();
 
 protected:
     void Activated() override { ClosePrevious(); }
@@ -33,10 +35,8 @@ protected:
     void done(int result) override;
 
 private:
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QCheckBox* duplicate_;
     QCheckBox* viewSource_;
-    KeptFileDialog saveDialog1_;
+    vornask::KeptFileDialog saveDialog1_;
 };
-
-} // namespace vornask

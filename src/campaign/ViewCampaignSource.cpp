@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
 
 TViewCampaignSource::TViewCampaignSource(AppWindows& windows)
     : TPageFrame(QStringLiteral("ViewCampaignSource"), QStringLiteral("VORNASK Creator"),
@@ -47,5 +47,3 @@ void TViewCampaignSource::SaveIt() {
         return;
     close();
 }
-
-} // namespace vornask

@@ -51,6 +51,10 @@ std::vector<std::u16string> ItemTexts(const QComboBox& box) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TComboBox98::TComboBox98(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -123,5 +127,3 @@ void TComboBox98::ApplyCompletion() {
     edit->setSelection(static_cast<int>(typed.size()),
                        static_cast<int>(completed.size() - typed.size()));
 }
-
-} // namespace vornask

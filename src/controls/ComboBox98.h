@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <functional>
 
-namespace vornask {
-
 class TComboBox98 : public QComboBox {
     Q_OBJECT
 public:
@@ -49,5 +47,3 @@ private:
     QObject* watchedLineEdit_ = nullptr;
     QString reportedText_; // the text of the last change event the owner saw
 };
-
-} // namespace vornask

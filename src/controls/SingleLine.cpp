@@ -12,6 +12,10 @@ bool IsLineBreak(QChar c) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 // The edit asks after every change, so a break can only have come with the text just inserted,
 // which ends at the cursor: that text is cut from its first break on.
 QValidator::State TSingleLineValidator::validate(QString& text, int& cursor) const {
@@ -26,7 +30,7 @@ QValidator::State TSingleLineValidator::validate(QString& text, int& cursor) con
     return Acceptable;
 }
 
-void KeepOnOneLine(QLineEdit& edit) {
+void vornask::KeepOnOneLine(QLineEdit& edit) {
     edit.setValidator(new TSingleLineValidator(&edit));
 }
 
@@ -37,5 +41,3 @@ QWidget* TSingleLineItemDelegate::createEditor(QWidget* parent, const QStyleOpti
         KeepOnOneLine(*line);
     return editor;
 }
-
-} // namespace vornask

@@ -10,15 +10,17 @@ class QLineEdit;
 
 namespace vornask {
 
+// Gives `edit` the single-line rule.
+void KeepOnOneLine(QLineEdit& edit);
+
+} // namespace vornask
+
 class TSingleLineValidator : public QValidator {
     Q_OBJECT
 public:
     using QValidator::QValidator;
     State validate(QString& text, int& cursor) const override;
 };
-
-// Gives `edit` the single-line rule.
-void KeepOnOneLine(QLineEdit& edit);
 
 // Item views edit in place through one-line edits of their own; this gives them the rule too.
 class TSingleLineItemDelegate : public QStyledItemDelegate {
@@ -28,5 +30,3 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
 };
-
-} // namespace vornask

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-namespace vornask {
+using namespace vornask;
 
 TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);
@@ -32,5 +32,3 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     Settle();
     QSpinBox::focusOutEvent(event);
 }
-
-} // namespace vornask

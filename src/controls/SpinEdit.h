@@ -4,8 +4,6 @@
 
 #include <QSpinBox>
 
-namespace vornask {
-
 class TSpinEdit : public QSpinBox {
     Q_OBJECT
 public:
@@ -18,5 +16,3 @@ protected:
     QValidator::State validate(QString& text, int& pos) const override;
     void focusOutEvent(QFocusEvent* event) override;
 };
-
-} // namespace vornask

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
 
 TViewSourceBox::TViewSourceBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("ViewSourceBox"), QStringLiteral("VORNASK Creator"),
@@ -70,5 +70,3 @@ void TViewSourceBox::CloseWizardPages() {
     for (QWidget* page : pages)
         page->close();
 }
-
-} // namespace vornask

@@ -13,12 +13,14 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 // Shows the generated mission file for editing before it is saved, and saves mission files:
 // its save dialog and `SaveMissionFile` serve the finish page too.
 class TViewSourceBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TViewSourceBox(AppWindows& windows);
+    explicit TViewSourceBox(vornask::AppWindows& windows);
 
     // Replaces the finish page's lines by the edited text, then saves them.
     void SaveIt();
@@ -41,9 +43,7 @@ private:
     QWidget* MessageParent();
     void CloseWizardPages();
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QPlainTextEdit* sourceBox_;
-    mutable KeptFileDialog saveDialog1_;
+    mutable vornask::KeptFileDialog saveDialog1_;
 };
-
-} // namespace vornask

@@ -41,6 +41,10 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
     : TPageFrame(QStringLiteral("AdvancedAIOptions"), QStringLiteral("Advanced AI Options"),
                  QStringLiteral("Advanced AI Options")),
@@ -248,5 +252,3 @@ void TAdvancedAIOptions::JustToBeSure() {
             stored.*(AdvancedOptions()[option].slot) = currentValues_[option];
     stored.Ability = GetAbility();
 }
-
-} // namespace vornask

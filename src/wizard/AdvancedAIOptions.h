@@ -15,15 +15,18 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+class TComboBox98;
+
 namespace vornask {
 
 class AppWindows;
-class TComboBox98;
+
+} // namespace vornask
 
 class TAdvancedAIOptions : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TAdvancedAIOptions(AppWindows& windows);
+    explicit TAdvancedAIOptions(vornask::AppWindows& windows);
 
     // Activates the dialog for the players page's active tab and runs it modally.
     int Open() { return OpenFromPrevious(); }
@@ -53,11 +56,11 @@ private:
     void ShowAbilityFlag(int ability);
     void TakeStoredValues(int side);
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     // The value last picked for each option (the abilities' entry is unused), whichever
     // opponent it was picked for.
-    std::array<std::string, kAdvancedOptionCount> currentValues_;
-    AbilityFlags abilityFlags_ = AllAbilitiesOn();
+    std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;
+    vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
 
     QLabel* Label5;
     QLabel* Label2;
@@ -74,5 +77,3 @@ private:
     QPlainTextEdit* AbilityDescription;
     QPushButton* Button2;
 };
-
-} // namespace vornask

@@ -44,6 +44,10 @@ int ChoiceOf(const QComboBox& chooser) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TFifthBox::TFifthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("FifthBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Events")),
@@ -152,5 +156,3 @@ void TFifthBox::Save(const std::string& value, std::string EventMessage::*entry)
 void TFifthBox::GoToNext() {
     windows_.SixthBox().OpenFromPrevious();
 }
-
-} // namespace vornask

@@ -11,15 +11,18 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
+class TComboBox98;
+
 namespace vornask {
 
 class AppWindows;
-class TComboBox98;
+
+} // namespace vornask
 
 class TFifthBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TFifthBox(AppWindows& windows);
+    explicit TFifthBox(vornask::AppWindows& windows);
 
     void ClosePrevious();
     void GoToNext();
@@ -33,19 +36,17 @@ protected:
     void OkPressed() override { GoToNext(); }
 
 private:
-    static void ClearValues(EventMessage& slot);
-    void LoadValues(const EventMessage& slot);
-    EventMessage* SelectedSlot();
-    void Save(const std::string& value, std::string EventMessage::*entry);
+    static void ClearValues(vornask::EventMessage& slot);
+    void LoadValues(const vornask::EventMessage& slot);
+    vornask::EventMessage* SelectedSlot();
+    void Save(const std::string& value, std::string vornask::EventMessage::*entry);
     int EventChoice() const;
     int AiChoice() const;
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     bool loading_ = false; // showing a slot stores nothing back into it
     QComboBox* aiBox;
     TComboBox98* ComboBox981;
     QLineEdit* HeadingBox;
     QPlainTextEdit* TextBox;
 };
-
-} // namespace vornask

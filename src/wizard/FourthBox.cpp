@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
 
 TFourthBox::TFourthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("FourthBox"), QStringLiteral("VORNASK File Creator"),
@@ -75,5 +75,3 @@ void TFourthBox::GoToNext() {
     StorePlayers();
     windows_.FifthBox().OpenFromPrevious();
 }
-
-} // namespace vornask

@@ -9,16 +9,19 @@
 
 class QTabWidget;
 
+class TOpponentTab;
+class TPlayerTab;
+
 namespace vornask {
 
 class AppWindows;
-class TOpponentTab;
-class TPlayerTab;
+
+} // namespace vornask
 
 class TFourthBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TFourthBox(AppWindows& windows);
+    explicit TFourthBox(vornask::AppWindows& windows);
 
     void ClosePrevious();
     void GoToNext();
@@ -36,10 +39,8 @@ protected:
 private:
     void StorePlayers();
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QTabWidget* TabbedNotebook1;
     TPlayerTab* playerTab_;
-    std::array<TOpponentTab*, kOpponentCount> opponentTabs_{};
+    std::array<TOpponentTab*, vornask::kOpponentCount> opponentTabs_{};
 };
-
-} // namespace vornask

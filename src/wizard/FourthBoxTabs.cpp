@@ -101,6 +101,10 @@ std::string AllyValue(const SideLists& lists) {
     return GetAllyList(ticks, lists.owner);
 }
 
+} // namespace vornask
+
+using namespace vornask;
+
 TPlayerTab::TPlayerTab() {
     MyStartMoneyBox =
         MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxMoney, kMoneyStep, kMoneyHint);
@@ -198,5 +202,3 @@ std::string TOpponentTab::Name() const {
 std::string TOpponentTab::Money() const {
     return std::to_string(StartMoneyBox->Settle());
 }
-
-} // namespace vornask

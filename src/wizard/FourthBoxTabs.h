@@ -12,9 +12,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace vornask {
-
 class TSpinEdit;
+
+namespace vornask {
 
 // Knowledge and allies as every tab holds them.
 struct SideLists {
@@ -32,6 +32,8 @@ void UncheckAll(QListWidget& list);
 std::string TechValue(const SideLists& lists);
 std::string AllyValue(const SideLists& lists);
 
+} // namespace vornask
+
 class TPlayerTab : public QWidget {
     Q_OBJECT
 public:
@@ -39,11 +41,11 @@ public:
 
     void ResetToDefaults();
     std::string Money() const;
-    const SideLists& Lists() const { return lists_; }
+    const vornask::SideLists& Lists() const { return lists_; }
 
 private:
     TSpinEdit* MyStartMoneyBox;
-    SideLists lists_;
+    vornask::SideLists lists_;
 };
 
 class TOpponentTab : public QWidget {
@@ -59,7 +61,7 @@ public:
 
     std::string Name() const;
     std::string Money() const;
-    const SideLists& Lists() const { return lists_; }
+    const vornask::SideLists& Lists() const { return lists_; }
 
 signals:
     void EnabledChanged(int side, bool enabled);
@@ -71,7 +73,5 @@ private:
     QLineEdit* NameBox;
     TSpinEdit* StartMoneyBox;
     QPushButton* AdvancedButton;
-    SideLists lists_;
+    vornask::SideLists lists_;
 };
-
-} // namespace vornask

@@ -31,6 +31,10 @@ QComboBox* TrueFalseBox(const QString& name, const QString& hint) {
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TSecondBox::TSecondBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("SecondBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("General Details")),
@@ -86,5 +90,3 @@ void TSecondBox::GoToNext() {
     StoreGeneralDetails();
     windows_.ThirdBox().OpenFromPrevious();
 }
-
-} // namespace vornask

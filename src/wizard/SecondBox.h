@@ -6,15 +6,18 @@
 class QComboBox;
 class QLineEdit;
 
+class TSpinEdit;
+
 namespace vornask {
 
 class AppWindows;
-class TSpinEdit;
+
+} // namespace vornask
 
 class TSecondBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TSecondBox(AppWindows& windows);
+    explicit TSecondBox(vornask::AppWindows& windows);
 
     void ClosePrevious();
     void GoToNext();
@@ -27,12 +30,10 @@ protected:
 private:
     void StoreGeneralDetails();
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QLineEdit* MissionTypeBox;
     QLineEdit* TitleBox;
     TSpinEdit* MissionNumberBox;
     QComboBox* MoreGeysersBox;
     QComboBox* RandomGeysersBox;
 };
-
-} // namespace vornask

@@ -17,7 +17,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace vornask {
+using namespace vornask;
 
 TSixthBox::TSixthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("SixthBox"), QStringLiteral("VORNASK Creator"),
@@ -127,5 +127,3 @@ void TSixthBox::GoToNext() {
     sourceView.ShowLines(missionLines_);
     sourceView.exec();
 }
-
-} // namespace vornask

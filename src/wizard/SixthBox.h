@@ -10,11 +10,13 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 // The finish page: the saving options, then the mission file is built and saved.
 class TSixthBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TSixthBox(AppWindows& windows);
+    explicit TSixthBox(vornask::AppWindows& windows);
 
     void ClosePrevious();
     void CheckNextMission();
@@ -30,14 +32,12 @@ protected:
 private:
     void BuildControls();
     void KeepOptionsInStep();
-    void ShowOptions(const FinishOptions& options);
+    void ShowOptions(const vornask::FinishOptions& options);
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     vornask::MissionLines missionLines_;
     QCheckBox* duplicateCheck_ = nullptr;
     QCheckBox* editSourceCheck_ = nullptr;
     QCheckBox* nextMissionCheck_ = nullptr;
     QLineEdit* missionName_ = nullptr;
 };
-
-} // namespace vornask

@@ -22,6 +22,10 @@ const QString kDefaultStory =
 
 } // namespace
 
+} // namespace vornask
+
+using namespace vornask;
+
 TThirdBox::TThirdBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("ThirdBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Entry Box")),
@@ -74,5 +78,3 @@ void TThirdBox::GoToNext() {
     StoreEntryBox();
     windows_.FourthBox().OpenFromPrevious();
 }
-
-} // namespace vornask

@@ -10,10 +10,12 @@ namespace vornask {
 
 class AppWindows;
 
+} // namespace vornask
+
 class TThirdBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TThirdBox(AppWindows& windows);
+    explicit TThirdBox(vornask::AppWindows& windows);
 
     void ClosePrevious();
     void GoToNext();
@@ -26,10 +28,8 @@ protected:
 private:
     void StoreEntryBox();
 
-    AppWindows& windows_;
+    vornask::AppWindows& windows_;
     QLineEdit* QuoteTextBox;
     QLineEdit* QuoteAuthorBox;
     QPlainTextEdit* BackgroundStoryBox;
 };
-
-} // namespace vornask
