@@ -35,7 +35,6 @@ TFirstBox::TFirstBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("FirstBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Welcome!")),
       windows_(windows) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
     content()->addWidget(Paragraph(QStringLiteral(
         "Hello! This is a wizard-like program, designed to make the VORNASK making process quick "
         "and painless. All you have to do is fill in the boxes, when asked, with the details of "

@@ -37,6 +37,7 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     panel_->setMinimumSize(kPanelWidth, kPanelHeight);
 
     okButton_ = new QPushButton(tr("OK"), panel_);
+    okButton_->setObjectName(QStringLiteral("Button1")); // the name most pages give it
     okButton_->setFixedSize(75, 25);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] {

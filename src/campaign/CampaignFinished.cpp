@@ -23,7 +23,6 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
                           QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
                           QStringLiteral("english"), QStringLiteral("Guide*.english"));
       }) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
 
     auto* note = new QLabel(QStringLiteral(
         "The campaign file is finished... please choose from the saving options below:"));

@@ -20,7 +20,6 @@ TViewCampaignSource::TViewCampaignSource(AppWindows& windows)
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);
 
-    okButton()->setObjectName(QStringLiteral("Button1"));
     // This window runs no modal loop of its own, and it must stay open when the save fails:
     // its "OK" closes it only as SaveIt decides.
     disconnect(okButton(), &QPushButton::clicked, this, nullptr);

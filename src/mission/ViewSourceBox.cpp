@@ -27,7 +27,6 @@ TViewSourceBox::TViewSourceBox(AppWindows& windows)
                           QStringLiteral("Mission Files (*.english)|*.english"),
                           QStringLiteral("english"), QStringLiteral("*.english"));
       }) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
     okButton()->setCursor(Qt::PointingHandCursor);
 
     sourceBox_->setObjectName(QStringLiteral("SourceBox"));

@@ -52,7 +52,6 @@ TFifthBox::TFifthBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("FifthBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Events")),
       windows_(windows) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
 
     aiBox = MakeEditableComboBox(QStringLiteral("aiBox"), OpponentItems());
     aiBox->setToolTip(QStringLiteral("Whose temple/priest?"));

@@ -39,7 +39,6 @@ TSecondBox::TSecondBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("SecondBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("General Details")),
       windows_(windows) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
 
     MissionTypeBox = MakeLineEdit(QStringLiteral("MissionTypeBox"), QStringLiteral("Tutorial"),
                                   QStringLiteral("(Can't be changed)"));

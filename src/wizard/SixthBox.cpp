@@ -30,7 +30,6 @@ TSixthBox::TSixthBox(AppWindows& windows)
 
 void TSixthBox::BuildControls() {
     headingLabel()->setObjectName(QStringLiteral("Label1"));
-    okButton()->setObjectName(QStringLiteral("Button1"));
     okButton()->setCursor(Qt::PointingHandCursor);
 
     auto* intro = new QLabel(

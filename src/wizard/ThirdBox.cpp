@@ -30,7 +30,6 @@ TThirdBox::TThirdBox(AppWindows& windows)
     : TPageFrame(QStringLiteral("ThirdBox"), QStringLiteral("VORNASK Creator"),
                  QStringLiteral("Entry Box")),
       windows_(windows) {
-    okButton()->setObjectName(QStringLiteral("Button1"));
 
     auto* explanation = new QLabel(QStringLiteral(
         "The entry box is displayed when the map loads and usually contains a nice quote and the "
