@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -78,6 +79,14 @@ void ModalDriver::Poll() {
         acting_ = false;
         act(modal);
     });
+}
+
+void Pick(QWidget* window, const QString& comboName, const QString& item) {
+    auto* box = Find<QComboBox>(window, comboName);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
 }
 
 void Click(QWidget* window, const QString& objectName) {

@@ -5,10 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
 
-class QWidget;
 class QMessageBox;
 
 namespace vornask::test {
@@ -49,6 +49,17 @@ private:
     QStringList seen_;
     bool acting_ = false;
 };
+
+// The control named `name` in `window`; a missing control ends the test program at once.
+template <class Control> Control* Find(QWidget* window, const QString& name) {
+    auto* control = window->findChild<Control*>(name);
+    if (!control)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return control;
+}
+
+// As the user picks `item` from the list of the combo box named `comboName`.
+void Pick(QWidget* window, const QString& comboName, const QString& item);
 
 // Clicks the button named `objectName` inside `window` (which must exist).
 void Click(QWidget* window, const QString& objectName);

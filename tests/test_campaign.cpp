@@ -33,13 +33,6 @@ const QString kQuestion = QStringLiteral("MessageBox:4:");
 
 const std::vector<std::string>& kWorkedExample = kWorkedExampleCampaignLines;
 
-template <typename Control> Control* Find(QWidget* window, const char* objectName) {
-    auto* control = window->findChild<Control*>(QLatin1String(objectName));
-    if (!control)
-        qFatal("no control %s in %s", objectName, qPrintable(window->objectName()));
-    return control;
-}
-
 QTreeWidget* Tree(QWidget* editor) {
     return Find<QTreeWidget>(editor, "CampaignView");
 }

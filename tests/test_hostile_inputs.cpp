@@ -44,13 +44,6 @@ const QByteArray kHostileAnsi =
 // A pasted line break ends a one-line value there, as in the platform's single-line edits.
 const QString kPastedOneLine = kHostile + QStringLiteral("\r\n[END]\r\nsecond line");
 
-template <class Control> Control* Find(QWidget* window, const QString& name) {
-    auto* control = window->findChild<Control*>(name);
-    if (!control)
-        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
-    return control;
-}
-
 // As the user pastes `text` over the whole content of a one-line edit or a memo.
 void PasteOver(QWidget* field, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
@@ -60,15 +53,6 @@ void PasteOver(QWidget* field, const QString& text) {
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
         memo->selectAll();
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-}
-
-// As the user picks an item from a combo box's list.
-void Pick(QWidget* window, const QString& comboName, const QString& item) {
-    auto* box = Find<QComboBox>(window, comboName);
-    const int index = box->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
 }
 
 void PasteInto(QWidget* window, const QString& name, const QString& text) {

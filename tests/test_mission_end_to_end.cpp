@@ -35,13 +35,6 @@ namespace {
 const QStringList kPages = {"FirstBox", "SecondBox", "ThirdBox",     "FourthBox",
                             "FifthBox", "SixthBox",  "ViewSourceBox"};
 
-template <class Control> Control* Find(QWidget* window, const QString& name) {
-    auto* control = window->findChild<Control*>(name);
-    if (!control)
-        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
-    return control;
-}
-
 // The bytes of a file the game reads: every line followed by CR LF, the last one too.
 QByteArray FileBytes(const std::vector<std::string>& lines) {
     QByteArray bytes;

@@ -21,27 +21,11 @@ using Action = ModalDriver::Action;
 
 namespace {
 
-template <class Control> Control* Find(QWidget* window, const QString& name) {
-    auto* control = window->findChild<Control*>(name);
-    if (!control)
-        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
-    return control;
-}
-
 void TypeInto(QWidget* window, const QString& spinName, const QString& keys) {
     auto* edit = Find<QSpinBox>(window, spinName)->findChild<QLineEdit*>();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, keys);
-}
-
-// As the user picks an item from a combo box's list.
-void Pick(QWidget* window, const QString& comboName, const QString& item) {
-    auto* box = Find<QComboBox>(window, comboName);
-    const int index = box->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
 }
 
 void Tick(QWidget* window, const QString& listName, const QStringList& captions) {
