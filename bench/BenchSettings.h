@@ -1,8 +1,8 @@
 // The largest inputs the program can be given: the worst cases the benchmarks measure.
 #pragma once
 
-#include "campaign/CampaignSettings.h"
-#include "mission/MissionSettings.h"
+#include "core/campaign/CampaignSettings.h"
+#include "core/mission/MissionSettings.h"
 
 #include <string>
 

@@ -1,17 +1,17 @@
 // Creating the windows and the handlers that do real work, on the offscreen platform. Each
 // handler is timed from the worst state it can meet: everything filled in or ticked.
 #include "BenchSettings.h"
-#include "app/AppWindows.h"
-#include "campaign/CampaignBox.h"
-#include "mission/MissionWriter.h"
-#include "mission/SaveProcedure.h"
-#include "mission/ViewSourceBox.h"
-#include "platform/Dialogs.h"
-#include "wizard/AdvancedAIOptions.h"
-#include "wizard/AdvancedAITables.h"
-#include "wizard/FifthBox.h"
-#include "wizard/FourthBox.h"
-#include "wizard/SixthBox.h"
+#include "core/mission/AdvancedAITables.h"
+#include "core/mission/MissionWriter.h"
+#include "core/saving/SaveProcedure.h"
+#include "ui/campaign/CampaignBox.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/start/AppWindows.h"
+#include "ui/wizard/AdvancedAIOptions.h"
+#include "ui/wizard/FifthBox.h"
+#include "ui/wizard/FourthBox.h"
+#include "ui/wizard/SixthBox.h"
+#include "ui/wizard/ViewSourceBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

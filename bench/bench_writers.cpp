@@ -1,10 +1,10 @@
 // The writers and the saving against the floor of copying and writing the bytes they produce.
 #include "BenchSettings.h"
-#include "campaign/CampaignWriter.h"
-#include "mission/MissionWriter.h"
-#include "mission/SaveProcedure.h"
-#include "platform/Dialogs.h"
-#include "platform/TextLines.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/mission/MissionWriter.h"
+#include "core/saving/SaveProcedure.h"
+#include "core/text/TextLines.h"
+#include "ui/platform/Dialogs.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

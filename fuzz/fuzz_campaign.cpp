@@ -1,8 +1,8 @@
 // Random campaigns and paths: mission names never carry a folder or the extension, and the
 // guide file has one line per intro line and per mission around its fixed frame.
 #include "Check.h"
-#include "campaign/CampaignWriter.h"
-#include "campaign/MissionName.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/campaign/MissionName.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,9 +1,9 @@
 // File-name rules on arbitrary paths: the ".german" copy always stays in the chosen file's
 // folder, and the text helpers keep every byte.
 #include "Check.h"
-#include "mission/SaveProcedure.h"
-#include "platform/TextLines.h"
-#include "platform/Windows1252.h"
+#include "core/saving/SaveProcedure.h"
+#include "core/text/TextLines.h"
+#include "core/text/Windows1252.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Random mission settings through the writer: the line count follows from the enabled
 // opponents and their messages, and the file always opens and closes as the game expects.
 #include "Check.h"
-#include "mission/MissionWriter.h"
-#include "platform/TextLines.h"
+#include "core/mission/MissionWriter.h"
+#include "core/text/TextLines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 // Arbitrary registry files: the reader never crashes or hangs, and a text it finds is
 // well-formed UTF-8.
 #include "Check.h"
-#include "platform/WineRegistry.h"
+#include "core/registry/WineRegistry.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "ui/start/Startup.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "ModalDriver.h"
 #include "WorkedExample.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
-#include "campaign/CampaignBox.h"
-#include "platform/TextLines.h"
+#include "core/text/TextLines.h"
+#include "ui/campaign/CampaignBox.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
 
 #include <QAction>
 #include <QApplication>

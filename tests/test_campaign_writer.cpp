@@ -1,6 +1,6 @@
 #include "WorkedExample.h"
-#include "campaign/CampaignWriter.h"
-#include "campaign/MissionName.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/campaign/MissionName.h"
 
 #include <QTest>
 #include <algorithm>

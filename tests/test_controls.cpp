@@ -1,7 +1,7 @@
-#include "controls/ComboBox98.h"
-#include "controls/Completion.h"
-#include "controls/SpinEdit.h"
-#include "wizard/AdvancedAITables.h"
+#include "core/mission/AdvancedAITables.h"
+#include "core/text/Completion.h"
+#include "ui/controls/ComboBox98.h"
+#include "ui/controls/SpinEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The finish page, the mission source view and their save dialog, driven as a user would.
 #include "ModalDriver.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
-#include "mission/MissionWriter.h"
-#include "mission/ViewSourceBox.h"
-#include "platform/Dialogs.h"
-#include "platform/TextLines.h"
-#include "wizard/FifthBox.h"
-#include "wizard/SixthBox.h"
+#include "core/mission/MissionWriter.h"
+#include "core/text/TextLines.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
+#include "ui/wizard/FifthBox.h"
+#include "ui/wizard/SixthBox.h"
+#include "ui/wizard/ViewSourceBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

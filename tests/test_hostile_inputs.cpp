@@ -2,9 +2,9 @@
 // page lacks, text that looks like the file's own syntax, pasted line breaks, odd help files and
 // registry files. Nothing may crash, hang, or reach a file other than as captured.
 #include "ModalDriver.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
-#include "wizard/FifthBox.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
+#include "ui/wizard/FifthBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 // dialog that appears. Two missions are made in one run of the program, as a map maker would.
 #include "ModalDriver.h"
 #include "WorkedExample.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
-#include "mission/ViewSourceBox.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
+#include "ui/wizard/ViewSourceBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

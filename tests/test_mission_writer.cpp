@@ -1,7 +1,7 @@
 #include "WorkedExample.h"
-#include "mission/MissionWriter.h"
-#include "mission/TechAllyEncoding.h"
-#include "platform/TextLines.h"
+#include "core/mission/MissionWriter.h"
+#include "core/mission/TechAllyEncoding.h"
+#include "core/text/TextLines.h"
 
 #include <QTest>
 

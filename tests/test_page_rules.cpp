@@ -1,7 +1,7 @@
-#include "controls/Completion.h"
-#include "controls/SpinValue.h"
-#include "wizard/AdvancedAITables.h"
-#include "wizard/EventSlots.h"
+#include "core/mission/AdvancedAITables.h"
+#include "core/mission/EventSlots.h"
+#include "core/text/Completion.h"
+#include "core/text/SpinValue.h"
 
 #include <QTest>
 

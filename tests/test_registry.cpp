@@ -1,6 +1,6 @@
-#include "app/InstallFolder.h"
-#include "platform/Registry.h"
-#include "platform/WineRegistry.h"
+#include "core/registry/InstallFolder.h"
+#include "core/registry/WineRegistry.h"
+#include "ui/platform/WindowsRegistry.h"
 
 #include <QTemporaryDir>
 #include <QTest>

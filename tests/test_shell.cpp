@@ -1,6 +1,6 @@
 #include "ModalDriver.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
 
 #include <QApplication>
 #include <QDialog>

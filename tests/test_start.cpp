@@ -1,7 +1,7 @@
 #include "ModalDriver.h"
-#include "app/AppWindows.h"
-#include "app/HelpBox.h"
-#include "app/StartBox.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/HelpBox.h"
+#include "ui/start/StartBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/InstallFolder.h"
-#include "platform/TextLines.h"
-#include "platform/Windows1252.h"
+#include "core/registry/InstallFolder.h"
+#include "core/text/TextLines.h"
+#include "core/text/Windows1252.h"
 
 #include <QTest>
 

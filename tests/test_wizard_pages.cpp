@@ -1,8 +1,8 @@
 #include "ModalDriver.h"
 #include "WorkedExample.h"
-#include "app/AppWindows.h"
-#include "app/StartBox.h"
-#include "mission/MissionWriter.h"
+#include "core/mission/MissionWriter.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,0 +1,108 @@
+#include "core/mission/AdvancedAITables.h"
+
+namespace vornask {
+
+const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
+    static const std::array<AdvancedOption, kAdvancedOptionCount> options = {{
+        {"Collectors",
+         &AdvancedValues::Collectors,
+         {"1", "2", "3", "4", "5"},
+         "The collectors variable allows you to control the number of storm power collectors "
+         "the AI will make."},
+        {"Ability", &AdvancedValues::Ability, {}, ""},
+        {"BridgeDrawRate",
+         &AdvancedValues::BridgeDrawRate,
+         {"1", "2", "3", "4", "5", "6", "7", "8"},
+         "The BridgeDrawRate variable lets you modify the rate at which the AI builds its "
+         "bridges. The range is from 1 (very fast) to 8 (very slow)."},
+        {"GeyserAttachments",
+         &AdvancedValues::GeyserAttachments,
+         {"1", "2", "3", "4"},
+         "This variable modifies the number of bridges an AI will build to connect to a geyser."},
+        {"TimeBetweenMoves",
+         &AdvancedValues::TimeBetweenMoves,
+         {"1", "2", "3", "4"},
+         "This changes the length of time between each of the AI's moves. Do not set this to 0 "
+         "or the AI will win instantly!"},
+    }};
+    return options;
+}
+
+const std::array<Ability, kAbilityCount>& Abilities() {
+    static const std::array<Ability, kAbilityCount> abilities = {{
+        {"FOCUS_ON_THINGS_THAT_ATTACK_BUILDINGS",
+         "This ability determines whether the AI preferentially attacks things that are "
+         "attacking its buildings or not."},
+        {"BUILD_BLOCKERS_WHEN_BUILDINGS_HARMED",
+         "The AI will look through its tech list and try to build a blocker next."},
+        {"ATTACH_TO_ENEMY_ISLAND",
+         "After building up sufficient storm power, the AI will try to connect to its enemy's "
+         "island."},
+        {"STOP_COLLECTING_FROM_DANGEROUS_GEYSERS",
+         "This ability makes it so that the AI will stop collecting from geysers where units "
+         "have been killed previously."},
+        {"COLLECT_STORM_POWER", "Whether or not the AI collects storm power."},
+        {"ENCIRCLE_ENEMY_ISLAND",
+         "The AI will attempt to encircle the enemy's island with bridges."},
+        {"CONCENTRATE_FIRE",
+         "When choosing its next target, the AI will prefer attacking the same thing it attacked "
+         "last time (to ensure death)."},
+        {"REPEAT_SUCCESSFUL_DROPS",
+         "The AI will try to stick with one object from its tech list and drop it again and "
+         "again."},
+        {"CAPTURE_ENEMY_PRIEST", "Determines whether or not the AI can capture an enemy priest."},
+        {"BUILD_DAIS", "Whether or not the AI can build an altar."},
+        {"SACRIFICE_ENEMY_PRIEST", "Whether or not the AI will sacrifice priests."},
+        {"USE_PRIEST_TO_COLLECT", "Will the AI use its priest to collect storm power?"},
+        {"BUILD_BRIDGES", "Determines if the AI will build bridges or not."},
+    }};
+    return abilities;
+}
+
+std::optional<int> AbilityIndex(std::string_view name) {
+    for (int i = 0; i < kAbilityCount; ++i)
+        if (name == Abilities()[i].name)
+            return i;
+    return std::nullopt;
+}
+
+AbilityFlags AllAbilitiesOn() {
+    AbilityFlags flags;
+    flags.fill("True");
+    return flags;
+}
+
+namespace {
+
+std::string SwitchedOffEntry(const Ability& ability) {
+    return std::string("!") + ability.name + ";";
+}
+
+} // namespace
+
+std::string GetAbility(const AbilityFlags& flags) {
+    std::string value;
+    for (int i = 0; i < kAbilityCount; ++i)
+        if (flags[i] == "False")
+            value += SwitchedOffEntry(Abilities()[i]);
+    return value;
+}
+
+AbilityFlags AbilityFlagsOf(std::string_view abilityValue) {
+    AbilityFlags flags = AllAbilitiesOn();
+    for (int i = 0; i < kAbilityCount; ++i)
+        if (abilityValue.find(SwitchedOffEntry(Abilities()[i])) != std::string_view::npos)
+            flags[i] = "False";
+    return flags;
+}
+
+std::optional<int> OpponentSideOfTab(std::string_view caption) {
+    if (caption.size() != 3 || caption.substr(0, 2) != "AI")
+        return std::nullopt;
+    const int side = caption[2] - '0';
+    if (side < kFirstOpponent || side > kLastOpponent)
+        return std::nullopt;
+    return side;
+}
+
+} // namespace vornask

@@ -1,0 +1,54 @@
+// What the advanced AI options dialog offers and how it turns choices into stored values.
+#pragma once
+
+#include "core/mission/MissionSettings.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vornask {
+
+struct AdvancedOption {
+    const char* name;                  // as listed in the options list
+    std::string AdvancedValues::*slot; // where an opponent keeps it
+    std::vector<const char*> values;   // offered values; none for the abilities
+    const char* description;
+};
+
+constexpr int kAdvancedOptionCount = 5;
+constexpr int kAbilityOption = 1; // shows the ability controls instead of a value list
+
+// In the order of the options list.
+const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions();
+
+struct Ability {
+    const char* name;
+    const char* description;
+};
+
+constexpr int kAbilityCount = 13;
+
+// In their fixed order: of the ability chooser, of the flags and of an `Ability` value.
+const std::array<Ability, kAbilityCount>& Abilities();
+
+// The position of the ability named exactly (case counts) `name`.
+std::optional<int> AbilityIndex(std::string_view name);
+
+// One text per ability; only the exact text "False" switches an ability off.
+using AbilityFlags = std::array<std::string, kAbilityCount>;
+
+AbilityFlags AllAbilitiesOn();
+
+// "!NAME;" for every ability switched off, in ability order; empty when all are on.
+std::string GetAbility(const AbilityFlags& flags);
+
+// The flags an `Ability` value stands for: "False" for each ability it switches off.
+AbilityFlags AbilityFlagsOf(std::string_view abilityValue);
+
+// The opponent side of a players page tab caption: "AI2" ... "AI8" give 2 ... 8.
+std::optional<int> OpponentSideOfTab(std::string_view caption);
+
+} // namespace vornask

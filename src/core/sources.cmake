@@ -1,0 +1,18 @@
+# vornask_core: the pure logic in plain C++, no Qt. One folder per room: the mission's settings,
+# writer and tables; the campaign's; 8-bit text and the controls' rules; the save procedure's
+# decisions; finding the game through the Wine registry.
+target_sources(vornask_core PRIVATE
+  src/core/campaign/CampaignWriter.cpp
+  src/core/campaign/MissionName.cpp
+  src/core/mission/AdvancedAITables.cpp
+  src/core/mission/EventSlots.cpp
+  src/core/mission/MissionWriter.cpp
+  src/core/mission/TechAllyEncoding.cpp
+  src/core/registry/InstallFolder.cpp
+  src/core/registry/WinePrefix.cpp
+  src/core/registry/WineRegistry.cpp
+  src/core/saving/SaveProcedure.cpp
+  src/core/text/Completion.cpp
+  src/core/text/SpinValue.cpp
+  src/core/text/TextLines.cpp
+  src/core/text/Windows1252.cpp)

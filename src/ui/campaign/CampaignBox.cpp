@@ -1,0 +1,283 @@
+#include "ui/campaign/CampaignBox.h"
+
+#include "core/campaign/CampaignSettings.h"
+#include "core/campaign/MissionName.h"
+#include "ui/campaign/CampaignFinished.h"
+#include "ui/controls/SingleLine.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/AskTitleBox.h"
+#include "ui/start/FirstBox.h"
+#include "ui/start/PageControls.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vornask {
+namespace {
+
+template <typename Control> Control* Named(Control* control, const char* objectName) {
+    control->setObjectName(QLatin1String(objectName));
+    return control;
+}
+
+// Enter in a box must not press "Save" and leave the editor: no button is a default one.
+QPushButton* MakeButton(const char* objectName, const QString& caption) {
+    auto* button = Named(new QPushButton(caption), objectName);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(90);
+    return button;
+}
+
+QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption) {
+    auto* action = Named(new QAction(caption, menu), objectName);
+    action->setEnabled(false);
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+} // namespace vornask
+
+using namespace vornask;
+
+TCampaignBox::TCampaignBox(AppWindows& windows)
+    : windows_(windows), openDialog1_(this, [](QFileDialog& dialog) {
+          dialog.setAcceptMode(QFileDialog::AcceptOpen);
+          SetUpFileDialog(dialog, QStringLiteral("OpenDialog1"),
+                          QStringLiteral("Mission Files (*.english)|*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english"));
+      }) {
+    setObjectName(QStringLiteral("CampaignBox"));
+    setWindowTitle(QStringLiteral("VORNASK Creator"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeepOpenOnEscape(*this);
+    BuildControls();
+    ConnectHandlers();
+}
+
+void TCampaignBox::BuildControls() {
+    const CampaignSettings start;
+
+    titleBox_ = Named(new QLineEdit(FromAnsi(start.title)), "TitleBox");
+    sequential_ = Named(new QCheckBox(QStringLiteral("Sequential")), "Sequential");
+    sequential_->setChecked(start.Sequential);
+    sequential_->setToolTip(
+        QStringLiteral("ie. Play a map after you've finished the previous map"));
+
+    campaignView_ = Named(new QTreeWidget, "CampaignView");
+    campaignView_->setHeaderHidden(true);
+    campaignView_->setIndentation(19);
+    campaignView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    campaignView_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed);
+    campaignView_->setToolTip(QStringLiteral("Right click to delete or rename"));
+    campaignView_->addTopLevelItem(new QTreeWidgetItem(QStringList{FromAnsi(start.title)}));
+
+    treeViewPopup_ = Named(new QMenu(this), "TreeViewPopup");
+    deleteAction_ = MakeAction(treeViewPopup_, "Delete", QStringLiteral("&Delete Selected"));
+    renameAction_ = MakeAction(treeViewPopup_, "Rename", QStringLiteral("&Rename"));
+
+    campaignHeader_ = Named(new QLineEdit(FromAnsi(start.CampaignHeader)), "CampaignHeader");
+    campaignText_ = Named(new QPlainTextEdit, "CampaignText");
+    SetMemoLines(*campaignText_, start.CampaignText);
+    campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    addTreeItemBox_ = Named(new QLineEdit, "AddTreeItemBox");
+    for (QLineEdit* edit : {titleBox_, campaignHeader_, addTreeItemBox_})
+        KeepOnOneLine(*edit);
+    campaignView_->setItemDelegate(new TSingleLineItemDelegate(campaignView_));
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(new QLabel(QStringLiteral("Title:")));
+    titleRow->addWidget(titleBox_, 1);
+    auto* treeColumn = new QVBoxLayout;
+    treeColumn->addLayout(titleRow);
+    treeColumn->addWidget(sequential_);
+    treeColumn->addWidget(campaignView_, 1);
+
+    auto* intro = Named(new QGroupBox(QStringLiteral("Campaign Intro")), "GroupBox1");
+    auto* introLayout = new QFormLayout(intro);
+    introLayout->addRow(QStringLiteral("Header:"), campaignHeader_);
+    introLayout->addRow(QStringLiteral("Text:"), campaignText_);
+
+    auto* addMission = Named(new QGroupBox(QStringLiteral("Add Mission")), "GroupBox2");
+    auto* addButtons = new QHBoxLayout;
+    addButtons->addStretch();
+    addButtons->addWidget(MakeButton("Button3", QStringLiteral("Browse")));
+    addButtons->addWidget(MakeButton("Button2", QStringLiteral("Add")));
+    auto* addLayout = new QVBoxLayout(addMission);
+    addLayout->addWidget(addTreeItemBox_);
+    addLayout->addLayout(addButtons);
+
+    auto* editColumn = new QVBoxLayout;
+    editColumn->addWidget(intro, 1);
+    editColumn->addWidget(addMission);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(treeColumn, 1);
+    columns->addSpacing(8);
+    columns->addLayout(editColumn, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(MakeButton("Button4", QStringLiteral("New Mission")));
+    buttons->addWidget(MakeButton("Button1", QStringLiteral("Save")));
+
+    auto* frame = new QVBoxLayout(this);
+    frame->addWidget(MakeHeading(QStringLiteral("Campaign")), 0, Qt::AlignLeft);
+    frame->addLayout(columns, 1);
+    frame->addLayout(buttons);
+    resize(620, 430);
+}
+
+void TCampaignBox::ConnectHandlers() {
+    const auto onClick = [this](const char* objectName, void (TCampaignBox::*handler)()) {
+        connect(findChild<QPushButton*>(QLatin1String(objectName)), &QPushButton::clicked, this,
+                handler);
+    };
+    onClick("Button1", &TCampaignBox::SaveIt);
+    onClick("Button2", &TCampaignBox::AddTreeItem);
+    onClick("Button3", &TCampaignBox::OpenMission);
+    onClick("Button4", &TCampaignBox::CreateNewMission);
+    connect(addTreeItemBox_, &QLineEdit::returnPressed, this, &TCampaignBox::AddTreeItem);
+
+    connect(titleBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Settings().title = ToAnsi(text);
+        ChangeMainNode();
+    });
+    connect(campaignHeader_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { Settings().CampaignHeader = ToAnsi(text); });
+    connect(campaignText_, &QPlainTextEdit::textChanged, this,
+            [this] { Settings().CampaignText = MemoLines(*campaignText_); });
+    connect(sequential_, &QCheckBox::toggled, this,
+            [this](bool checked) { Settings().Sequential = checked; });
+
+    connect(campaignView_, &QTreeWidget::customContextMenuRequested, this, [this](QPoint at) {
+        treeViewPopup_->popup(campaignView_->viewport()->mapToGlobal(at));
+    });
+    connect(treeViewPopup_, &QMenu::aboutToShow, this, &TCampaignBox::EnableOrDisable);
+    connect(deleteAction_, &QAction::triggered, this, &TCampaignBox::DeleteNode);
+    connect(renameAction_, &QAction::triggered, this, &TCampaignBox::RenameNode);
+    connect(campaignView_, &QTreeWidget::itemChanged, this, &TCampaignBox::MissionNodeEdited);
+}
+
+int TCampaignBox::OpenFromStart() {
+    SetValues();
+    return exec();
+}
+
+void TCampaignBox::SetValues() {
+    openDialog1_.setDirectory(windows_.DialogFolder());
+    deleteAction_->setEnabled(false);
+    renameAction_->setEnabled(false);
+    StartNewCampaign(Settings());
+    qDeleteAll(MainNode()->takeChildren());
+    const CampaignSettings& start = Settings();
+    MainNode()->setText(0, FromAnsi(start.title));
+    titleBox_->setText(FromAnsi(start.title));
+    campaignHeader_->setText(FromAnsi(start.CampaignHeader));
+    SetMemoLines(*campaignText_, start.CampaignText);
+    addTreeItemBox_->clear();
+}
+
+void TCampaignBox::ChangeMainNode() {
+    MainNode()->setText(0, titleBox_->text());
+}
+
+void TCampaignBox::OpenMission() {
+    if (openDialog1_.get().exec() != QDialog::Accepted ||
+        openDialog1_.get().selectedFiles().isEmpty())
+        return;
+    const QString chosen = openDialog1_.get().selectedFiles().constFirst();
+    openDialog1_.get().selectFile(QFileInfo(chosen).fileName()); // offered again next time
+    addTreeItemBox_->setText(QDir::toNativeSeparators(chosen));
+}
+
+void TCampaignBox::AddTreeItem() {
+    if (addTreeItemBox_->text().isEmpty()) {
+        ShowInformation(this, QStringLiteral("Please enter a filename or browse for a file."));
+        return;
+    }
+    TAskTitleBox& askTitle = windows_.AskTitleBox();
+    askTitle.exec();
+    if (Settings().missions.size() >= static_cast<std::size_t>(kMaxCampaignMissions)) {
+        ShowWarning(this, QStringLiteral("Woah! Too many missions! What the hell are you doing?"));
+        return;
+    }
+    const std::string name = GetMissionName(ToAnsi(addTreeItemBox_->text()));
+    addTreeItemBox_->clear();
+    const QString title = askTitle.MapTitleBox()->text();
+    Settings().missions.push_back({ToAnsi(title), name});
+    auto* node = new QTreeWidgetItem(QStringList{title});
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    MainNode()->addChild(node);
+    MainNode()->setExpanded(true);
+}
+
+void TCampaignBox::EnableOrDisable() {
+    const bool missionSelected = SelectedMission() >= 0;
+    deleteAction_->setEnabled(missionSelected);
+    renameAction_->setEnabled(missionSelected);
+}
+
+void TCampaignBox::DeleteNode() {
+    const int position = SelectedMission();
+    if (position < 0)
+        return;
+    auto& missions = Settings().missions;
+    missions.erase(missions.begin() + position);
+    delete MainNode()->takeChild(position);
+}
+
+void TCampaignBox::RenameNode() {
+    const int position = SelectedMission();
+    if (position >= 0)
+        campaignView_->editItem(MainNode()->child(position), 0);
+}
+
+void TCampaignBox::CreateNewMission() {
+    windows_.FirstBox().exec();
+}
+
+void TCampaignBox::SaveIt() {
+    windows_.CampaignFinished().OpenFromPrevious();
+}
+
+void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {
+    if (node->parent() != MainNode())
+        return;
+    const auto position = static_cast<std::size_t>(MainNode()->indexOfChild(node));
+    if (position < Settings().missions.size())
+        Settings().missions[position].title = ToAnsi(node->text(0));
+}
+
+CampaignSettings& TCampaignBox::Settings() {
+    return windows_.Campaign();
+}
+
+QTreeWidgetItem* TCampaignBox::MainNode() const {
+    return campaignView_->topLevelItem(0);
+}
+
+int TCampaignBox::SelectedMission() const {
+    const QList<QTreeWidgetItem*> selected = campaignView_->selectedItems();
+    if (selected.size() != 1 || selected.front()->parent() != MainNode())
+        return -1;
+    return MainNode()->indexOfChild(selected.front());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/platform/Dialogs.h"
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QFileDialog;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vornask {
+
+class AppWindows;
+struct CampaignSettings;
+
+} // namespace vornask
+
+// The campaign tree editor: title, intro, "Sequential" and the ordered missions, shown as a
+// tree with one main node and a child per mission. It keeps the run's vornask::CampaignSettings
+// equal to what it shows.
+class TCampaignBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCampaignBox(vornask::AppWindows& windows);
+
+    // Shown from the start window: a new campaign starts.
+    int OpenFromStart();
+
+    void SetValues();
+    void ChangeMainNode();
+    void OpenMission();
+    void AddTreeItem();
+    void EnableOrDisable();
+    void DeleteNode();
+    void RenameNode();
+    void CreateNewMission();
+    void SaveIt();
+
+protected:
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    vornask::CampaignSettings& Settings();
+    QTreeWidgetItem* MainNode() const;
+    // The selected node's position among the missions, or -1 when no mission is selected.
+    int SelectedMission() const;
+    void MissionNodeEdited(QTreeWidgetItem* node);
+
+    vornask::AppWindows& windows_;
+    QLineEdit* titleBox_;
+    QCheckBox* sequential_;
+    QTreeWidget* campaignView_;
+    QLineEdit* campaignHeader_;
+    QPlainTextEdit* campaignText_;
+    QLineEdit* addTreeItemBox_;
+    vornask::KeptFileDialog openDialog1_;
+    QMenu* treeViewPopup_;
+    QAction* deleteAction_;
+    QAction* renameAction_;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/campaign/CampaignWriter.h"
+#include "core/saving/SaveProcedure.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/start/PageFrame.h"
+
+class QCheckBox;
+class QFileDialog;
+
+namespace vornask {
+
+class AppWindows;
+
+} // namespace vornask
+
+// The campaign finish window: the saving options, then the guide file is written, either at
+// once or after editing in the campaign source window. Closing it ends the campaign.
+class TCampaignFinished : public TPageFrame {
+    Q_OBJECT
+public:
+    explicit TCampaignFinished(vornask::AppWindows& windows);
+
+    // The guide file's lines; new each time the window is shown.
+    std::vector<std::string> CampaignLines;
+
+    void ClosePrevious();
+    void SaveCampaign();
+    void CloseCampaign();
+    vornask::SaveResult SaveCampaignFile();
+
+protected:
+    void Activated() override { ClosePrevious(); }
+    void OkPressed() override { SaveCampaign(); }
+    void done(int result) override;
+
+private:
+    vornask::AppWindows& windows_;
+    QCheckBox* duplicate_;
+    QCheckBox* viewSource_;
+    vornask::KeptFileDialog saveDialog1_;
+};

@@ -1,0 +1,34 @@
+#include "ui/controls/SpinEdit.h"
+
+#include "core/text/SpinValue.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+
+using namespace vornask;
+
+TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent) : QSpinBox(parent) {
+    setRange(minimum, maximum);
+    setSingleStep(step);
+}
+
+int TSpinEdit::Settle() {
+    const int value = ClampedSpinValue(lineEdit()->text().toStdString(), minimum(), maximum());
+    setValue(value);
+    lineEdit()->setText(textFromValue(value)); // also when the value itself did not change
+    return value;
+}
+
+QValidator::State TSpinEdit::validate(QString& text, int& pos) const {
+    const QValidator::State state = QSpinBox::validate(text, pos);
+    static const QRegularExpression digits(QStringLiteral("^-?[0-9]*$"));
+    // Out-of-range digits are still being typed; the range applies when the field is left.
+    if (state == QValidator::Invalid && digits.match(text).hasMatch())
+        return QValidator::Intermediate;
+    return state;
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    Settle();
+    QSpinBox::focusOutEvent(event);
+}

@@ -1,0 +1,64 @@
+// Our layer over the platform's message boxes, file dialogs and file writing.
+#pragma once
+
+#include "core/saving/SaveProcedure.h"
+
+#include <QString>
+#include <functional>
+
+class QFileDialog;
+class QWidget;
+
+namespace vornask {
+
+void ShowInformation(QWidget* parent, const QString& text);
+void ShowWarning(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);
+Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
+
+// A save or open dialog as this program keeps them: Qt's own dialog, which never asks about
+// existing files itself. `filter` is "description|pattern".
+void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
+                     const QString& defaultSuffix, const QString& initialFileName);
+
+// A window's own file dialog, made the first time it is needed and kept from then on, so it
+// remembers its folder and file name. Qt's file dialog costs more to build than a whole page,
+// and most runs open few of them: building them all at start-up doubled the start-up time.
+class KeptFileDialog {
+public:
+    // `setUp` runs once, on the new dialog.
+    KeptFileDialog(QWidget* owner, std::function<void(QFileDialog&)> setUp)
+        : owner_(owner), setUp_(std::move(setUp)) {}
+    QFileDialog& get();
+    // The folder the dialog opens in. Its window sets it when it is activated, so the dialog
+    // exists whenever its window is shown.
+    void setDirectory(const QString& folder);
+
+private:
+    QWidget* owner_;
+    std::function<void(QFileDialog&)> setUp_;
+    QFileDialog* dialog_ = nullptr; // owned by `owner_`
+};
+
+// The save procedure's user: the window's save dialog and standard message boxes.
+class DialogSaveUser : public SaveUser {
+public:
+    DialogSaveUser(QWidget* parent, QFileDialog& dialog) : parent_(parent), dialog_(dialog) {}
+    std::optional<std::string> AskFileName() override;
+    Answer Confirm(const std::string& question, bool withCancel) override;
+    void Warn(const std::string& message) override;
+    void ReportError(const std::string& message) override;
+
+private:
+    QWidget* parent_;
+    QFileDialog& dialog_;
+};
+
+// Files written atomically: a temporary file beside the target, renamed over it.
+class DiskFileStore : public FileStore {
+public:
+    bool Exists(const std::string& path) override;
+    std::optional<std::string> Write(const std::string& path, const std::string& bytes) override;
+};
+
+} // namespace vornask

@@ -1,0 +1,14 @@
+// The game's installation folder as the system's registry holds it: the real registry on
+// Windows, the Wine prefix's registry file elsewhere (the game then runs under Wine).
+// Plain C++ with no Qt, so the Windows side can be compiled on its own.
+#pragma once
+
+#include "core/registry/WinePrefix.h"
+
+namespace vornask {
+
+// Reads the "InstallDir" value of HKEY_LOCAL_MACHINE\SOFTWARE\Titanic Entertainment\NetStorm
+// in the 32-bit view of the registry, which is where the 32-bit game keeps it.
+InstallDirLookup ReadInstallDir();
+
+} // namespace vornask

@@ -1,0 +1,78 @@
+// Creates and owns every window of the program, once, in start-up order; windows reach one
+// another through it. Also holds the values one run of the program collects.
+#pragma once
+
+#include "core/campaign/CampaignSettings.h"
+#include "core/mission/MissionSettings.h"
+
+#include <QString>
+#include <memory>
+
+class TStartBox;
+class TFirstBox;
+class TSecondBox;
+class TThirdBox;
+class THelpBox;
+class TFourthBox;
+class TAdvancedAIOptions;
+class TFifthBox;
+class TCampaignBox;
+class TSixthBox;
+class TViewSourceBox;
+class TAskTitleBox;
+class TCampaignFinished;
+class TViewCampaignSource;
+
+namespace vornask {
+
+class AppWindows {
+public:
+    AppWindows();
+    ~AppWindows();
+    AppWindows(const AppWindows&) = delete;
+    AppWindows& operator=(const AppWindows&) = delete;
+
+    TStartBox& StartBox() const { return *startBox_; }
+    TFirstBox& FirstBox() const { return *firstBox_; }
+    TSecondBox& SecondBox() const { return *secondBox_; }
+    TThirdBox& ThirdBox() const { return *thirdBox_; }
+    THelpBox& HelpBox() const { return *helpBox_; }
+    TFourthBox& FourthBox() const { return *fourthBox_; }
+    TAdvancedAIOptions& AdvancedAIOptions() const { return *advancedAIOptions_; }
+    TFifthBox& FifthBox() const { return *fifthBox_; }
+    TCampaignBox& CampaignBox() const { return *campaignBox_; }
+    TSixthBox& SixthBox() const { return *sixthBox_; }
+    TViewSourceBox& ViewSourceBox() const { return *viewSourceBox_; }
+    TAskTitleBox& AskTitleBox() const { return *askTitleBox_; }
+    TCampaignFinished& CampaignFinished() const { return *campaignFinished_; }
+    TViewCampaignSource& ViewCampaignSource() const { return *viewCampaignSource_; }
+
+    MissionSettings& Mission() { return mission_; }
+    CampaignSettings& Campaign() { return campaign_; }
+
+    // The folder the file dialogs start in: the game's installation directory followed by
+    // "D\", as a local folder.
+    QString DialogFolder() const;
+
+private:
+    MissionSettings mission_;
+    CampaignSettings campaign_;
+
+    // Created in this order, destroyed in the reverse one.
+    std::unique_ptr<TStartBox> startBox_;
+    std::unique_ptr<TFirstBox> firstBox_;
+    std::unique_ptr<TSecondBox> secondBox_;
+    std::unique_ptr<TThirdBox> thirdBox_;
+    std::unique_ptr<THelpBox> helpBox_;
+    std::unique_ptr<TFourthBox> fourthBox_;
+    std::unique_ptr<TAdvancedAIOptions> advancedAIOptions_;
+    std::unique_ptr<TFifthBox> fifthBox_;
+    std::unique_ptr<TCampaignBox> campaignBox_;
+    std::unique_ptr<TSixthBox> sixthBox_;
+    std::unique_ptr<TViewSourceBox> viewSourceBox_;
+    std::unique_ptr<TAskTitleBox> askTitleBox_;
+    std::unique_ptr<TCampaignFinished> campaignFinished_;
+    std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
+};
+
+} // namespace vornask

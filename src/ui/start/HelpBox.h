@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/start/PageFrame.h"
+
+class QPlainTextEdit;
+
+// The help window: shows "help.txt" from the program's folder.
+class THelpBox : public TPageFrame {
+    Q_OBJECT
+public:
+    THelpBox();
+
+    void LoadHelp();
+    QPlainTextEdit* helpText() const { return helpText_; }
+
+protected:
+    void Activated() override { LoadHelp(); }
+
+private:
+    QPlainTextEdit* helpText_;
+};

@@ -1,0 +1,118 @@
+#include "ui/start/PageControls.h"
+
+#include "ui/controls/SingleLine.h"
+#include "ui/controls/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPlainTextEdit>
+
+namespace vornask {
+
+int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows) {
+    return rowHeight * rows + 2 * area.frameWidth() + 8;
+}
+
+QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString& hint) {
+    auto* edit = new QLineEdit(text);
+    edit->setObjectName(name);
+    edit->setToolTip(hint);
+    KeepOnOneLine(*edit);
+    return edit;
+}
+
+TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
+                        const QString& hint) {
+    auto* spin = new TSpinEdit(minimum, maximum, step);
+    spin->setObjectName(name);
+    spin->setToolTip(hint);
+    return spin;
+}
+
+QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    return box;
+}
+
+QPlainTextEdit* MakeMemo(const QString& name, const QString& hint) {
+    auto* memo = new QPlainTextEdit;
+    memo->setObjectName(name);
+    memo->setToolTip(hint);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A memo takes the room the page has left, but never less than a few lines.
+    memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    memo->setMinimumHeight(RowsHeight(*memo, memo->fontMetrics().lineSpacing(), 4));
+    return memo;
+}
+
+QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint) {
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setToolTip(hint);
+    for (const QString& caption : captions) {
+        auto* item = new QListWidgetItem(caption, list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    return list;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    return box;
+}
+
+void SetLabelColour(QLabel& label, const QColor& colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+QLabel* MakeHeading(const QString& text) {
+    auto* label = MakeLabel(QStringLiteral("Heading"), text);
+    QFont font = label->font();
+    font.setPointSize(18);
+    font.setBold(true);
+    label->setFont(font);
+    SetLabelColour(*label, QColor(0x80, 0, 0));
+    return label;
+}
+
+namespace {
+
+class EscapeGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    }
+};
+
+} // namespace
+
+void KeepOpenOnEscape(QWidget& window) {
+    window.installEventFilter(new EscapeGuard(&window));
+}
+
+} // namespace vornask

@@ -1,0 +1,68 @@
+#include "ui/start/PageFrame.h"
+
+#include "ui/start/PageControls.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vornask {
+namespace {
+
+constexpr int kPanelWidth = 289;
+constexpr int kPanelHeight = 257;
+constexpr int kSideMargin = 17; // (323 - 289) / 2: the client area is 323 by 328
+
+} // namespace
+
+} // namespace vornask
+
+using namespace vornask;
+
+TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    heading_ = MakeHeading(heading);
+    heading_->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
+    KeepOpenOnEscape(*this);
+
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("Panel"));
+    panel_->setFrameShape(QFrame::Panel);
+    panel_->setFrameShadow(QFrame::Sunken);
+    panel_->setMinimumSize(kPanelWidth, kPanelHeight);
+
+    okButton_ = new QPushButton(tr("OK"), panel_);
+    okButton_->setObjectName(QStringLiteral("Button1")); // the name most pages give it
+    okButton_->setFixedSize(75, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        OkPressed();
+        accept();
+    });
+
+    content_ = new QVBoxLayout;
+    auto* okRow = new QHBoxLayout;
+    okRow->addStretch();
+    okRow->addWidget(okButton_);
+    okRow->addStretch();
+    auto* panelLayout = new QVBoxLayout(panel_);
+    panelLayout->addLayout(content_, 1);
+    panelLayout->addLayout(okRow);
+
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(kSideMargin, 6, kSideMargin, kSideMargin);
+    frame->addWidget(heading_, 0, Qt::AlignLeft);
+    frame->addWidget(panel_, 1);
+    // Fixed size: the frame's size, or larger where the fonts of this desktop need it.
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TPageFrame::OpenFromPrevious() {
+    Activated();
+    return exec();
+}

@@ -1,0 +1,161 @@
+#include "ui/start/StartBox.h"
+
+#include "ui/campaign/CampaignBox.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/WindowsRegistry.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/FirstBox.h"
+#include "ui/start/HelpBox.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// The title picture lives in the UI library, which is static: its resources are registered
+// by hand. Outside any namespace, as Qt requires.
+static void RegisterAppResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace vornask {
+namespace {
+
+constexpr QSize kClientSize(259, 323);
+constexpr QSize kButtonSize(97, 25);
+
+QPushButton* AddButton(QLayout* layout, const char* objectName, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(objectName));
+    button->setFixedSize(kButtonSize);
+    button->setCursor(Qt::PointingHandCursor);
+    layout->addWidget(button);
+    layout->setAlignment(button, Qt::AlignHCenter);
+    return button;
+}
+
+QLabel* TitlePicture() {
+    auto* title = new QLabel;
+    title->setObjectName(QStringLiteral("TitlePicture"));
+    title->setPixmap(QPixmap(QStringLiteral(":/app/title.png")));
+    title->setFixedSize(title->pixmap().size());
+    return title;
+}
+
+QLabel* SmallLabel(const char* objectName, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(objectName));
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
+    return label;
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+} // namespace
+
+} // namespace vornask
+
+using namespace vornask;
+
+TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
+    RegisterAppResources();
+    setObjectName(QStringLiteral("StartBox"));
+    setWindowTitle(QStringLiteral("VORNASK Creator"));
+
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* buttons = new QVBoxLayout(panel);
+    buttons->setContentsMargins(20, 14, 20, 14);
+    buttons->setSpacing(8);
+    connect(AddButton(buttons, "Button5", tr("New Campaign")), &QPushButton::clicked, this,
+            &TStartBox::GoCampaign);
+    connect(AddButton(buttons, "Button1", tr("New Mission")), &QPushButton::clicked, this,
+            &TStartBox::BeginCreating);
+    connect(AddButton(buttons, "Button3", tr("Open")), &QPushButton::clicked, this,
+            &TStartBox::NotYet);
+    connect(AddButton(buttons, "Button4", tr("Help")), &QPushButton::clicked, this,
+            &TStartBox::GoToHelp);
+    connect(AddButton(buttons, "Button2", tr("Quit")), &QPushButton::clicked, this,
+            &TStartBox::CloseApp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 8);
+    layout->setSpacing(2);
+    layout->addWidget(TitlePicture(), 0, Qt::AlignHCenter);
+    layout->addWidget(SmallLabel("VersionLabel", QStringLiteral("Version " VORNASK_VERSION)), 0,
+                      Qt::AlignRight);
+    layout->addStretch();
+    layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    layout->addWidget(
+        SmallLabel("CreditLabel", QStringLiteral("Written by the VORNASK Creator developers")), 0,
+        Qt::AlignHCenter);
+
+    setFixedSize(kClientSize);
+    CentreOnScreen(*this);
+}
+
+void TStartBox::GoCampaign() {
+    windows_.CampaignBox().OpenFromStart();
+}
+
+void TStartBox::BeginCreating() {
+    windows_.FirstBox().exec();
+}
+
+void TStartBox::NotYet() {
+    ShowInformation(this, QStringLiteral("Sorry, it can't load .english files yet..."));
+}
+
+void TStartBox::GoToHelp() {
+    windows_.HelpBox().OpenFromPrevious();
+}
+
+void TStartBox::CloseApp() {
+    close();
+}
+
+void TStartBox::ReadRegistry() {
+    const InstallDirLookup lookup = ReadInstallDir();
+    switch (lookup.outcome) {
+    case InstallDirLookup::Outcome::NotFound:
+        break;
+    case InstallDirLookup::Outcome::Found:
+        InstallDir = lookup.installDir;
+        break;
+    case InstallDirLookup::Outcome::Error:
+        ShowError(this, QString::fromStdString(lookup.error));
+        break;
+    }
+}
+
+void TStartBox::ReadRegistryOnce() {
+    if (registryRead_)
+        return;
+    registryRead_ = true;
+    ReadRegistry();
+}
+
+bool TStartBox::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        ReadRegistryOnce();
+    return QWidget::event(event);
+}
+
+void TStartBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Where the window system does not activate a new window by itself, the installation
+    // directory is still read at start-up, before any button is pressed.
+    QTimer::singleShot(0, this, &TStartBox::ReadRegistryOnce);
+}

@@ -1,0 +1,79 @@
+// Sets the behaviour values of one computer opponent; shown over the players page, for the
+// opponent whose tab is active there. Keeps what it was given for every opponent all run.
+#pragma once
+
+#include "core/mission/AdvancedAITables.h"
+
+#include "ui/start/PageFrame.h"
+#include <array>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+class TComboBox98;
+
+namespace vornask {
+
+class AppWindows;
+
+} // namespace vornask
+
+class TAdvancedAIOptions : public TPageFrame {
+    Q_OBJECT
+public:
+    explicit TAdvancedAIOptions(vornask::AppWindows& windows);
+
+    // Activates the dialog for the players page's active tab and runs it modally.
+    int Open() { return OpenFromPrevious(); }
+
+    void ChangeLabel();
+    void PutValues();
+    void SaveValue();
+    void UpdateDescriptionAndValue(const QString& abilityText);
+    void SaveAbilityValue();
+    std::string GetAbility() const;
+    void JustToBeSure();
+
+protected:
+    void Activated() override { ChangeLabel(); }
+    void OkPressed() override { JustToBeSure(); }
+
+private:
+    void BuildControls();
+    void LayOutControls();
+    void ConnectHandlers();
+    // The opponent being edited: the one of the players page's active tab, if any.
+    std::optional<int> EditedSide() const;
+    std::optional<int> SelectedOption() const;
+    std::optional<int> ChosenAbility() const;
+    void AddOptionValues(int option);
+    void ShowAbilityView(bool show);
+    void ShowAbilityFlag(int ability);
+    void TakeStoredValues(int side);
+
+    vornask::AppWindows& windows_;
+    // The value last picked for each option (the abilities' entry is unused), whichever
+    // opponent it was picked for.
+    std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;
+    vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
+
+    QLabel* Label5;
+    QLabel* Label2;
+    QListWidget* ListBox1;
+    QLabel* Label3;
+    QLabel* Label4;
+    QComboBox* ComboBox1;
+    QPlainTextEdit* Memo1;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    TComboBox98* AbilityBox;
+    QComboBox* AbilityValueBox;
+    QPlainTextEdit* AbilityDescription;
+    QPushButton* Button2;
+};

@@ -1,0 +1,77 @@
+// The tabs of the players page: the human player's, and one class for each computer
+// opponent's tab, built seven times with its side number in every control's name.
+#pragma once
+
+#include "core/mission/TechAllyEncoding.h"
+
+#include <QWidget>
+#include <string>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class TSpinEdit;
+
+namespace vornask {
+
+// Knowledge and allies as every tab holds them.
+struct SideLists {
+    QListWidget* techList = nullptr;
+    QCheckBox* allTechBox = nullptr; // "All technology"
+    QListWidget* allyList = nullptr;
+    int owner = 0; // side number of the ally list's owner
+};
+
+// Ticks all 26 items of the knowledge list when "All technology" is checked, unticks them all
+// when it is not.
+void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList);
+void UncheckAll(QListWidget& list);
+
+std::string TechValue(const SideLists& lists);
+std::string AllyValue(const SideLists& lists);
+
+} // namespace vornask
+
+class TPlayerTab : public QWidget {
+    Q_OBJECT
+public:
+    TPlayerTab();
+
+    void ResetToDefaults();
+    std::string Money() const;
+    const vornask::SideLists& Lists() const { return lists_; }
+
+private:
+    TSpinEdit* MyStartMoneyBox;
+    vornask::SideLists lists_;
+};
+
+class TOpponentTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TOpponentTab(int side);
+
+    int Side() const { return side_; }
+    void ResetToDefaults();
+    // Enables and blackens, or disables and greys, what belongs to a taking-part opponent;
+    // their contents stay.
+    void EnableOrDisableAll();
+
+    std::string Name() const;
+    std::string Money() const;
+    const vornask::SideLists& Lists() const { return lists_; }
+
+signals:
+    void EnabledChanged(int side, bool enabled);
+    void AdvancedRequested();
+
+private:
+    int side_;
+    QCheckBox* EnableAI;
+    QLineEdit* NameBox;
+    TSpinEdit* StartMoneyBox;
+    QPushButton* AdvancedButton;
+    vornask::SideLists lists_;
+};

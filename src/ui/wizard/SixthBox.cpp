@@ -1,0 +1,128 @@
+#include "ui/wizard/SixthBox.h"
+
+#include "core/mission/MissionWriter.h"
+#include "ui/controls/SingleLine.h"
+#include "ui/platform/QtText.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/PageControls.h"
+#include "ui/wizard/FifthBox.h"
+#include "ui/wizard/ViewSourceBox.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace vornask;
+
+TSixthBox::TSixthBox(AppWindows& windows)
+    : TPageFrame(QStringLiteral("SixthBox"), QStringLiteral("VORNASK Creator"),
+                 QStringLiteral("Congratulations!")),
+      windows_(windows) {
+    BuildControls();
+    ShowOptions(windows_.Mission().finish);
+    KeepOptionsInStep();
+}
+
+void TSixthBox::BuildControls() {
+    headingLabel()->setObjectName(QStringLiteral("Label1"));
+    okButton()->setCursor(Qt::PointingHandCursor);
+
+    auto* intro = new QLabel(
+        tr("Well done! The english file is complete - click on the OK button below to save it. "
+           "But before you do, set the options for saving below:"),
+        this);
+    intro->setObjectName(QStringLiteral("Label2"));
+    intro->setWordWrap(true);
+
+    duplicateCheck_ =
+        MakeCheckBox(QStringLiteral("DuplicateCheck"), tr("Make a duplicate german file."));
+    editSourceCheck_ =
+        MakeCheckBox(QStringLiteral("EditSourceCheck"), tr("View/edit the source before saving."));
+    nextMissionCheck_ = MakeCheckBox(QStringLiteral("NextMissionCheck"),
+                                     tr("Have a 'Next Mission' button (for campaigns)"));
+
+    auto* nameLabel = new QLabel(tr("Next Mission:"), this);
+    nameLabel->setObjectName(QStringLiteral("Label3"));
+    QFont bold = nameLabel->font();
+    bold.setBold(true);
+    nameLabel->setFont(bold);
+    missionName_ = new QLineEdit(this);
+    missionName_->setObjectName(QStringLiteral("MissionName"));
+    KeepOnOneLine(*missionName_);
+    missionName_->setToolTip(tr("Enter the filename without the extension"));
+    nameLabel->setBuddy(missionName_);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(missionName_, 1);
+
+    content()->addWidget(intro);
+    content()->addSpacing(8);
+    content()->addWidget(duplicateCheck_);
+    content()->addWidget(editSourceCheck_);
+    content()->addWidget(nextMissionCheck_);
+    content()->addLayout(nameRow);
+    content()->addStretch();
+
+    setTabOrder(okButton(), duplicateCheck_);
+    setTabOrder(duplicateCheck_, editSourceCheck_);
+    setTabOrder(editSourceCheck_, nextMissionCheck_);
+    setTabOrder(nextMissionCheck_, missionName_);
+}
+
+// The writer and the saving read the options from the mission's settings, so every change
+// of a control goes there at once.
+void TSixthBox::KeepOptionsInStep() {
+    FinishOptions& options = windows_.Mission().finish;
+    connect(duplicateCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.DuplicateCheck = on; });
+    connect(editSourceCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.EditSourceCheck = on; });
+    connect(nextMissionCheck_, &QCheckBox::toggled, this,
+            [&options](bool on) { options.NextMissionCheck = on; });
+    connect(missionName_, &QLineEdit::textChanged, this, [this, &options](const QString& text) {
+        options.MissionName = ToAnsi(text);
+        CheckNextMission();
+    });
+}
+
+// Shows `options` without running the page's handlers: emptying the name on a reset must not
+// tick NextMissionCheck.
+void TSixthBox::ShowOptions(const FinishOptions& options) {
+    const QSignalBlocker blockDuplicate(duplicateCheck_);
+    const QSignalBlocker blockEditSource(editSourceCheck_);
+    const QSignalBlocker blockNextMission(nextMissionCheck_);
+    const QSignalBlocker blockName(missionName_);
+    duplicateCheck_->setChecked(options.DuplicateCheck);
+    editSourceCheck_->setChecked(options.EditSourceCheck);
+    nextMissionCheck_->setChecked(options.NextMissionCheck);
+    missionName_->setText(FromAnsi(options.MissionName));
+}
+
+void TSixthBox::ClosePrevious() {
+    windows_.FifthBox().hide();
+    windows_.Mission().finish = FinishOptions{};
+    ShowOptions(windows_.Mission().finish);
+    missionLines_ = vornask::MissionLines{};
+    windows_.ViewSourceBox().SetSaveFolder(windows_.DialogFolder());
+}
+
+void TSixthBox::CheckNextMission() {
+    nextMissionCheck_->setChecked(true);
+}
+
+void TSixthBox::GoToNext() {
+    BuildMissionLines(windows_.Mission(), missionLines_);
+    TViewSourceBox& sourceView = windows_.ViewSourceBox();
+    if (!windows_.Mission().finish.EditSourceCheck) {
+        sourceView.SaveMissionFile();
+        return;
+    }
+    sourceView.ShowLines(missionLines_);
+    sourceView.exec();
+}
