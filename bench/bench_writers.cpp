@@ -4,7 +4,7 @@
 #include "core/mission/MissionWriter.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextLines.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/DiskFileStore.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The save procedure's decisions, answered by a scripted user, writing into a temporary
 // folder through the real file store.
 #include "core/saving/SaveProcedure.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/DiskFileStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,7 +8,10 @@ target_sources(vornask_ui PRIVATE
   src/ui/controls/ComboBox98.cpp
   src/ui/controls/SingleLine.cpp
   src/ui/controls/SpinEdit.cpp
-  src/ui/platform/Dialogs.cpp
+  src/ui/platform/DialogSaveUser.cpp
+  src/ui/platform/DiskFileStore.cpp
+  src/ui/platform/FileDialogs.cpp
+  src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp
   src/ui/platform/WindowsRegistry.cpp
   src/ui/start/AppWindows.cpp

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/FileDialogs.h"
 
 #include <QDialog>
 

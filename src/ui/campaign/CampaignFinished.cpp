@@ -2,7 +2,9 @@
 
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/ViewCampaignSource.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/DialogSaveUser.h"
+#include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
 

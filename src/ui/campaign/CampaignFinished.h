@@ -2,7 +2,7 @@
 
 #include "core/campaign/CampaignWriter.h"
 #include "core/saving/SaveProcedure.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/start/PageFrame.h"
 
 class QCheckBox;

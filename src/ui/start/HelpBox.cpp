@@ -1,7 +1,7 @@
 #include "ui/start/HelpBox.h"
 
 #include "core/text/TextLines.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 
 #include <QCoreApplication>

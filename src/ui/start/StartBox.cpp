@@ -1,7 +1,7 @@
 #include "ui/start/StartBox.h"
 
 #include "ui/campaign/CampaignBox.h"
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/MessageBoxes.h"
 #include "ui/platform/WindowsRegistry.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/FirstBox.h"

@@ -1,6 +1,8 @@
 #include "ui/wizard/ViewSourceBox.h"
 
-#include "ui/platform/Dialogs.h"
+#include "ui/platform/DialogSaveUser.h"
+#include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/FirstBox.h"

@@ -1,7 +1,5 @@
-// Our layer over the platform's message boxes, file dialogs and file writing.
+// Save and open dialogs as this program keeps them.
 #pragma once
-
-#include "core/saving/SaveProcedure.h"
 
 #include <QString>
 #include <functional>
@@ -10,11 +8,6 @@ class QFileDialog;
 class QWidget;
 
 namespace vornask {
-
-void ShowInformation(QWidget* parent, const QString& text);
-void ShowWarning(QWidget* parent, const QString& text);
-void ShowError(QWidget* parent, const QString& text);
-Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
 
 // A save or open dialog as this program keeps them: Qt's own dialog, which never asks about
 // existing files itself. `filter` is "description|pattern".
@@ -38,27 +31,6 @@ private:
     QWidget* owner_;
     std::function<void(QFileDialog&)> setUp_;
     QFileDialog* dialog_ = nullptr; // owned by `owner_`
-};
-
-// The save procedure's user: the window's save dialog and standard message boxes.
-class DialogSaveUser : public SaveUser {
-public:
-    DialogSaveUser(QWidget* parent, QFileDialog& dialog) : parent_(parent), dialog_(dialog) {}
-    std::optional<std::string> AskFileName() override;
-    Answer Confirm(const std::string& question, bool withCancel) override;
-    void Warn(const std::string& message) override;
-    void ReportError(const std::string& message) override;
-
-private:
-    QWidget* parent_;
-    QFileDialog& dialog_;
-};
-
-// Files written atomically: a temporary file beside the target, renamed over it.
-class DiskFileStore : public FileStore {
-public:
-    bool Exists(const std::string& path) override;
-    std::optional<std::string> Write(const std::string& path, const std::string& bytes) override;
 };
 
 } // namespace vornask

@@ -1,0 +1,38 @@
+#include "ui/platform/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace vornask {
+
+void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
+                     const QString& defaultSuffix, const QString& initialFileName) {
+    dialog.setObjectName(objectName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    const QString pattern = filter.section(QLatin1Char('|'), 1);
+    // Qt takes the pattern from the last parentheses. A description that ends in its own
+    // pattern is Qt's filter as it stands; any other gets the pattern added and shown without it.
+    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+        dialog.setNameFilter(description);
+    } else {
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilter(description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(initialFileName);
+}
+
+QFileDialog& KeptFileDialog::get() {
+    if (!dialog_) {
+        dialog_ = new QFileDialog(owner_);
+        setUp_(*dialog_);
+    }
+    return *dialog_;
+}
+
+void KeptFileDialog::setDirectory(const QString& folder) {
+    get().setDirectory(folder);
+}
+
+} // namespace vornask

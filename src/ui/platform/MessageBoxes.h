@@ -1,0 +1,17 @@
+// Standard message boxes with the program's title, parented to the window that asks.
+#pragma once
+
+#include "core/saving/SaveProcedure.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vornask {
+
+void ShowInformation(QWidget* parent, const QString& text);
+void ShowWarning(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);
+Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
+
+} // namespace vornask
