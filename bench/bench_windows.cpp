@@ -93,8 +93,8 @@ int LongestOption() {
 void BM_AdvancedAIOptions_ChangeLabel(benchmark::State& state) {
     AppWindows windows;
     windows.Mission() = bench::LongestMission();
-    Find<QTabWidget>(windows.FourthBox(), "TabbedNotebook1")->setCurrentIndex(kOpponentCount);
     TAdvancedAIOptions& dialog = windows.AdvancedAIOptions();
+    dialog.SetEditedSide(kLastOpponent);
     Find<QListWidget>(dialog, "ListBox1")->setCurrentRow(LongestOption());
     dialog.JustToBeSure(); // every option of the opponent has a value
     for (auto _ : state)

@@ -176,7 +176,8 @@ private slots:
             page->close();
         });
         // Closed by its window frame: nothing is built or saved.
-        QCOMPARE(windows_->SixthBox().OpenFromPrevious(), int(QDialog::Rejected));
+        QCOMPARE(windows_->SixthBox().OpenFromPrevious(&windows_->FifthBox()),
+                 int(QDialog::Rejected));
         QVERIFY(windows_->SixthBox().MissionLines().empty());
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());

@@ -88,15 +88,6 @@ private slots:
         QVERIFY(!AbilityIndex("CONCENTRATE"));
     }
 
-    void onlyOpponentTabsNameASide() {
-        QCOMPARE(OpponentSideOfTab("AI2"), std::optional<int>(2));
-        QCOMPARE(OpponentSideOfTab("AI8"), std::optional<int>(8));
-        QVERIFY(!OpponentSideOfTab("Player"));
-        QVERIFY(!OpponentSideOfTab("AI1"));
-        QVERIFY(!OpponentSideOfTab("AI9"));
-        QVERIFY(!OpponentSideOfTab("AI22"));
-    }
-
     void choosersAddressTheirSlots() {
         EventMessages messages;
         QCOMPARE(SelectedEventMessage(messages, 0, 4), &messages.Succeeded);

@@ -96,13 +96,4 @@ AbilityFlags AbilityFlagsOf(std::string_view abilityValue) {
     return flags;
 }
 
-std::optional<int> OpponentSideOfTab(std::string_view caption) {
-    if (caption.size() != 3 || caption.substr(0, 2) != "AI")
-        return std::nullopt;
-    const int side = caption[2] - '0';
-    if (side < kFirstOpponent || side > kLastOpponent)
-        return std::nullopt;
-    return side;
-}
-
 } // namespace vornask

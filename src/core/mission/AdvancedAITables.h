@@ -48,7 +48,4 @@ std::string GetAbility(const AbilityFlags& flags);
 // The flags an `Ability` value stands for: "False" for each ability it switches off.
 AbilityFlags AbilityFlagsOf(std::string_view abilityValue);
 
-// The opponent side of a players page tab caption: "AI2" ... "AI8" give 2 ... 8.
-std::optional<int> OpponentSideOfTab(std::string_view caption);
-
 } // namespace vornask

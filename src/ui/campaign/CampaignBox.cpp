@@ -2,7 +2,6 @@
 
 #include "core/campaign/CampaignSettings.h"
 #include "core/campaign/MissionName.h"
-#include "ui/campaign/CampaignFinished.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/MessageBoxes.h"
@@ -257,7 +256,7 @@ void TCampaignBox::CreateNewMission() {
 }
 
 void TCampaignBox::SaveIt() {
-    windows_.CampaignFinished().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }
 
 void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {

@@ -1,6 +1,5 @@
 #include "ui/campaign/CampaignFinished.h"
 
-#include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
@@ -44,27 +43,31 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
 }
 
 void TCampaignFinished::ClosePrevious() {
-    windows_.CampaignBox().hide();
+    HidePrevious();
     saveDialog1_.setDirectory(windows_.DialogFolder());
-    CampaignLines.clear();
+    campaignLines_.clear();
 }
 
 void TCampaignFinished::SaveCampaign() {
-    BuildCampaignLines(windows_.Campaign(), CampaignLines);
+    BuildCampaignLines(windows_.Campaign(), campaignLines_);
     if (viewSource_->isChecked())
-        windows_.ViewCampaignSource().OpenFromFinished();
+        windows_.ViewCampaignSource().Edit(campaignLines_, [this](const auto& edited) {
+            campaignLines_ = edited;
+            return SaveCampaignFile();
+        });
     else
         SaveCampaignFile();
 }
 
 void TCampaignFinished::CloseCampaign() {
-    windows_.CampaignBox().close();
+    if (previous())
+        previous()->close();
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), user, files);
+    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), user, files);
 }
 
 void TCampaignFinished::done(int result) {

@@ -21,9 +21,6 @@ class TCampaignFinished : public TPageFrame {
 public:
     explicit TCampaignFinished(vornask::AppWindows& windows);
 
-    // The guide file's lines; new each time the window is shown.
-    std::vector<std::string> CampaignLines;
-
     void ClosePrevious();
     void SaveCampaign();
     void CloseCampaign();
@@ -36,6 +33,8 @@ protected:
 
 private:
     vornask::AppWindows& windows_;
+    // The guide file's lines; new each time the window is shown.
+    std::vector<std::string> campaignLines_;
     QCheckBox* duplicate_;
     QCheckBox* viewSource_;
     vornask::KeptFileDialog saveDialog1_;

@@ -1,8 +1,6 @@
 #include "ui/campaign/ViewCampaignSource.h"
 
-#include "ui/campaign/CampaignFinished.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,10 +8,9 @@
 
 using namespace vornask;
 
-TViewCampaignSource::TViewCampaignSource(AppWindows& windows)
+TViewCampaignSource::TViewCampaignSource()
     : TPageFrame(QStringLiteral("ViewCampaignSource"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("View/Edit Source")),
-      windows_(windows) {
+                 QStringLiteral("View/Edit Source")) {
     sourceBox_ = new QPlainTextEdit(QString(), this);
     sourceBox_->setObjectName(QStringLiteral("SourceBox"));
     sourceBox_->setMinimumSize(265, 201);
@@ -26,21 +23,16 @@ TViewCampaignSource::TViewCampaignSource(AppWindows& windows)
     connect(okButton(), &QPushButton::clicked, this, &TViewCampaignSource::SaveIt);
 }
 
-void TViewCampaignSource::OpenFromFinished() {
-    LoadLines();
+void TViewCampaignSource::Edit(const std::vector<std::string>& lines, SaveLines save) {
+    SetMemoLines(*sourceBox_, lines);
+    save_ = std::move(save);
     show();
     raise();
     activateWindow();
 }
 
-void TViewCampaignSource::LoadLines() {
-    SetMemoLines(*sourceBox_, windows_.CampaignFinished().CampaignLines);
-}
-
 void TViewCampaignSource::SaveIt() {
-    TCampaignFinished& finished = windows_.CampaignFinished();
-    finished.CampaignLines = MemoLines(*sourceBox_);
-    const SaveResult result = finished.SaveCampaignFile();
+    const SaveResult result = save_ ? save_(MemoLines(*sourceBox_)) : SaveResult{};
     // Given up after a failed write: the text stays here so "OK" can be pressed again.
     if (result.writeFailed && !result.saved)
         return;

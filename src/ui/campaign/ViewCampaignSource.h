@@ -1,29 +1,29 @@
 #pragma once
 
+#include "core/saving/SaveProcedure.h"
 #include "ui/start/PageFrame.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
 class QPlainTextEdit;
-
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
 
 // Shows the generated campaign guide file for editing before it is saved. Modeless: it stays
 // open beside the start window after the campaign editor has closed.
 class TViewCampaignSource : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TViewCampaignSource(vornask::AppWindows& windows);
+    TViewCampaignSource();
 
-    // Shown by the finish window, filled from its lines then and only then: switching to
-    // another window and back keeps the user's edits.
-    void OpenFromFinished();
-    void LoadLines();
+    using SaveLines = std::function<vornask::SaveResult(const std::vector<std::string>& edited)>;
+
+    // Shown by the finish window, filled with `lines` then and only then: switching to another
+    // window and back keeps the user's edits. "OK" hands the edited lines to `save`.
+    void Edit(const std::vector<std::string>& lines, SaveLines save);
     void SaveIt();
 
 private:
-    vornask::AppWindows& windows_;
     QPlainTextEdit* sourceBox_;
+    SaveLines save_;
 };

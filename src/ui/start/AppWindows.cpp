@@ -27,12 +27,31 @@ AppWindows::AppWindows()
       fifthBox_(std::make_unique<TFifthBox>(*this)),
       campaignBox_(std::make_unique<TCampaignBox>(*this)),
       sixthBox_(std::make_unique<TSixthBox>(*this)),
-      viewSourceBox_(std::make_unique<TViewSourceBox>(*this)),
+      viewSourceBox_(std::make_unique<TViewSourceBox>()),
       askTitleBox_(std::make_unique<TAskTitleBox>()),
       campaignFinished_(std::make_unique<TCampaignFinished>(*this)),
-      viewCampaignSource_(std::make_unique<TViewCampaignSource>(*this)) {}
+      viewCampaignSource_(std::make_unique<TViewCampaignSource>()) {}
 
 AppWindows::~AppWindows() = default;
+
+int AppWindows::OpenNext(QWidget& from) {
+    const std::pair<QWidget*, TPageFrame*> road[] = {
+        {firstBox_.get(), secondBox_.get()}, {secondBox_.get(), thirdBox_.get()},
+        {thirdBox_.get(), fourthBox_.get()}, {fourthBox_.get(), fifthBox_.get()},
+        {fifthBox_.get(), sixthBox_.get()},  {campaignBox_.get(), campaignFinished_.get()},
+    };
+    for (const auto& [window, next] : road)
+        if (window == &from)
+            return next->OpenFromPrevious(&from);
+    return QDialog::Rejected;
+}
+
+void AppWindows::CloseMissionWizard() {
+    QWidget* const pages[] = {firstBox_.get(), secondBox_.get(), thirdBox_.get(), fourthBox_.get(),
+                              fifthBox_.get()};
+    for (QWidget* page : pages)
+        page->close();
+}
 
 QString AppWindows::DialogFolder() const {
     return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir));

@@ -6,6 +6,8 @@
 #include "core/mission/MissionSettings.h"
 
 #include <QString>
+
+class QWidget;
 #include <memory>
 
 class TStartBox;
@@ -49,6 +51,14 @@ public:
 
     MissionSettings& Mission() { return mission_; }
     CampaignSettings& Campaign() { return campaign_; }
+
+    // Opens the window that follows `from` on its road (the next wizard page, or the campaign
+    // finish window after the campaign editor), handing it `from` to hide. Pages open their
+    // successor through here, so no page needs to know its neighbours.
+    int OpenNext(QWidget& from);
+    // Closes the welcome page and the wizard pages up to the events page once a mission is
+    // saved: their modal loops end as the chain unwinds, and none of them can come back.
+    void CloseMissionWizard();
 
     // The folder the file dialogs start in: the game's installation directory followed by
     // "D\", as a local folder.

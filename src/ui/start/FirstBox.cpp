@@ -2,7 +2,6 @@
 
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/SecondBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,5 +48,5 @@ TFirstBox::TFirstBox(AppWindows& windows)
 }
 
 void TFirstBox::NextBox() {
-    windows_.SecondBox().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }

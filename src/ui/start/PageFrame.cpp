@@ -30,13 +30,13 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     heading_->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
     KeepOpenOnEscape(*this);
 
-    panel_ = new QFrame(this);
-    panel_->setObjectName(QStringLiteral("Panel"));
-    panel_->setFrameShape(QFrame::Panel);
-    panel_->setFrameShadow(QFrame::Sunken);
-    panel_->setMinimumSize(kPanelWidth, kPanelHeight);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumSize(kPanelWidth, kPanelHeight);
 
-    okButton_ = new QPushButton(tr("OK"), panel_);
+    okButton_ = new QPushButton(tr("OK"), panel);
     okButton_->setObjectName(QStringLiteral("Button1")); // the name most pages give it
     okButton_->setFixedSize(75, 25);
     okButton_->setDefault(true);
@@ -50,19 +50,25 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     okRow->addStretch();
     okRow->addWidget(okButton_);
     okRow->addStretch();
-    auto* panelLayout = new QVBoxLayout(panel_);
+    auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addLayout(content_, 1);
     panelLayout->addLayout(okRow);
 
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(kSideMargin, 6, kSideMargin, kSideMargin);
     frame->addWidget(heading_, 0, Qt::AlignLeft);
-    frame->addWidget(panel_, 1);
+    frame->addWidget(panel, 1);
     // Fixed size: the frame's size, or larger where the fonts of this desktop need it.
     frame->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int TPageFrame::OpenFromPrevious() {
+int TPageFrame::OpenFromPrevious(QWidget* previous) {
+    previous_ = previous;
     Activated();
     return exec();
+}
+
+void TPageFrame::HidePrevious() {
+    if (previous_)
+        previous_->hide();
 }

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-class QColor;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -19,10 +17,10 @@ public:
     QPushButton* okButton() const { return okButton_; }
     QLabel* headingLabel() const { return heading_; }
 
-    // Shows the page as the next one of a chain: its activation handler runs first, then the
-    // page runs modally until it closes. Coming back to a page from a window shown over it
-    // is no activation.
-    int OpenFromPrevious();
+    // Shows the page as the next one of a chain opened from `previous` (if any): its
+    // activation handler runs first, then the page runs modally until it closes. Coming back
+    // to a page from a window shown over it is no activation.
+    int OpenFromPrevious(QWidget* previous = nullptr);
 
 protected:
     // The page's activation handler (`ClosePrevious` on the wizard pages).
@@ -33,9 +31,14 @@ protected:
     // The panel's content area, above the "OK" button.
     QVBoxLayout* content() const { return content_; }
 
+    // The window this page was last opened from, handed over by the opener.
+    QWidget* previous() const { return previous_; }
+    // Hides the window this page was opened from: a wizard shows one page at a time.
+    void HidePrevious();
+
 private:
     QLabel* heading_;
-    QFrame* panel_;
     QVBoxLayout* content_;
+    QWidget* previous_ = nullptr;
     QPushButton* okButton_;
 };

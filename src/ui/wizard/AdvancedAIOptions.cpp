@@ -4,7 +4,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/FourthBox.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -139,10 +138,6 @@ void TAdvancedAIOptions::ConnectHandlers() {
             &TAdvancedAIOptions::SaveAbilityValue);
 }
 
-std::optional<int> TAdvancedAIOptions::EditedSide() const {
-    return OpponentSideOfTab(ToAnsi(windows_.FourthBox().ActiveTabCaption()));
-}
-
 std::optional<int> TAdvancedAIOptions::SelectedOption() const {
     const int row = ListBox1->currentRow();
     if (row < 0 || row >= kAdvancedOptionCount)
@@ -156,9 +151,8 @@ std::optional<int> TAdvancedAIOptions::ChosenAbility() const {
 
 // Shows what is stored for the edited opponent, so that confirming without changes keeps it.
 void TAdvancedAIOptions::ChangeLabel() {
-    Label5->setText(QStringLiteral("For ") + windows_.FourthBox().ActiveTabCaption() +
-                    QStringLiteral("..."));
     const std::optional<int> side = EditedSide();
+    Label5->setText(QStringLiteral("For AI%1...").arg(side.value_or(0)));
     abilityFlags_ =
         side ? AbilityFlagsOf(windows_.Mission().advancedOf(*side).Ability) : AllAbilitiesOn();
     if (side)

@@ -28,8 +28,12 @@ class TAdvancedAIOptions : public TPageFrame {
 public:
     explicit TAdvancedAIOptions(vornask::AppWindows& windows);
 
-    // Activates the dialog for the players page's active tab and runs it modally.
-    int Open() { return OpenFromPrevious(); }
+    // Activates the dialog for the opponent on side `side` and runs it modally.
+    int Open(int side) {
+        SetEditedSide(side);
+        return OpenFromPrevious();
+    }
+    void SetEditedSide(int side) { editedSide_ = side; }
 
     void ChangeLabel();
     void PutValues();
@@ -47,8 +51,8 @@ private:
     void BuildControls();
     void LayOutControls();
     void ConnectHandlers();
-    // The opponent being edited: the one of the players page's active tab, if any.
-    std::optional<int> EditedSide() const;
+    // The opponent being edited, once the players page has said which.
+    std::optional<int> EditedSide() const { return editedSide_; }
     std::optional<int> SelectedOption() const;
     std::optional<int> ChosenAbility() const;
     void AddOptionValues(int option);
@@ -57,6 +61,7 @@ private:
     void TakeStoredValues(int side);
 
     vornask::AppWindows& windows_;
+    std::optional<int> editedSide_;
     // The value last picked for each option (the abilities' entry is unused), whichever
     // opponent it was picked for.
     std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;

@@ -5,8 +5,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/FourthBox.h"
-#include "ui/wizard/SixthBox.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -87,7 +85,7 @@ TFifthBox::TFifthBox(AppWindows& windows)
 }
 
 void TFifthBox::ClosePrevious() {
-    windows_.FourthBox().hide();
+    HidePrevious();
     ResetAllValues();
     ComboBox981->setCurrentIndex(kSucceededChoice);
     aiBox->setCurrentIndex(0);
@@ -153,5 +151,5 @@ void TFifthBox::Save(const std::string& value, std::string EventMessage::*entry)
 }
 
 void TFifthBox::GoToNext() {
-    windows_.SixthBox().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }

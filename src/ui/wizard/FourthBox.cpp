@@ -2,9 +2,7 @@
 
 #include "ui/start/AppWindows.h"
 #include "ui/wizard/AdvancedAIOptions.h"
-#include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FourthBoxTabs.h"
-#include "ui/wizard/ThirdBox.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -35,12 +33,8 @@ TFourthBox::TFourthBox(AppWindows& windows)
     content()->addWidget(TabbedNotebook1, 1);
 }
 
-QString TFourthBox::ActiveTabCaption() const {
-    return TabbedNotebook1->tabText(TabbedNotebook1->currentIndex());
-}
-
 void TFourthBox::ClosePrevious() {
-    windows_.ThirdBox().hide();
+    HidePrevious();
     ResetToDefaults();
 }
 
@@ -51,8 +45,8 @@ void TFourthBox::ResetToDefaults() {
         tab->ResetToDefaults();
 }
 
-void TFourthBox::GoToAdvanced() {
-    windows_.AdvancedAIOptions().Open();
+void TFourthBox::GoToAdvanced(int side) {
+    windows_.AdvancedAIOptions().Open(side);
 }
 
 // Every opponent is stored, enabled or not; the writer leaves out those not taking part.
@@ -73,5 +67,5 @@ void TFourthBox::StorePlayers() {
 
 void TFourthBox::GoToNext() {
     StorePlayers();
-    windows_.FifthBox().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }

@@ -26,11 +26,8 @@ public:
     void ClosePrevious();
     void GoToNext();
     void ResetToDefaults();
-    void GoToAdvanced();
-
-    // The caption of the notebook's active tab: "Player", or "AI2" ... "AI8" for the opponent
-    // whose "Advanced" button can be pressed.
-    QString ActiveTabCaption() const;
+    // Opens the advanced options of the opponent on side `side` (its tab's "Advanced").
+    void GoToAdvanced(int side);
 
 protected:
     void Activated() override { ClosePrevious(); }

@@ -157,7 +157,7 @@ TOpponentTab::TOpponentTab(int side) : side_(side) {
     });
     connect(lists_.allTechBox, &QCheckBox::toggled, this,
             [this] { ClickAllTech(*lists_.allTechBox, *lists_.techList); });
-    connect(AdvancedButton, &QPushButton::clicked, this, &TOpponentTab::AdvancedRequested);
+    connect(AdvancedButton, &QPushButton::clicked, this, [this] { emit AdvancedRequested(side_); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(EnableAI);

@@ -65,7 +65,7 @@ public:
 
 signals:
     void EnabledChanged(int side, bool enabled);
-    void AdvancedRequested();
+    void AdvancedRequested(int side);
 
 private:
     int side_;

@@ -3,9 +3,7 @@
 #include "ui/controls/SpinEdit.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
-#include "ui/start/FirstBox.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/ThirdBox.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -65,7 +63,7 @@ TSecondBox::TSecondBox(AppWindows& windows)
 }
 
 void TSecondBox::ClosePrevious() {
-    windows_.FirstBox().hide();
+    HidePrevious();
     ResetToDefaults();
 }
 
@@ -87,5 +85,5 @@ void TSecondBox::StoreGeneralDetails() {
 
 void TSecondBox::GoToNext() {
     StoreGeneralDetails();
-    windows_.ThirdBox().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }

@@ -2,10 +2,11 @@
 
 #include "core/mission/MissionWriter.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/platform/DialogSaveUser.h"
+#include "ui/platform/DiskFileStore.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/FifthBox.h"
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QCheckBox>
@@ -105,7 +106,7 @@ void TSixthBox::ShowOptions(const FinishOptions& options) {
 }
 
 void TSixthBox::ClosePrevious() {
-    windows_.FifthBox().hide();
+    HidePrevious();
     windows_.Mission().finish = FinishOptions{};
     ShowOptions(windows_.Mission().finish);
     missionLines_ = vornask::MissionLines{};
@@ -118,11 +119,24 @@ void TSixthBox::CheckNextMission() {
 
 void TSixthBox::GoToNext() {
     BuildMissionLines(windows_.Mission(), missionLines_);
-    TViewSourceBox& sourceView = windows_.ViewSourceBox();
     if (!windows_.Mission().finish.EditSourceCheck) {
-        sourceView.SaveMissionFile();
+        SaveMissionFile();
         return;
     }
-    sourceView.ShowLines(missionLines_);
-    sourceView.exec();
+    windows_.ViewSourceBox().Edit(missionLines_, [this](const vornask::MissionLines& edited) {
+        missionLines_ = edited;
+        SaveMissionFile();
+    });
+}
+
+void TSixthBox::SaveMissionFile() {
+    TViewSourceBox& sourceView = windows_.ViewSourceBox();
+    // Saving straight from this page happens while the source view is hidden.
+    QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
+    DialogSaveUser user(parent, sourceView.SaveDialog1());
+    DiskFileStore files;
+    const SaveResult result =
+        SaveLinesToFile(missionLines_, windows_.Mission().finish.DuplicateCheck, user, files);
+    if (result.saved)
+        windows_.CloseMissionWizard();
 }

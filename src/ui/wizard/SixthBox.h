@@ -21,6 +21,9 @@ public:
     void ClosePrevious();
     void CheckNextMission();
     void GoToNext();
+    // Asks for a file name and saves the mission's lines there, and the ".german" copy when
+    // asked for one.
+    void SaveMissionFile();
 
     // The lines of the mission file being finished; new and empty each time the page opens.
     vornask::MissionLines& MissionLines() { return missionLines_; }

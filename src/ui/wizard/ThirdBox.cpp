@@ -3,8 +3,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
-#include "ui/wizard/FourthBox.h"
-#include "ui/wizard/SecondBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -54,7 +52,7 @@ TThirdBox::TThirdBox(AppWindows& windows)
 }
 
 void TThirdBox::ClosePrevious() {
-    windows_.SecondBox().hide();
+    HidePrevious();
     ResetToDefaults();
 }
 
@@ -75,5 +73,5 @@ void TThirdBox::StoreEntryBox() {
 
 void TThirdBox::GoToNext() {
     StoreEntryBox();
-    windows_.FourthBox().OpenFromPrevious();
+    windows_.OpenNext(*this);
 }

@@ -3,33 +3,26 @@
 #include "ui/platform/FileDialogs.h"
 #include "ui/start/PageFrame.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QFileDialog;
 class QPlainTextEdit;
 
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
-
-// Shows the generated mission file for editing before it is saved, and saves mission files:
-// its save dialog and `SaveMissionFile` serve the finish page too.
+// Shows the generated mission file for editing before it is saved. Its "OK" hands the edited
+// lines back to the finish page, which saves them; it keeps the mission save dialog.
 class TViewSourceBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TViewSourceBox(vornask::AppWindows& windows);
+    TViewSourceBox();
 
-    // Replaces the finish page's lines by the edited text, then saves them.
+    using SaveLines = std::function<void(const std::vector<std::string>& edited)>;
+
+    // Shows `lines` for editing, one line each, and runs modally; "OK" hands the edited lines
+    // to `save`.
+    int Edit(const std::vector<std::string>& lines, SaveLines save);
     void SaveIt();
-    // Asks for a file name and saves the finish page's lines there, and the ".german" copy
-    // when the finish page asks for one.
-    void SaveMissionFile();
-
-    // Fills the text area with `lines`, one line each.
-    void ShowLines(const std::vector<std::string>& lines);
 
     QFileDialog& SaveDialog1() const { return saveDialog1_.get(); }
     // The folder the save dialog opens in; the finish page sets it when it opens, which makes
@@ -40,10 +33,7 @@ protected:
     void OkPressed() override { SaveIt(); }
 
 private:
-    QWidget* MessageParent();
-    void CloseWizardPages();
-
-    vornask::AppWindows& windows_;
     QPlainTextEdit* sourceBox_;
+    SaveLines save_;
     mutable vornask::KeptFileDialog saveDialog1_;
 };
