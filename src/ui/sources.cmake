@@ -30,6 +30,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/wizard/SecondBox.cpp
   src/ui/wizard/SixthBox.cpp
   src/ui/wizard/ThirdBox.cpp
-  src/ui/wizard/ViewSourceBox.cpp)
+  src/ui/wizard/ViewSourceBox.cpp
+  src/ui/wizard/WizardPage.cpp)
 set_source_files_properties(src/ui/start/StartBox.cpp PROPERTIES
   COMPILE_DEFINITIONS "VORNASK_VERSION=\"${PROJECT_VERSION}\"")

@@ -10,6 +10,7 @@
 #include "ui/start/AskTitleBox.h"
 #include "ui/start/FirstBox.h"
 #include "ui/start/PageControls.h"
+#include "ui/start/PageFrame.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,19 +55,15 @@ QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption)
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TCampaignBox", not "vornask::TCampaignBox".
 using namespace vornask;
 
 TCampaignBox::TCampaignBox(AppWindows& windows)
-    : windows_(windows), openDialog1_(this, [](QFileDialog& dialog) {
-          dialog.setAcceptMode(QFileDialog::AcceptOpen);
-          SetUpFileDialog(dialog, QStringLiteral("OpenDialog1"),
-                          QStringLiteral("Mission Files (*.english)|*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english"));
-      }) {
-    setObjectName(QStringLiteral("CampaignBox"));
-    setWindowTitle(QStringLiteral("VORNASK Creator"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    KeepOpenOnEscape(*this);
+    : windows_(windows),
+      openDialog1_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog1"),
+                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english")}) {
+    SetUpDialog(*this, QStringLiteral("CampaignBox"), tr("VORNASK Creator"), OnEscape::KeepOpen);
     BuildControls();
     ConnectHandlers();
 }
@@ -75,10 +72,9 @@ void TCampaignBox::BuildControls() {
     const CampaignSettings start;
 
     titleBox_ = Named(new QLineEdit(FromAnsi(start.title)), "TitleBox");
-    sequential_ = Named(new QCheckBox(QStringLiteral("Sequential")), "Sequential");
+    sequential_ = Named(new QCheckBox(tr("Sequential")), "Sequential");
     sequential_->setChecked(start.Sequential);
-    sequential_->setToolTip(
-        QStringLiteral("ie. Play a map after you've finished the previous map"));
+    sequential_->setToolTip(tr("ie. Play a map after you've finished the previous map"));
 
     campaignView_ = Named(new QTreeWidget, "CampaignView");
     campaignView_->setHeaderHidden(true);
@@ -86,12 +82,12 @@ void TCampaignBox::BuildControls() {
     campaignView_->setContextMenuPolicy(Qt::CustomContextMenu);
     campaignView_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                    QAbstractItemView::EditKeyPressed);
-    campaignView_->setToolTip(QStringLiteral("Right click to delete or rename"));
+    campaignView_->setToolTip(tr("Right click to delete or rename"));
     campaignView_->addTopLevelItem(new QTreeWidgetItem(QStringList{FromAnsi(start.title)}));
 
     treeViewPopup_ = Named(new QMenu(this), "TreeViewPopup");
-    deleteAction_ = MakeAction(treeViewPopup_, "Delete", QStringLiteral("&Delete Selected"));
-    renameAction_ = MakeAction(treeViewPopup_, "Rename", QStringLiteral("&Rename"));
+    deleteAction_ = MakeAction(treeViewPopup_, "Delete", tr("&Delete Selected"));
+    renameAction_ = MakeAction(treeViewPopup_, "Rename", tr("&Rename"));
 
     campaignHeader_ = Named(new QLineEdit(FromAnsi(start.CampaignHeader)), "CampaignHeader");
     campaignText_ = Named(new QPlainTextEdit, "CampaignText");
@@ -104,23 +100,23 @@ void TCampaignBox::BuildControls() {
     campaignView_->setItemDelegate(new TSingleLineItemDelegate(campaignView_));
 
     auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(new QLabel(QStringLiteral("Title:")));
+    titleRow->addWidget(new QLabel(tr("Title:")));
     titleRow->addWidget(titleBox_, 1);
     auto* treeColumn = new QVBoxLayout;
     treeColumn->addLayout(titleRow);
     treeColumn->addWidget(sequential_);
     treeColumn->addWidget(campaignView_, 1);
 
-    auto* intro = Named(new QGroupBox(QStringLiteral("Campaign Intro")), "GroupBox1");
+    auto* intro = Named(new QGroupBox(tr("Campaign Intro")), "GroupBox1");
     auto* introLayout = new QFormLayout(intro);
-    introLayout->addRow(QStringLiteral("Header:"), campaignHeader_);
-    introLayout->addRow(QStringLiteral("Text:"), campaignText_);
+    introLayout->addRow(tr("Header:"), campaignHeader_);
+    introLayout->addRow(tr("Text:"), campaignText_);
 
-    auto* addMission = Named(new QGroupBox(QStringLiteral("Add Mission")), "GroupBox2");
+    auto* addMission = Named(new QGroupBox(tr("Add Mission")), "GroupBox2");
     auto* addButtons = new QHBoxLayout;
     addButtons->addStretch();
-    addButtons->addWidget(MakeButton("Button3", QStringLiteral("Browse")));
-    addButtons->addWidget(MakeButton("Button2", QStringLiteral("Add")));
+    addButtons->addWidget(MakeButton("Button3", tr("Browse")));
+    addButtons->addWidget(MakeButton("Button2", tr("Add")));
     auto* addLayout = new QVBoxLayout(addMission);
     addLayout->addWidget(addTreeItemBox_);
     addLayout->addLayout(addButtons);
@@ -136,11 +132,11 @@ void TCampaignBox::BuildControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(MakeButton("Button4", QStringLiteral("New Mission")));
-    buttons->addWidget(MakeButton("Button1", QStringLiteral("Save")));
+    buttons->addWidget(MakeButton("Button4", tr("New Mission")));
+    buttons->addWidget(MakeButton("Button1", tr("Save")));
 
     auto* frame = new QVBoxLayout(this);
-    frame->addWidget(MakeHeading(QStringLiteral("Campaign")), 0, Qt::AlignLeft);
+    frame->addWidget(MakeHeading(tr("Campaign")), 0, Qt::AlignLeft);
     frame->addLayout(columns, 1);
     frame->addLayout(buttons);
     resize(620, 430);
@@ -211,13 +207,13 @@ void TCampaignBox::OpenMission() {
 
 void TCampaignBox::AddTreeItem() {
     if (addTreeItemBox_->text().isEmpty()) {
-        ShowInformation(this, QStringLiteral("Please enter a filename or browse for a file."));
+        ShowInformation(this, tr("Please enter a filename or browse for a file."));
         return;
     }
     TAskTitleBox& askTitle = windows_.AskTitleBox();
     askTitle.exec();
     if (Settings().missions.size() >= static_cast<std::size_t>(kMaxCampaignMissions)) {
-        ShowWarning(this, QStringLiteral("Woah! Too many missions! What the hell are you doing?"));
+        ShowWarning(this, tr("Woah! Too many missions! What the hell are you doing?"));
         return;
     }
     const std::string name = GetMissionName(ToAnsi(addTreeItemBox_->text()));

@@ -6,7 +6,6 @@
 
 class QAction;
 class QCheckBox;
-class QFileDialog;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -41,7 +40,6 @@ public:
     void CreateNewMission();
     void SaveIt();
 
-protected:
 private:
     void BuildControls();
     void ConnectHandlers();

@@ -3,38 +3,32 @@
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
-#include "ui/platform/FileDialogs.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TCampaignFinished", not "vornask::TCampaignFinished".
 using namespace vornask;
 
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
-    : TPageFrame(QStringLiteral("CampaignFinished"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Finished!")),
-      windows_(windows), saveDialog1_(this, [](QFileDialog& dialog) {
-          dialog.setAcceptMode(QFileDialog::AcceptSave);
-          SetUpFileDialog(dialog, QStringLiteral("SaveDialog1"),
-                          QStringLiteral("Campaign Files (guide*.english)|Guide*.english"),
-                          QStringLiteral("english"), QStringLiteral("Guide*.english"));
-      }) {
+    : TPageFrame(QStringLiteral("CampaignFinished"), tr("VORNASK Creator"), tr("Finished!")),
+      windows_(windows),
+      saveDialog1_(this, {FileDialogKind::Save, QStringLiteral("SaveDialog1"),
+                          tr("Campaign Files (guide*.english)"), QStringLiteral("Guide*.english"),
+                          QStringLiteral("english"), QStringLiteral("Guide*.english")}) {
 
     auto* note = new QLabel(QStringLiteral(
         "The campaign file is finished... please choose from the saving options below:"));
     note->setObjectName(QStringLiteral("Label1"));
     note->setWordWrap(true);
     // Set once: the user's choices hold for the rest of the run.
-    duplicate_ =
-        MakeCheckBox(QStringLiteral("Duplicate"), QStringLiteral("Create duplicate german file."));
+    duplicate_ = MakeCheckBox(QStringLiteral("Duplicate"), tr("Create duplicate german file."));
     duplicate_->setChecked(true);
-    viewSource_ = MakeCheckBox(QStringLiteral("ViewSource"),
-                               QStringLiteral("View/Edit source before saving."));
+    viewSource_ = MakeCheckBox(QStringLiteral("ViewSource"), tr("View/Edit source before saving."));
     content()->addWidget(note);
     content()->addSpacing(12);
     content()->addWidget(duplicate_);

@@ -6,7 +6,6 @@
 #include "ui/start/PageFrame.h"
 
 class QCheckBox;
-class QFileDialog;
 
 namespace vornask {
 

@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TViewCampaignSource", not "vornask::TViewCampaignSource".
 using namespace vornask;
 
 TViewCampaignSource::TViewCampaignSource()
-    : TPageFrame(QStringLiteral("ViewCampaignSource"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("View/Edit Source")) {
+    : TPageFrame(QStringLiteral("ViewCampaignSource"), tr("VORNASK Creator"),
+                 tr("View/Edit Source")) {
     sourceBox_ = new QPlainTextEdit(QString(), this);
     sourceBox_->setObjectName(QStringLiteral("SourceBox"));
     sourceBox_->setMinimumSize(265, 201);

@@ -53,6 +53,7 @@ std::vector<std::u16string> ItemTexts(const QComboBox& box) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TComboBox98", not "vornask::TComboBox98".
 using namespace vornask;
 
 TComboBox98::TComboBox98(QWidget* parent) : QComboBox(parent) {

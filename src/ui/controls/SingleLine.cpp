@@ -14,6 +14,7 @@ bool IsLineBreak(QChar c) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TSingleLineValidator", not "vornask::TSingleLineValidator".
 using namespace vornask;
 
 // The edit asks after every change, so a break can only have come with the text just inserted,

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
+// Global T-classes: Qt reports "TSpinEdit", not "vornask::TSpinEdit".
 using namespace vornask;
 
 TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent) : QSpinBox(parent) {

@@ -4,13 +4,14 @@
 
 namespace vornask {
 
-void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
-                     const QString& defaultSuffix, const QString& initialFileName) {
-    dialog.setObjectName(objectName);
+void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind) {
+    dialog.setAcceptMode(kind.mode == FileDialogKind::Save ? QFileDialog::AcceptSave
+                                                           : QFileDialog::AcceptOpen);
+    dialog.setObjectName(kind.objectName);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QString description = filter.section(QLatin1Char('|'), 0, 0);
-    const QString pattern = filter.section(QLatin1Char('|'), 1);
+    const QString& description = kind.description;
+    const QString& pattern = kind.pattern;
     // Qt takes the pattern from the last parentheses. A description that ends in its own
     // pattern is Qt's filter as it stands; any other gets the pattern added and shown without it.
     if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
@@ -19,8 +20,8 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QStri
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilter(description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.selectFile(initialFileName);
+    dialog.setDefaultSuffix(kind.defaultSuffix);
+    dialog.selectFile(kind.initialFileName);
 }
 
 QFileDialog& KeptFileDialog::get() {

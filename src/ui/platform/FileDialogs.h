@@ -9,10 +9,20 @@ class QWidget;
 
 namespace vornask {
 
+// One of the program's save or open dialogs: its name, the files it lists (`pattern`, shown as
+// `description`), the extension it adds and the file name it offers first.
+struct FileDialogKind {
+    enum Mode { Save, Open } mode;
+    QString objectName;
+    QString description;
+    QString pattern;
+    QString defaultSuffix;
+    QString initialFileName;
+};
+
 // A save or open dialog as this program keeps them: Qt's own dialog, which never asks about
-// existing files itself. `filter` is "description|pattern".
-void SetUpFileDialog(QFileDialog& dialog, const QString& objectName, const QString& filter,
-                     const QString& defaultSuffix, const QString& initialFileName);
+// existing files itself.
+void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind);
 
 // A window's own file dialog, made the first time it is needed and kept from then on, so it
 // remembers its folder and file name. Qt's file dialog costs more to build than a whole page,
@@ -22,6 +32,8 @@ public:
     // `setUp` runs once, on the new dialog.
     KeptFileDialog(QWidget* owner, std::function<void(QFileDialog&)> setUp)
         : owner_(owner), setUp_(std::move(setUp)) {}
+    KeptFileDialog(QWidget* owner, FileDialogKind kind)
+        : KeptFileDialog(owner, [kind](QFileDialog& dialog) { SetUpFileDialog(dialog, kind); }) {}
     QFileDialog& get();
     // The folder the dialog opens in. Its window sets it when it is activated, so the dialog
     // exists whenever its window is shown.

@@ -1,31 +1,34 @@
 #include "ui/platform/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vornask {
 namespace {
 
-const QString kBoxTitle = QStringLiteral("VORNASK Creator");
+QString BoxTitle() {
+    return QCoreApplication::translate("MessageBoxes", "VORNASK Creator");
+}
 
 } // namespace
 
 void ShowInformation(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, kBoxTitle, text, QMessageBox::Ok);
+    QMessageBox::information(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 void ShowWarning(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, kBoxTitle, text, QMessageBox::Ok);
+    QMessageBox::warning(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 void ShowError(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, kBoxTitle, text, QMessageBox::Ok);
+    QMessageBox::critical(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
-    switch (QMessageBox::question(parent, kBoxTitle, text, buttons)) {
+    switch (QMessageBox::question(parent, BoxTitle(), text, buttons)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

@@ -1,28 +1,27 @@
 #include "ui/start/AskTitleBox.h"
 
+#include "core/mission/MissionSettings.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/platform/QtText.h"
+#include "ui/start/PageFrame.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TAskTitleBox", not "vornask::TAskTitleBox".
 using namespace vornask;
 
 TAskTitleBox::TAskTitleBox() {
-    setObjectName(QStringLiteral("AskTitleBox"));
-    setWindowTitle(QStringLiteral("What's the Title?"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetUpDialog(*this, QStringLiteral("AskTitleBox"), tr("What's the Title?"), OnEscape::Close);
 
-    auto* label = new QLabel(QStringLiteral("Please enter the title of the map below:"), this);
+    auto* label = new QLabel(tr("Please enter the title of the map below:"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    mapTitleBox_ = new QLineEdit(QStringLiteral("My Map"), this);
+    mapTitleBox_ = new QLineEdit(FromAnsi(GeneralDetails{}.title), this);
     mapTitleBox_->setObjectName(QStringLiteral("MapTitleBox"));
     KeepOnOneLine(*mapTitleBox_);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    ok->setFixedSize(75, 25);
-    ok->setDefault(true);
+    QPushButton* ok = MakeOkButton(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

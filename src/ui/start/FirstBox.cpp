@@ -28,21 +28,21 @@ QLabel* Address(const QString& text) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TFirstBox", not "vornask::TFirstBox".
 using namespace vornask;
 
 TFirstBox::TFirstBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("FirstBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Welcome!")),
+    : TPageFrame(QStringLiteral("FirstBox"), tr("VORNASK Creator"), tr("Welcome!")),
       windows_(windows) {
-    content()->addWidget(Paragraph(QStringLiteral(
+    content()->addWidget(Paragraph(tr(
         "Hello! This is a wizard-like program, designed to make the VORNASK making process quick "
         "and painless. All you have to do is fill in the boxes, when asked, with the details of "
         "your map and it will automatically be created.")));
-    content()->addWidget(Paragraph(QStringLiteral(
-        "This is only a beta version, so please check back every so often at the map makers' "
-        "site for a newer one:")));
+    content()->addWidget(Paragraph(
+        tr("This is only a beta version, so please check back every so often at the map makers' "
+           "site for a newer one:")));
     content()->addWidget(Address(QStringLiteral("https://vornask-creator.example.org/")));
-    content()->addWidget(Paragraph(QStringLiteral("Or e-mail me with suggestions/comments at:")));
+    content()->addWidget(Paragraph(tr("Or e-mail me with suggestions/comments at:")));
     content()->addWidget(Address(QStringLiteral("feedback@vornask-creator.example.org")));
     content()->addStretch();
 }

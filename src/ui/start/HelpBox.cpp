@@ -18,7 +18,7 @@ namespace {
 // a folder or a device in its place is reported, and a pipe cannot block the program.
 QByteArray ReadHelpFile(const QString& path, QString& error) {
     if (!QFileInfo(path).isFile()) {
-        error = QStringLiteral("it is not a file.");
+        error = QCoreApplication::translate("THelpBox", "it is not a file.");
         return {};
     }
     QFile file(path);
@@ -34,18 +34,16 @@ QByteArray ReadHelpFile(const QString& path, QString& error) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "THelpBox", not "vornask::THelpBox".
 using namespace vornask;
 
-THelpBox::THelpBox()
-    : TPageFrame(QStringLiteral("HelpBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Help")) {
+THelpBox::THelpBox() : TPageFrame(QStringLiteral("HelpBox"), tr("VORNASK Creator"), tr("Help")) {
     helpText_ = new QPlainTextEdit;
     helpText_->setObjectName(QStringLiteral("HelpBox"));
     helpText_->setReadOnly(true);
     helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    helpText_->setPlainText(
-        QStringLiteral("Unable to load help.txt - please place it in the same \n"
-                       "directory as the executable."));
+    helpText_->setPlainText(tr("Unable to load help.txt - please place it in the same \n"
+                               "directory as the executable."));
     content()->addWidget(helpText_);
     move(40, 40); // the help window alone opens at a fixed place, not centred
 }
@@ -57,8 +55,7 @@ void THelpBox::LoadHelp() {
     QString error;
     const QByteArray bytes = ReadHelpFile(path, error);
     if (!error.isEmpty()) {
-        ShowError(this,
-                  QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), error));
+        ShowError(this, tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
     SetMemoLines(*helpText_, SplitLines(std::string_view(bytes.constData(), bytes.size())));

@@ -11,7 +11,6 @@ public:
     THelpBox();
 
     void LoadHelp();
-    QPlainTextEdit* helpText() const { return helpText_; }
 
 protected:
     void Activated() override { LoadHelp(); }

@@ -13,30 +13,35 @@
 #include <QPlainTextEdit>
 
 namespace vornask {
+namespace {
+
+template <typename Control>
+Control* NamedWithHint(Control* control, const QString& name, const QString& hint) {
+    control->setObjectName(name);
+    control->setToolTip(hint);
+    return control;
+}
+
+} // namespace
 
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows) {
     return rowHeight * rows + 2 * area.frameWidth() + 8;
 }
 
 QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString& hint) {
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(name);
-    edit->setToolTip(hint);
+    auto* edit = NamedWithHint(new QLineEdit(text), name, hint);
     KeepOnOneLine(*edit);
     return edit;
 }
 
 TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
                         const QString& hint) {
-    auto* spin = new TSpinEdit(minimum, maximum, step);
-    spin->setObjectName(name);
-    spin->setToolTip(hint);
-    return spin;
+    return NamedWithHint(new TSpinEdit(minimum, maximum, step), name, hint);
 }
 
-QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items) {
-    auto* box = new QComboBox;
-    box->setObjectName(name);
+QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
+                                const QString& hint) {
+    auto* box = NamedWithHint(new QComboBox, name, hint);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
@@ -45,9 +50,7 @@ QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items) {
 }
 
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint) {
-    auto* memo = new QPlainTextEdit;
-    memo->setObjectName(name);
-    memo->setToolTip(hint);
+    auto* memo = NamedWithHint(new QPlainTextEdit, name, hint);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A memo takes the room the page has left, but never less than a few lines.
@@ -57,9 +60,7 @@ QPlainTextEdit* MakeMemo(const QString& name, const QString& hint) {
 }
 
 QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint) {
-    auto* list = new QListWidget;
-    list->setObjectName(name);
-    list->setToolTip(hint);
+    auto* list = NamedWithHint(new QListWidget, name, hint);
     for (const QString& caption : captions) {
         auto* item = new QListWidgetItem(caption, list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

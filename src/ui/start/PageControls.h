@@ -21,7 +21,8 @@ QLineEdit* MakeLineEdit(const QString& name, const QString& text, const QString&
 TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
                         const QString& hint);
 // Typed text is kept as typed: nothing is inserted into the list and nothing completes it.
-QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items);
+QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
+                                const QString& hint = QString());
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint);
 QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint);
 QLabel* MakeLabel(const QString& name, const QString& text);

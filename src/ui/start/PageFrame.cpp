@@ -2,6 +2,7 @@
 
 #include "ui/start/PageControls.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,18 +18,33 @@ constexpr int kSideMargin = 17; // (323 - 289) / 2: the client area is 323 by 32
 
 } // namespace
 
+void SetUpDialog(QDialog& dialog, const QString& objectName, const QString& caption,
+                 OnEscape escape) {
+    dialog.setObjectName(objectName);
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (escape == OnEscape::KeepOpen)
+        KeepOpenOnEscape(dialog);
+}
+
+QPushButton* MakeOkButton(QWidget* parent) {
+    auto* button = new QPushButton(QCoreApplication::translate("TPageFrame", "OK"), parent);
+    button->setObjectName(QStringLiteral("Button1")); // the name most windows give it
+    button->setFixedSize(75, 25);
+    button->setDefault(true);
+    return button;
+}
+
 } // namespace vornask
 
+// Global T-classes: Qt reports "TPageFrame", not "vornask::TPageFrame".
 using namespace vornask;
 
 TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetUpDialog(*this, objectName, caption, OnEscape::KeepOpen);
 
     heading_ = MakeHeading(heading);
     heading_->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328
-    KeepOpenOnEscape(*this);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel"));
@@ -36,10 +52,7 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     panel->setFrameShadow(QFrame::Sunken);
     panel->setMinimumSize(kPanelWidth, kPanelHeight);
 
-    okButton_ = new QPushButton(tr("OK"), panel);
-    okButton_->setObjectName(QStringLiteral("Button1")); // the name most pages give it
-    okButton_->setFixedSize(75, 25);
-    okButton_->setDefault(true);
+    okButton_ = MakeOkButton(panel);
     connect(okButton_, &QPushButton::clicked, this, [this] {
         OkPressed();
         accept();

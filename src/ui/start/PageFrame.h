@@ -9,6 +9,20 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
+namespace vornask {
+
+enum class OnEscape { Close, KeepOpen };
+
+// What the program's dialogs set up alike: the object name, the caption, no context-help button
+// in the title bar, and what Escape does.
+void SetUpDialog(QDialog& dialog, const QString& objectName, const QString& caption,
+                 OnEscape escape);
+
+// The "OK" button of the pages and the title prompt, the default button of its dialog.
+QPushButton* MakeOkButton(QWidget* parent);
+
+} // namespace vornask
+
 class TPageFrame : public QDialog {
     Q_OBJECT
 public:

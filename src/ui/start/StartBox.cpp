@@ -64,12 +64,13 @@ void CentreOnScreen(QWidget& window) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TStartBox", not "vornask::TStartBox".
 using namespace vornask;
 
 TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
     RegisterAppResources();
     setObjectName(QStringLiteral("StartBox"));
-    setWindowTitle(QStringLiteral("VORNASK Creator"));
+    setWindowTitle(tr("VORNASK Creator"));
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("Panel"));
@@ -93,14 +94,14 @@ TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
     layout->setContentsMargins(12, 10, 12, 8);
     layout->setSpacing(2);
     layout->addWidget(TitlePicture(), 0, Qt::AlignHCenter);
-    layout->addWidget(SmallLabel("VersionLabel", QStringLiteral("Version " VORNASK_VERSION)), 0,
-                      Qt::AlignRight);
+    layout->addWidget(
+        SmallLabel("VersionLabel", tr("Version %1").arg(QStringLiteral(VORNASK_VERSION))), 0,
+        Qt::AlignRight);
     layout->addStretch();
     layout->addWidget(panel, 0, Qt::AlignHCenter);
     layout->addStretch();
-    layout->addWidget(
-        SmallLabel("CreditLabel", QStringLiteral("Written by the VORNASK Creator developers")), 0,
-        Qt::AlignHCenter);
+    layout->addWidget(SmallLabel("CreditLabel", tr("Written by the VORNASK Creator developers")), 0,
+                      Qt::AlignHCenter);
 
     setFixedSize(kClientSize);
     CentreOnScreen(*this);
@@ -115,7 +116,7 @@ void TStartBox::BeginCreating() {
 }
 
 void TStartBox::NotYet() {
-    ShowInformation(this, QStringLiteral("Sorry, it can't load .english files yet..."));
+    ShowInformation(this, tr("Sorry, it can't load .english files yet..."));
 }
 
 void TStartBox::GoToHelp() {

@@ -6,7 +6,6 @@
 #include "ui/start/PageControls.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,86 +41,84 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TAdvancedAIOptions", not "vornask::TAdvancedAIOptions".
 using namespace vornask;
 
 TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
-    : TPageFrame(QStringLiteral("AdvancedAIOptions"), QStringLiteral("Advanced AI Options"),
-                 QStringLiteral("Advanced AI Options")),
+    : TPageFrame(QStringLiteral("AdvancedAIOptions"), tr("Advanced AI Options"),
+                 tr("Advanced AI Options")),
       windows_(windows) {
     BuildControls();
     LayOutControls();
     ConnectHandlers();
     // Focus on the list would choose its first option by itself: the dialog first opens with
     // none chosen.
-    Button2->setFocus();
+    okButton()->setFocus();
 }
 
 void TAdvancedAIOptions::BuildControls() {
-    Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("For ..."));
-    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Options:"));
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    sideLabel_ = MakeLabel(QStringLiteral("Label5"), tr("For ..."));
+    optionsLabel_ = MakeLabel(QStringLiteral("Label2"), tr("Options:"));
+    optionList_ = new QListWidget;
+    optionList_->setObjectName(QStringLiteral("ListBox1"));
     for (const AdvancedOption& option : AdvancedOptions())
-        ListBox1->addItem(Latin1(option.name));
+        optionList_->addItem(Latin1(option.name));
 
-    Label3 = MakeLabel(QStringLiteral("Label3"), QStringLiteral("Value:"));
-    Label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Description:"));
-    ComboBox1 = MakeEditableComboBox(QStringLiteral("ComboBox1"), {});
-    Memo1 = MakeReadOnlyText(QStringLiteral("Memo1"));
+    valueLabel_ = MakeLabel(QStringLiteral("Label3"), tr("Value:"));
+    descriptionLabel_ = MakeLabel(QStringLiteral("Label4"), tr("Description:"));
+    valueBox_ = MakeEditableComboBox(QStringLiteral("ComboBox1"), {});
+    descriptionText_ = MakeReadOnlyText(QStringLiteral("Memo1"));
 
-    Label6 = MakeLabel(QStringLiteral("Label6"), QStringLiteral("Ability:"));
-    Label7 = MakeLabel(QStringLiteral("Label7"), QStringLiteral("Value:"));
-    Label8 = MakeLabel(QStringLiteral("Label8"), QStringLiteral("Description:"));
-    AbilityBox = new TComboBox98;
-    AbilityBox->setObjectName(QStringLiteral("AbilityBox"));
+    abilityLabel_ = MakeLabel(QStringLiteral("Label6"), tr("Ability:"));
+    abilityValueLabel_ = MakeLabel(QStringLiteral("Label7"), tr("Value:"));
+    abilityDescriptionLabel_ = MakeLabel(QStringLiteral("Label8"), tr("Description:"));
+    abilityBox_ = new TComboBox98;
+    abilityBox_->setObjectName(QStringLiteral("AbilityBox"));
     for (const Ability& ability : Abilities())
-        AbilityBox->addItem(Latin1(ability.name));
+        abilityBox_->addItem(Latin1(ability.name));
     // The names are long: the box shows the start, its list the whole names.
-    AbilityBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    AbilityBox->setMinimumContentsLength(16);
-    AbilityBox->view()->setMinimumWidth(AbilityBox->view()->sizeHintForColumn(0) + 24);
-    AbilityValueBox = MakeEditableComboBox(QStringLiteral("AbilityValueBox"),
-                                           {QStringLiteral("True"), QStringLiteral("False")});
-    AbilityDescription = MakeReadOnlyText(QStringLiteral("AbilityDescription"));
-    AbilityDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AbilityDescription->setPlainText(Latin1(Abilities()[0].description));
-    AbilityBox->lineEdit()->setCursorPosition(0);
+    abilityBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    abilityBox_->setMinimumContentsLength(16);
+    abilityBox_->view()->setMinimumWidth(abilityBox_->view()->sizeHintForColumn(0) + 24);
+    abilityValueBox_ = MakeEditableComboBox(QStringLiteral("AbilityValueBox"),
+                                            {QStringLiteral("True"), QStringLiteral("False")});
+    abilityDescription_ = MakeReadOnlyText(QStringLiteral("AbilityDescription"));
+    abilityDescription_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    abilityDescription_->setPlainText(Latin1(Abilities()[0].description));
+    abilityBox_->lineEdit()->setCursorPosition(0);
 
-    Button2 = okButton();
-    Button2->setObjectName(QStringLiteral("Button2"));
+    okButton()->setObjectName(QStringLiteral("Button2"));
 }
 
 void TAdvancedAIOptions::LayOutControls() {
     auto* views = new QGridLayout;
-    views->addWidget(Label3, 0, 0);
-    views->addWidget(ComboBox1, 1, 0);
-    views->addWidget(Label4, 2, 0);
-    views->addWidget(Memo1, 3, 0, 3, 1);
-    views->addWidget(Label6, 0, 0);
-    views->addWidget(AbilityBox, 1, 0);
-    views->addWidget(Label7, 2, 0);
-    views->addWidget(AbilityValueBox, 3, 0);
-    views->addWidget(Label8, 4, 0);
-    views->addWidget(AbilityDescription, 5, 0);
+    views->addWidget(valueLabel_, 0, 0);
+    views->addWidget(valueBox_, 1, 0);
+    views->addWidget(descriptionLabel_, 2, 0);
+    views->addWidget(descriptionText_, 3, 0, 3, 1);
+    views->addWidget(abilityLabel_, 0, 0);
+    views->addWidget(abilityBox_, 1, 0);
+    views->addWidget(abilityValueLabel_, 2, 0);
+    views->addWidget(abilityValueBox_, 3, 0);
+    views->addWidget(abilityDescriptionLabel_, 4, 0);
+    views->addWidget(abilityDescription_, 5, 0);
     views->setRowStretch(5, 1);
-    for (QWidget* control :
-         {static_cast<QWidget*>(Label3), static_cast<QWidget*>(ComboBox1),
-          static_cast<QWidget*>(Label4), static_cast<QWidget*>(Memo1),
-          static_cast<QWidget*>(Label6), static_cast<QWidget*>(AbilityBox),
-          static_cast<QWidget*>(Label7), static_cast<QWidget*>(AbilityValueBox),
-          static_cast<QWidget*>(Label8), static_cast<QWidget*>(AbilityDescription)})
+    for (QWidget* control : OptionView())
+        KeepPlaceWhenHidden(control);
+    for (QWidget* control : AbilityView())
         KeepPlaceWhenHidden(control);
 
     auto* options = new QVBoxLayout;
-    options->addWidget(Label2);
-    options->addWidget(ListBox1, 1);
-    ListBox1->setFixedWidth(ListBox1->sizeHintForColumn(0) + 2 * ListBox1->frameWidth() + 8);
+    options->addWidget(optionsLabel_);
+    options->addWidget(optionList_, 1);
+    optionList_->setFixedWidth(optionList_->sizeHintForColumn(0) + 2 * optionList_->frameWidth() +
+                               8);
 
     auto* body = new QHBoxLayout;
     body->addLayout(options);
     body->addLayout(views, 1);
 
-    content()->addWidget(Label5);
+    content()->addWidget(sideLabel_);
     content()->addLayout(body, 1);
 
     // First shown: the option view, empty, no option chosen.
@@ -129,30 +126,30 @@ void TAdvancedAIOptions::LayOutControls() {
 }
 
 void TAdvancedAIOptions::ConnectHandlers() {
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TAdvancedAIOptions::PutValues);
-    connect(ListBox1, &QListWidget::itemClicked, this, &TAdvancedAIOptions::PutValues);
-    connect(ComboBox1, &QComboBox::activated, this, &TAdvancedAIOptions::SaveValue);
-    connect(AbilityBox, &TComboBox98::Changed, this,
+    connect(optionList_, &QListWidget::currentRowChanged, this, &TAdvancedAIOptions::PutValues);
+    connect(optionList_, &QListWidget::itemClicked, this, &TAdvancedAIOptions::PutValues);
+    connect(valueBox_, &QComboBox::activated, this, &TAdvancedAIOptions::SaveValue);
+    connect(abilityBox_, &TComboBox98::Changed, this,
             &TAdvancedAIOptions::UpdateDescriptionAndValue);
-    connect(AbilityValueBox, &QComboBox::editTextChanged, this,
+    connect(abilityValueBox_, &QComboBox::editTextChanged, this,
             &TAdvancedAIOptions::SaveAbilityValue);
 }
 
 std::optional<int> TAdvancedAIOptions::SelectedOption() const {
-    const int row = ListBox1->currentRow();
+    const int row = optionList_->currentRow();
     if (row < 0 || row >= kAdvancedOptionCount)
         return std::nullopt;
     return row;
 }
 
 std::optional<int> TAdvancedAIOptions::ChosenAbility() const {
-    return AbilityIndex(ToAnsi(AbilityBox->currentText()));
+    return AbilityIndex(ToAnsi(abilityBox_->currentText()));
 }
 
 // Shows what is stored for the edited opponent, so that confirming without changes keeps it.
 void TAdvancedAIOptions::ChangeLabel() {
     const std::optional<int> side = EditedSide();
-    Label5->setText(QStringLiteral("For AI%1...").arg(side.value_or(0)));
+    sideLabel_->setText(tr("For AI%1...").arg(side.value_or(0)));
     abilityFlags_ =
         side ? AbilityFlagsOf(windows_.Mission().advancedOf(*side).Ability) : AllAbilitiesOn();
     if (side)
@@ -184,22 +181,31 @@ void TAdvancedAIOptions::PutValues() {
 
 void TAdvancedAIOptions::AddOptionValues(int option) {
     const AdvancedOption& shown = AdvancedOptions()[option];
-    ComboBox1->clear();
+    valueBox_->clear();
     for (const char* value : shown.values)
-        ComboBox1->addItem(Latin1(value));
-    ComboBox1->setEditText(FromAnsi(currentValues_[option]));
-    Memo1->setPlainText(Latin1(shown.description));
+        valueBox_->addItem(Latin1(value));
+    valueBox_->setEditText(FromAnsi(currentValues_[option]));
+    descriptionText_->setPlainText(Latin1(shown.description));
 }
 
 void TAdvancedAIOptions::ShowAbilityView(bool show) {
-    for (QWidget* control : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(ComboBox1),
-                             static_cast<QWidget*>(Label4), static_cast<QWidget*>(Memo1)})
+    for (QWidget* control : OptionView())
         control->setVisible(!show);
-    for (QWidget* control :
-         {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
-          static_cast<QWidget*>(Label8), static_cast<QWidget*>(AbilityBox),
-          static_cast<QWidget*>(AbilityValueBox), static_cast<QWidget*>(AbilityDescription)})
+    for (QWidget* control : AbilityView())
         control->setVisible(show);
+}
+
+std::array<QWidget*, 4> TAdvancedAIOptions::OptionView() const {
+    return {valueLabel_, valueBox_, descriptionLabel_, descriptionText_};
+}
+
+std::array<QWidget*, 6> TAdvancedAIOptions::AbilityView() const {
+    return {abilityLabel_,
+            abilityBox_,
+            abilityValueLabel_,
+            abilityValueBox_,
+            abilityDescriptionLabel_,
+            abilityDescription_};
 }
 
 // Only a value picked from the list counts; the opponent being edited gets it at once.
@@ -207,7 +213,7 @@ void TAdvancedAIOptions::SaveValue() {
     const std::optional<int> option = SelectedOption();
     if (!option || *option == kAbilityOption)
         return;
-    currentValues_[*option] = ToAnsi(ComboBox1->currentText());
+    currentValues_[*option] = ToAnsi(valueBox_->currentText());
     if (const std::optional<int> side = EditedSide())
         windows_.Mission().advancedOf(*side).*(AdvancedOptions()[*option].slot) =
             currentValues_[*option];
@@ -220,16 +226,16 @@ void TAdvancedAIOptions::UpdateDescriptionAndValue(const QString& abilityText) {
     if (!ability)
         return;
     ShowAbilityFlag(*ability);
-    AbilityDescription->setPlainText(Latin1(Abilities()[*ability].description));
+    abilityDescription_->setPlainText(Latin1(Abilities()[*ability].description));
 }
 
 void TAdvancedAIOptions::ShowAbilityFlag(int ability) {
-    AbilityValueBox->setEditText(FromAnsi(abilityFlags_[ability]));
+    abilityValueBox_->setEditText(FromAnsi(abilityFlags_[ability]));
 }
 
 void TAdvancedAIOptions::SaveAbilityValue() {
     if (const std::optional<int> ability = ChosenAbility())
-        abilityFlags_[*ability] = ToAnsi(AbilityValueBox->currentText());
+        abilityFlags_[*ability] = ToAnsi(abilityValueBox_->currentText());
 }
 
 std::string TAdvancedAIOptions::GetAbility() const {

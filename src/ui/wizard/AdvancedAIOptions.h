@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/mission/AdvancedAITables.h"
-
 #include "ui/start/PageFrame.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 
 class TComboBox98;
 
@@ -57,6 +56,9 @@ private:
     std::optional<int> ChosenAbility() const;
     void AddOptionValues(int option);
     void ShowAbilityView(bool show);
+    // The two views that share one place: an option's value, and the abilities.
+    std::array<QWidget*, 4> OptionView() const;
+    std::array<QWidget*, 6> AbilityView() const;
     void ShowAbilityFlag(int ability);
     void TakeStoredValues(int side);
 
@@ -67,18 +69,17 @@ private:
     std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;
     vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
 
-    QLabel* Label5;
-    QLabel* Label2;
-    QListWidget* ListBox1;
-    QLabel* Label3;
-    QLabel* Label4;
-    QComboBox* ComboBox1;
-    QPlainTextEdit* Memo1;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    TComboBox98* AbilityBox;
-    QComboBox* AbilityValueBox;
-    QPlainTextEdit* AbilityDescription;
-    QPushButton* Button2;
+    QLabel* sideLabel_;
+    QLabel* optionsLabel_;
+    QListWidget* optionList_;
+    QLabel* valueLabel_;
+    QLabel* descriptionLabel_;
+    QComboBox* valueBox_;
+    QPlainTextEdit* descriptionText_;
+    QLabel* abilityLabel_;
+    QLabel* abilityValueLabel_;
+    QLabel* abilityDescriptionLabel_;
+    TComboBox98* abilityBox_;
+    QComboBox* abilityValueBox_;
+    QPlainTextEdit* abilityDescription_;
 };

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace vornask {
 namespace {
@@ -44,56 +43,53 @@ int ChoiceOf(const QComboBox& chooser) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TFifthBox", not "vornask::TFifthBox".
 using namespace vornask;
 
 TFifthBox::TFifthBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("FifthBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Events")),
-      windows_(windows) {
+    : TWizardPage(windows, QStringLiteral("FifthBox"), tr("VORNASK Creator"), tr("Events")) {
 
-    aiBox = MakeEditableComboBox(QStringLiteral("aiBox"), OpponentItems());
-    aiBox->setToolTip(QStringLiteral("Whose temple/priest?"));
-    aiBox->setEnabled(false);
-    aiBox->setMinimumWidth(aiBox->fontMetrics().horizontalAdvance(QStringLiteral("ai8")) + 48);
-    ComboBox981 = new TComboBox98;
-    ComboBox981->setObjectName(QStringLiteral("ComboBox981"));
-    ComboBox981->addItems(EventItems());
-    ComboBox981->setToolTip(
-        QStringLiteral("When one of these things happens it can display a message..."));
-    HeadingBox = MakeLineEdit(QStringLiteral("HeadingBox"), QString(),
-                              QStringLiteral("Enter the heading (in big letters) here"));
-    TextBox = MakeMemo(QStringLiteral("TextBox"), QStringLiteral("Enter the message here"));
-    TextBox->setMinimumHeight(RowsHeight(*TextBox, TextBox->fontMetrics().lineSpacing(), 6));
+    aiBox_ =
+        MakeEditableComboBox(QStringLiteral("aiBox"), OpponentItems(), tr("Whose temple/priest?"));
+    aiBox_->setEnabled(false);
+    aiBox_->setMinimumWidth(aiBox_->fontMetrics().horizontalAdvance(QStringLiteral("ai8")) + 48);
+    eventBox_ = new TComboBox98;
+    eventBox_->setObjectName(QStringLiteral("ComboBox981"));
+    eventBox_->addItems(EventItems());
+    eventBox_->setToolTip(tr("When one of these things happens it can display a message..."));
+    headingBox_ = MakeLineEdit(QStringLiteral("HeadingBox"), QString(),
+                               tr("Enter the heading (in big letters) here"));
+    textBox_ = MakeMemo(QStringLiteral("TextBox"), tr("Enter the message here"));
+    textBox_->setMinimumHeight(RowsHeight(*textBox_, textBox_->fontMetrics().lineSpacing(), 6));
 
     auto* choosers = new QHBoxLayout;
-    choosers->addWidget(aiBox);
-    choosers->addWidget(ComboBox981, 1);
+    choosers->addWidget(aiBox_);
+    choosers->addWidget(eventBox_, 1);
 
-    auto* doGroup = new QGroupBox(QStringLiteral("Do..."));
+    auto* doGroup = new QGroupBox(tr("Do..."));
     auto* doForm = new QFormLayout(doGroup);
-    doForm->addRow(QStringLiteral("Heading:"), HeadingBox);
-    doForm->addRow(QStringLiteral("Text:"), TextBox);
+    doForm->addRow(tr("Heading:"), headingBox_);
+    doForm->addRow(tr("Text:"), textBox_);
 
-    content()->addWidget(new QLabel(QStringLiteral("When...")));
+    content()->addWidget(new QLabel(tr("When...")));
     content()->addLayout(choosers);
     content()->addWidget(doGroup, 1);
 
-    connect(aiBox, &QComboBox::editTextChanged, this, &TFifthBox::UpdateStuff);
-    connect(ComboBox981, &TComboBox98::Changed, this, &TFifthBox::UpdateStuff);
-    connect(HeadingBox, &QLineEdit::textChanged, this, &TFifthBox::SaveHeadingValue);
-    connect(TextBox, &QPlainTextEdit::textChanged, this, &TFifthBox::SaveTextValue);
+    connect(aiBox_, &QComboBox::editTextChanged, this, &TFifthBox::UpdateStuff);
+    connect(eventBox_, &TComboBox98::Changed, this, &TFifthBox::UpdateStuff);
+    connect(headingBox_, &QLineEdit::textChanged, this, &TFifthBox::SaveHeadingValue);
+    connect(textBox_, &QPlainTextEdit::textChanged, this, &TFifthBox::SaveTextValue);
 }
 
-void TFifthBox::ClosePrevious() {
-    HidePrevious();
+void TFifthBox::ResetToDefaults() {
     ResetAllValues();
-    ComboBox981->setCurrentIndex(kSucceededChoice);
-    aiBox->setCurrentIndex(0);
-    LoadValues(windows_.Mission().events.Succeeded);
+    eventBox_->setCurrentIndex(kSucceededChoice);
+    aiBox_->setCurrentIndex(0);
+    LoadValues(windows().Mission().events.Succeeded);
 }
 
 void TFifthBox::ResetAllValues() {
-    EventMessages& messages = windows_.Mission().events;
+    EventMessages& messages = windows().Mission().events;
     ClearValues(messages.Succeeded);
     ClearValues(messages.Failed);
     for (auto& opponent : messages.opponent)
@@ -108,38 +104,38 @@ void TFifthBox::ClearValues(EventMessage& slot) {
 
 void TFifthBox::LoadValues(const EventMessage& slot) {
     loading_ = true;
-    HeadingBox->setText(FromAnsi(slot.heading));
-    TextBox->clear();
-    TextBox->setPlainText(FromAnsi(slot.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    headingBox_->setText(FromAnsi(slot.heading));
+    textBox_->clear();
+    textBox_->setPlainText(FromAnsi(slot.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     loading_ = false;
 }
 
 int TFifthBox::EventChoice() const {
-    return ChoiceOf(*ComboBox981);
+    return ChoiceOf(*eventBox_);
 }
 
 int TFifthBox::AiChoice() const {
-    return ChoiceOf(*aiBox);
+    return ChoiceOf(*aiBox_);
 }
 
 // Every change of either chooser shows the slot they now select; with none selected the
 // boxes keep what they show.
 void TFifthBox::UpdateStuff() {
-    aiBox->setEnabled(IsOpponentEventChoice(EventChoice()));
+    aiBox_->setEnabled(IsOpponentEventChoice(EventChoice()));
     if (const EventMessage* slot = SelectedSlot())
         LoadValues(*slot);
 }
 
 EventMessage* TFifthBox::SelectedSlot() {
-    return SelectedEventMessage(windows_.Mission().events, EventChoice(), AiChoice());
+    return SelectedEventMessage(windows().Mission().events, EventChoice(), AiChoice());
 }
 
 void TFifthBox::SaveHeadingValue() {
-    Save(ToAnsi(HeadingBox->text()), &EventMessage::heading);
+    Save(ToAnsi(headingBox_->text()), &EventMessage::heading);
 }
 
 void TFifthBox::SaveTextValue() {
-    Save(MemoText(*TextBox), &EventMessage::text);
+    Save(MemoText(*textBox_), &EventMessage::text);
 }
 
 // Typed into a box while no slot is selected, a value is stored nowhere.
@@ -148,8 +144,4 @@ void TFifthBox::Save(const std::string& value, std::string EventMessage::*entry)
         return;
     if (EventMessage* slot = SelectedSlot())
         slot->*entry = value;
-}
-
-void TFifthBox::GoToNext() {
-    windows_.OpenNext(*this);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/mission/MissionSettings.h"
-#include "ui/start/PageFrame.h"
+#include "ui/wizard/WizardPage.h"
 
 #include <string>
 
@@ -13,27 +13,17 @@ class QPlainTextEdit;
 
 class TComboBox98;
 
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
-
-class TFifthBox : public TPageFrame {
+class TFifthBox : public TWizardPage {
     Q_OBJECT
 public:
     explicit TFifthBox(vornask::AppWindows& windows);
 
-    void ClosePrevious();
-    void GoToNext();
+    // Every event's message emptied, the first event shown.
+    void ResetToDefaults() override;
     void ResetAllValues();
     void UpdateStuff();
     void SaveHeadingValue();
     void SaveTextValue();
-
-protected:
-    void Activated() override { ClosePrevious(); }
-    void OkPressed() override { GoToNext(); }
 
 private:
     static void ClearValues(vornask::EventMessage& slot);
@@ -43,10 +33,9 @@ private:
     int EventChoice() const;
     int AiChoice() const;
 
-    vornask::AppWindows& windows_;
     bool loading_ = false; // showing a slot stores nothing back into it
-    QComboBox* aiBox;
-    TComboBox98* ComboBox981;
-    QLineEdit* HeadingBox;
-    QPlainTextEdit* TextBox;
+    QComboBox* aiBox_;
+    TComboBox98* eventBox_;
+    QLineEdit* headingBox_;
+    QPlainTextEdit* textBox_;
 };

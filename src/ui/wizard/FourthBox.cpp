@@ -8,34 +8,29 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TFourthBox", not "vornask::TFourthBox".
 using namespace vornask;
 
 TFourthBox::TFourthBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("FourthBox"), QStringLiteral("VORNASK File Creator"),
-                 QStringLiteral("Players and AIs")),
-      windows_(windows) {
+    : TWizardPage(windows, QStringLiteral("FourthBox"), tr("VORNASK File Creator"),
+                  tr("Players and AIs")) {
     okButton()->setObjectName(QStringLiteral("Button2"));
 
-    TabbedNotebook1 = new QTabWidget;
-    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("TabbedNotebook1"));
     playerTab_ = new TPlayerTab;
-    TabbedNotebook1->addTab(playerTab_, QStringLiteral("Player"));
+    tabs_->addTab(playerTab_, tr("Player"));
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
         auto* tab = new TOpponentTab(side);
         opponentTabs_[side - kFirstOpponent] = tab;
-        TabbedNotebook1->addTab(tab, QStringLiteral("AI") + QString::number(side));
+        tabs_->addTab(tab, tr("AI%1").arg(side));
         // The writer reads whether an opponent takes part as the box stands, not on OK.
         connect(tab, &TOpponentTab::EnabledChanged, this, [this](int changed, bool on) {
-            windows_.Mission().opponent(changed).enabled = on;
+            this->windows().Mission().opponent(changed).enabled = on;
         });
         connect(tab, &TOpponentTab::AdvancedRequested, this, &TFourthBox::GoToAdvanced);
     }
-    content()->addWidget(TabbedNotebook1, 1);
-}
-
-void TFourthBox::ClosePrevious() {
-    HidePrevious();
-    ResetToDefaults();
+    content()->addWidget(tabs_, 1);
 }
 
 // The active tab stays as it was: a new mission opens where the last one was left.
@@ -46,12 +41,12 @@ void TFourthBox::ResetToDefaults() {
 }
 
 void TFourthBox::GoToAdvanced(int side) {
-    windows_.AdvancedAIOptions().Open(side);
+    windows().AdvancedAIOptions().Open(side);
 }
 
 // Every opponent is stored, enabled or not; the writer leaves out those not taking part.
-void TFourthBox::StorePlayers() {
-    MissionSettings& mission = windows_.Mission();
+void TFourthBox::StoreValues() {
+    MissionSettings& mission = windows().Mission();
     mission.player.myTech = TechValue(playerTab_->Lists());
     for (TOpponentTab* tab : opponentTabs_)
         mission.opponent(tab->Side()).tech = TechValue(tab->Lists());
@@ -63,9 +58,4 @@ void TFourthBox::StorePlayers() {
     mission.player.myAllyList = AllyValue(playerTab_->Lists());
     for (TOpponentTab* tab : opponentTabs_)
         mission.opponent(tab->Side()).allyList = AllyValue(tab->Lists());
-}
-
-void TFourthBox::GoToNext() {
-    StorePlayers();
-    windows_.OpenNext(*this);
 }

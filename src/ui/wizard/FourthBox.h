@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/mission/MissionSettings.h"
-#include "ui/start/PageFrame.h"
+#include "ui/wizard/WizardPage.h"
 
 #include <array>
 
@@ -12,32 +12,20 @@ class QTabWidget;
 class TOpponentTab;
 class TPlayerTab;
 
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
-
-class TFourthBox : public TPageFrame {
+class TFourthBox : public TWizardPage {
     Q_OBJECT
 public:
     explicit TFourthBox(vornask::AppWindows& windows);
 
-    void ClosePrevious();
-    void GoToNext();
-    void ResetToDefaults();
+    void ResetToDefaults() override;
     // Opens the advanced options of the opponent on side `side` (its tab's "Advanced").
     void GoToAdvanced(int side);
 
 protected:
-    void Activated() override { ClosePrevious(); }
-    void OkPressed() override { GoToNext(); }
+    void StoreValues() override;
 
 private:
-    void StorePlayers();
-
-    vornask::AppWindows& windows_;
-    QTabWidget* TabbedNotebook1;
+    QTabWidget* tabs_;
     TPlayerTab* playerTab_;
     std::array<TOpponentTab*, vornask::kOpponentCount> opponentTabs_{};
 };

@@ -6,6 +6,7 @@
 #include "ui/start/PageControls.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +17,17 @@
 namespace vornask {
 namespace {
 
-const QString kMoneyHint = QStringLiteral("How rich is this guy?");
-const QString kTechHint = QStringLiteral("Tick the boxes to give the tech");
 constexpr int kMaxMoney = 500000;
 constexpr int kMoneyStep = 100;
 constexpr int kItemPositionRole = Qt::UserRole; // a knowledge item's position in the table
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("FourthBoxTabs", text);
+}
+
+QString MoneyHint() {
+    return Translated("How rich is this guy?");
+}
 
 QString Numbered(const char* prefix, int side, const char* suffix = "") {
     return QString::fromLatin1(prefix) + QString::number(side) + QString::fromLatin1(suffix);
@@ -31,7 +38,8 @@ QListWidget* MakeTechList(const QString& name, const std::array<int, N>& order) 
     QStringList captions;
     for (int position : order)
         captions << QString::fromLatin1(TechItemTable[position].caption);
-    QListWidget* list = MakeCheckList(name, captions, kTechHint);
+    QListWidget* list =
+        MakeCheckList(name, captions, Translated("Tick the boxes to give the tech"));
     for (std::size_t row = 0; row < N; ++row)
         list->item(static_cast<int>(row))->setData(kItemPositionRole, order[row]);
     // As tall as the tab's other controls: the 26 items scroll.
@@ -61,10 +69,20 @@ void SetTextColour(QListWidget& list, const QColor& colour) {
         list.item(row)->setForeground(colour);
 }
 
+// A tab's knowledge and ally lists; "All technology" ticks or unticks all knowledge.
+SideLists MakeSideLists(QWidget* tab, QListWidget* techList, const QString& allTechName,
+                        const QString& allyListName, int owner, const QString& allyHint) {
+    const SideLists lists{techList, MakeCheckBox(allTechName, Translated("All technology")),
+                          MakeAllyList(allyListName, owner, allyHint), owner};
+    QObject::connect(lists.allTechBox, &QCheckBox::toggled, tab,
+                     [lists] { ClickAllTech(*lists.allTechBox, *lists.techList); });
+    return lists;
+}
+
 // Knowledge on the right, the tab's own controls in `left`.
 void LayOutTab(QWidget* tab, QVBoxLayout* left, const SideLists& lists) {
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Knowledge:")));
+    right->addWidget(new QLabel(Translated("Knowledge:")));
     right->addWidget(lists.techList, 1);
     right->addWidget(lists.allTechBox);
     auto* columns = new QHBoxLayout(tab);
@@ -73,6 +91,12 @@ void LayOutTab(QWidget* tab, QVBoxLayout* left, const SideLists& lists) {
 }
 
 } // namespace
+
+void ResetSideLists(SideLists& lists) {
+    UncheckAll(*lists.allyList);
+    UncheckAll(*lists.techList);
+    lists.allTechBox->setChecked(false);
+}
 
 void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList) {
     const Qt::CheckState state = allTechBox.isChecked() ? Qt::Checked : Qt::Unchecked;
@@ -103,83 +127,76 @@ std::string AllyValue(const SideLists& lists) {
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TOpponentTab", not "vornask::TOpponentTab".
 using namespace vornask;
 
 TPlayerTab::TPlayerTab() {
-    MyStartMoneyBox =
-        MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxMoney, kMoneyStep, kMoneyHint);
-    lists_.techList = MakeTechList(QStringLiteral("MyTechBox"), PlayerTechDisplayOrder());
-    lists_.allTechBox = MakeCheckBox(QStringLiteral("CheckBox1"), QStringLiteral("All technology"));
-    lists_.allyList = MakeAllyList(QStringLiteral("MyAllyListBox"), 1,
-                                   QStringLiteral("Does the player have any friends?"));
-    lists_.owner = 1;
-    connect(lists_.allTechBox, &QCheckBox::toggled, this,
-            [this] { ClickAllTech(*lists_.allTechBox, *lists_.techList); });
+    moneyBox_ =
+        MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxMoney, kMoneyStep, MoneyHint());
+    lists_ =
+        MakeSideLists(this, MakeTechList(QStringLiteral("MyTechBox"), PlayerTechDisplayOrder()),
+                      QStringLiteral("CheckBox1"), QStringLiteral("MyAllyListBox"), 1,
+                      tr("Does the player have any friends?"));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Money:")));
-    left->addWidget(MyStartMoneyBox);
-    left->addWidget(new QLabel(QStringLiteral("Allies:")));
+    left->addWidget(new QLabel(tr("Money:")));
+    left->addWidget(moneyBox_);
+    left->addWidget(new QLabel(tr("Allies:")));
     left->addWidget(lists_.allyList);
     left->addStretch();
     LayOutTab(this, left, lists_);
 }
 
 void TPlayerTab::ResetToDefaults() {
-    MyStartMoneyBox->setValue(0);
-    UncheckAll(*lists_.allyList);
-    UncheckAll(*lists_.techList);
-    lists_.allTechBox->setChecked(false);
+    moneyBox_->setValue(FromAnsi(HumanPlayer{}.myStartMoney).toInt());
+    ResetSideLists(lists_);
 }
 
 std::string TPlayerTab::Money() const {
-    return std::to_string(MyStartMoneyBox->Settle());
+    return std::to_string(moneyBox_->Settle());
 }
 
 TOpponentTab::TOpponentTab(int side) : side_(side) {
-    EnableAI = MakeCheckBox(Numbered("EnableAI", side), QStringLiteral("Enable this AI"));
-    NameBox = MakeLineEdit(Numbered("AI", side, "NameBox"),
-                           QString::fromStdString(MissionSettings::DefaultOpponentName(side)),
-                           QStringLiteral("What's his name?"));
-    StartMoneyBox =
-        MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), 0, kMaxMoney, kMoneyStep, kMoneyHint);
-    AdvancedButton = new QPushButton(QStringLiteral("Advanced"));
-    AdvancedButton->setObjectName(Numbered("AdvancedButton", side));
-    lists_.techList = MakeTechList(Numbered("AI", side, "TechBox"), TableOrder());
-    lists_.allTechBox = MakeCheckBox(Numbered("CheckBox", side), QStringLiteral("All technology"));
-    lists_.allyList = MakeAllyList(Numbered("AI", side, "AllyListBox"), side,
-                                   QStringLiteral("Does the AI have any friends?"));
-    lists_.owner = side;
+    enableAI_ = MakeCheckBox(Numbered("EnableAI", side), tr("Enable this AI"));
+    nameBox_ =
+        MakeLineEdit(Numbered("AI", side, "NameBox"),
+                     FromAnsi(MissionSettings::DefaultOpponentName(side)), tr("What's his name?"));
+    moneyBox_ =
+        MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), 0, kMaxMoney, kMoneyStep, MoneyHint());
+    advancedButton_ = new QPushButton(tr("Advanced"));
+    advancedButton_->setObjectName(Numbered("AdvancedButton", side));
+    lists_ = MakeSideLists(this, MakeTechList(Numbered("AI", side, "TechBox"), TableOrder()),
+                           Numbered("CheckBox", side), Numbered("AI", side, "AllyListBox"), side,
+                           tr("Does the AI have any friends?"));
 
-    connect(EnableAI, &QCheckBox::toggled, this, [this](bool on) {
+    connect(enableAI_, &QCheckBox::toggled, this, [this](bool on) {
         EnableOrDisableAll();
         emit EnabledChanged(side_, on);
     });
-    connect(lists_.allTechBox, &QCheckBox::toggled, this,
-            [this] { ClickAllTech(*lists_.allTechBox, *lists_.techList); });
-    connect(AdvancedButton, &QPushButton::clicked, this, [this] { emit AdvancedRequested(side_); });
+    connect(advancedButton_, &QPushButton::clicked, this,
+            [this] { emit AdvancedRequested(side_); });
 
     auto* left = new QVBoxLayout;
-    left->addWidget(EnableAI);
-    left->addWidget(new QLabel(QStringLiteral("Name:")));
-    left->addWidget(NameBox);
-    left->addWidget(new QLabel(QStringLiteral("Money:")));
-    left->addWidget(StartMoneyBox);
-    left->addWidget(new QLabel(QStringLiteral("Allies:")));
+    left->addWidget(enableAI_);
+    left->addWidget(new QLabel(tr("Name:")));
+    left->addWidget(nameBox_);
+    left->addWidget(new QLabel(tr("Money:")));
+    left->addWidget(moneyBox_);
+    left->addWidget(new QLabel(tr("Allies:")));
     left->addWidget(lists_.allyList);
     left->addStretch();
-    left->addWidget(AdvancedButton, 0, Qt::AlignLeft);
+    left->addWidget(advancedButton_, 0, Qt::AlignLeft);
     LayOutTab(this, left, lists_);
 
     EnableOrDisableAll();
 }
 
 void TOpponentTab::EnableOrDisableAll() {
-    const bool on = EnableAI->isChecked();
+    const bool on = enableAI_->isChecked();
     for (QWidget* control :
-         {static_cast<QWidget*>(NameBox), static_cast<QWidget*>(StartMoneyBox),
+         {static_cast<QWidget*>(nameBox_), static_cast<QWidget*>(moneyBox_),
           static_cast<QWidget*>(lists_.allyList), static_cast<QWidget*>(lists_.techList),
-          static_cast<QWidget*>(AdvancedButton)})
+          static_cast<QWidget*>(advancedButton_)})
         control->setEnabled(on);
     const QColor colour = on ? QColor(Qt::black) : QColor(128, 128, 128);
     SetTextColour(*lists_.techList, colour);
@@ -187,18 +204,17 @@ void TOpponentTab::EnableOrDisableAll() {
 }
 
 void TOpponentTab::ResetToDefaults() {
-    EnableAI->setChecked(false); // a checked box runs its handlers, as a click would
-    NameBox->setText(QString::fromStdString(MissionSettings::DefaultOpponentName(side_)));
-    StartMoneyBox->setValue(0);
-    UncheckAll(*lists_.allyList);
-    UncheckAll(*lists_.techList);
-    lists_.allTechBox->setChecked(false);
+    const Opponent defaults;
+    enableAI_->setChecked(defaults.enabled); // a checked box runs its handlers, as a click would
+    nameBox_->setText(FromAnsi(MissionSettings::DefaultOpponentName(side_)));
+    moneyBox_->setValue(FromAnsi(defaults.startMoney).toInt());
+    ResetSideLists(lists_);
 }
 
 std::string TOpponentTab::Name() const {
-    return ToAnsi(NameBox->text());
+    return ToAnsi(nameBox_->text());
 }
 
 std::string TOpponentTab::Money() const {
-    return std::to_string(StartMoneyBox->Settle());
+    return std::to_string(moneyBox_->Settle());
 }

@@ -28,6 +28,8 @@ struct SideLists {
 // when it is not.
 void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList);
 void UncheckAll(QListWidget& list);
+// Nothing known, no allies.
+void ResetSideLists(SideLists& lists);
 
 std::string TechValue(const SideLists& lists);
 std::string AllyValue(const SideLists& lists);
@@ -44,7 +46,7 @@ public:
     const vornask::SideLists& Lists() const { return lists_; }
 
 private:
-    TSpinEdit* MyStartMoneyBox;
+    TSpinEdit* moneyBox_;
     vornask::SideLists lists_;
 };
 
@@ -69,9 +71,9 @@ signals:
 
 private:
     int side_;
-    QCheckBox* EnableAI;
-    QLineEdit* NameBox;
-    TSpinEdit* StartMoneyBox;
-    QPushButton* AdvancedButton;
+    QCheckBox* enableAI_;
+    QLineEdit* nameBox_;
+    TSpinEdit* moneyBox_;
+    QPushButton* advancedButton_;
     vornask::SideLists lists_;
 };

@@ -8,82 +8,71 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace vornask {
 namespace {
 
-const QString kDefaultTitle = QStringLiteral("My Map");
+// The game's yes and no: the choices are compared as text, so they are never translated.
 const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+const std::string kYesFlag = "1";
 
 // A yes/no choice as the game reads it: only the exact text "True" means yes.
 std::string FlagOf(const QString& choice) {
-    return choice == kTrue ? "1" : "0";
+    return choice == kTrue ? kYesFlag : "0";
 }
 
-QComboBox* TrueFalseBox(const QString& name, const QString& hint) {
-    QComboBox* box = MakeEditableComboBox(name, {kTrue, QStringLiteral("False")});
-    box->setToolTip(hint);
-    return box;
+QString ChoiceOf(const std::string& flag) {
+    return flag == kYesFlag ? kTrue : kFalse;
 }
 
 } // namespace
 
 } // namespace vornask
 
+// Global T-classes: Qt reports "TSecondBox", not "vornask::TSecondBox".
 using namespace vornask;
 
 TSecondBox::TSecondBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("SecondBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("General Details")),
-      windows_(windows) {
-
-    MissionTypeBox = MakeLineEdit(QStringLiteral("MissionTypeBox"), QStringLiteral("Tutorial"),
-                                  QStringLiteral("(Can't be changed)"));
-    MissionTypeBox->setEnabled(false);
-    TitleBox =
-        MakeLineEdit(QStringLiteral("TitleBox"), kDefaultTitle, QStringLiteral("Title of the map"));
-    MissionNumberBox = MakeSpinEdit(QStringLiteral("MissionNumberBox"), 1, 99, 1,
-                                    QStringLiteral("What mission number of the campaign?"));
-    MoreGeysersBox =
-        TrueFalseBox(QStringLiteral("MoreGeysersBox"),
-                     QStringLiteral("Should more geysers be created during the game?"));
-    RandomGeysersBox =
-        TrueFalseBox(QStringLiteral("RandomGeysersBox"),
-                     QStringLiteral("Randomly added geysers at the start of the game?"));
+    : TWizardPage(windows, QStringLiteral("SecondBox"), tr("VORNASK Creator"),
+                  tr("General Details")) {
+    const GeneralDetails defaults;
+    missionTypeBox_ = MakeLineEdit(QStringLiteral("MissionTypeBox"), FromAnsi(defaults.missionType),
+                                   tr("(Can't be changed)"));
+    missionTypeBox_->setEnabled(false);
+    titleBox_ = MakeLineEdit(QStringLiteral("TitleBox"), QString(), tr("Title of the map"));
+    missionNumberBox_ = MakeSpinEdit(QStringLiteral("MissionNumberBox"), 1, 99, 1,
+                                     tr("What mission number of the campaign?"));
+    moreGeysersBox_ = MakeEditableComboBox(QStringLiteral("MoreGeysersBox"), {kTrue, kFalse},
+                                           tr("Should more geysers be created during the game?"));
+    randomGeysersBox_ =
+        MakeEditableComboBox(QStringLiteral("RandomGeysersBox"), {kTrue, kFalse},
+                             tr("Randomly added geysers at the start of the game?"));
+    ResetToDefaults();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Mission Type:"), MissionTypeBox);
-    form->addRow(QStringLiteral("Map Title:"), TitleBox);
-    form->addRow(QStringLiteral("Mission Number:"), MissionNumberBox);
-    form->addRow(QStringLiteral("More Geysers:"), MoreGeysersBox);
-    form->addRow(QStringLiteral("Random Geysers:"), RandomGeysersBox);
+    form->addRow(tr("Mission Type:"), missionTypeBox_);
+    form->addRow(tr("Map Title:"), titleBox_);
+    form->addRow(tr("Mission Number:"), missionNumberBox_);
+    form->addRow(tr("More Geysers:"), moreGeysersBox_);
+    form->addRow(tr("Random Geysers:"), randomGeysersBox_);
     content()->addLayout(form);
     content()->addStretch();
 }
 
-void TSecondBox::ClosePrevious() {
-    HidePrevious();
-    ResetToDefaults();
-}
-
 void TSecondBox::ResetToDefaults() {
-    TitleBox->setText(kDefaultTitle);
-    MissionNumberBox->setValue(1);
-    MoreGeysersBox->setEditText(kTrue);
-    RandomGeysersBox->setEditText(kTrue);
+    const GeneralDetails defaults;
+    titleBox_->setText(FromAnsi(defaults.title));
+    missionNumberBox_->setValue(FromAnsi(defaults.missionNumber).toInt());
+    moreGeysersBox_->setEditText(ChoiceOf(defaults.moreGeysers));
+    randomGeysersBox_->setEditText(ChoiceOf(defaults.randGeysers));
 }
 
-void TSecondBox::StoreGeneralDetails() {
-    GeneralDetails& general = windows_.Mission().general;
-    general.missionType = ToAnsi(MissionTypeBox->text());
-    general.title = ToAnsi(TitleBox->text());
-    general.missionNumber = std::to_string(MissionNumberBox->Settle());
-    general.moreGeysers = FlagOf(MoreGeysersBox->currentText());
-    general.randGeysers = FlagOf(RandomGeysersBox->currentText());
-}
-
-void TSecondBox::GoToNext() {
-    StoreGeneralDetails();
-    windows_.OpenNext(*this);
+void TSecondBox::StoreValues() {
+    GeneralDetails& general = windows().Mission().general;
+    general.missionType = ToAnsi(missionTypeBox_->text());
+    general.title = ToAnsi(titleBox_->text());
+    general.missionNumber = std::to_string(missionNumberBox_->Settle());
+    general.moreGeysers = FlagOf(moreGeysersBox_->currentText());
+    general.randGeysers = FlagOf(randomGeysersBox_->currentText());
 }

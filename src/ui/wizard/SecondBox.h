@@ -1,39 +1,27 @@
 // The general details page: mission type, map title, mission number and the geyser switches.
 #pragma once
 
-#include "ui/start/PageFrame.h"
+#include "ui/wizard/WizardPage.h"
 
 class QComboBox;
 class QLineEdit;
 
 class TSpinEdit;
 
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
-
-class TSecondBox : public TPageFrame {
+class TSecondBox : public TWizardPage {
     Q_OBJECT
 public:
     explicit TSecondBox(vornask::AppWindows& windows);
 
-    void ClosePrevious();
-    void GoToNext();
-    void ResetToDefaults();
+    void ResetToDefaults() override;
 
 protected:
-    void Activated() override { ClosePrevious(); }
-    void OkPressed() override { GoToNext(); }
+    void StoreValues() override;
 
 private:
-    void StoreGeneralDetails();
-
-    vornask::AppWindows& windows_;
-    QLineEdit* MissionTypeBox;
-    QLineEdit* TitleBox;
-    TSpinEdit* MissionNumberBox;
-    QComboBox* MoreGeysersBox;
-    QComboBox* RandomGeysersBox;
+    QLineEdit* missionTypeBox_;
+    QLineEdit* titleBox_;
+    TSpinEdit* missionNumberBox_;
+    QComboBox* moreGeysersBox_;
+    QComboBox* randomGeysersBox_;
 };

@@ -10,7 +10,6 @@
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,14 +17,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TSixthBox", not "vornask::TSixthBox".
 using namespace vornask;
 
 TSixthBox::TSixthBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("SixthBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Congratulations!")),
-      windows_(windows) {
+    : TWizardPage(windows, QStringLiteral("SixthBox"), tr("VORNASK Creator"),
+                  tr("Congratulations!")) {
     BuildControls();
-    ShowOptions(windows_.Mission().finish);
+    ShowOptions(this->windows().Mission().finish);
     KeepOptionsInStep();
 }
 
@@ -79,7 +78,7 @@ void TSixthBox::BuildControls() {
 // The writer and the saving read the options from the mission's settings, so every change
 // of a control goes there at once.
 void TSixthBox::KeepOptionsInStep() {
-    FinishOptions& options = windows_.Mission().finish;
+    FinishOptions& options = windows().Mission().finish;
     connect(duplicateCheck_, &QCheckBox::toggled, this,
             [&options](bool on) { options.DuplicateCheck = on; });
     connect(editSourceCheck_, &QCheckBox::toggled, this,
@@ -105,12 +104,11 @@ void TSixthBox::ShowOptions(const FinishOptions& options) {
     missionName_->setText(FromAnsi(options.MissionName));
 }
 
-void TSixthBox::ClosePrevious() {
-    HidePrevious();
-    windows_.Mission().finish = FinishOptions{};
-    ShowOptions(windows_.Mission().finish);
+void TSixthBox::ResetToDefaults() {
+    windows().Mission().finish = FinishOptions{};
+    ShowOptions(windows().Mission().finish);
     missionLines_ = vornask::MissionLines{};
-    windows_.ViewSourceBox().SetSaveFolder(windows_.DialogFolder());
+    windows().ViewSourceBox().SetSaveFolder(windows().DialogFolder());
 }
 
 void TSixthBox::CheckNextMission() {
@@ -118,25 +116,25 @@ void TSixthBox::CheckNextMission() {
 }
 
 void TSixthBox::GoToNext() {
-    BuildMissionLines(windows_.Mission(), missionLines_);
-    if (!windows_.Mission().finish.EditSourceCheck) {
+    BuildMissionLines(windows().Mission(), missionLines_);
+    if (!windows().Mission().finish.EditSourceCheck) {
         SaveMissionFile();
         return;
     }
-    windows_.ViewSourceBox().Edit(missionLines_, [this](const vornask::MissionLines& edited) {
+    windows().ViewSourceBox().Edit(missionLines_, [this](const vornask::MissionLines& edited) {
         missionLines_ = edited;
         SaveMissionFile();
     });
 }
 
 void TSixthBox::SaveMissionFile() {
-    TViewSourceBox& sourceView = windows_.ViewSourceBox();
+    TViewSourceBox& sourceView = windows().ViewSourceBox();
     // Saving straight from this page happens while the source view is hidden.
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result =
-        SaveLinesToFile(missionLines_, windows_.Mission().finish.DuplicateCheck, user, files);
+        SaveLinesToFile(missionLines_, windows().Mission().finish.DuplicateCheck, user, files);
     if (result.saved)
-        windows_.CloseMissionWizard();
+        windows().CloseMissionWizard();
 }

@@ -8,70 +8,45 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
-namespace vornask {
-namespace {
-
-const QString kDefaultQuote = QStringLiteral("\"Why of course my maps are the best!\"");
-const QString kDefaultAuthor = QStringLiteral("The Mapmaker");
-const QString kDefaultStory =
-    QStringLiteral("You were living happily but then you got attacked and had to fight.");
-
-} // namespace
-
-} // namespace vornask
-
+// Global T-classes: Qt reports "TThirdBox", not "vornask::TThirdBox".
 using namespace vornask;
 
 TThirdBox::TThirdBox(AppWindows& windows)
-    : TPageFrame(QStringLiteral("ThirdBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("Entry Box")),
-      windows_(windows) {
-
-    auto* explanation = new QLabel(QStringLiteral(
-        "The entry box is displayed when the map loads and usually contains a nice quote and the "
-        "background story of the map."));
+    : TWizardPage(windows, QStringLiteral("ThirdBox"), tr("VORNASK Creator"), tr("Entry Box")) {
+    auto* explanation = new QLabel(
+        tr("The entry box is displayed when the map loads and usually contains a nice quote and "
+           "the background story of the map."));
     explanation->setWordWrap(true);
 
-    QuoteTextBox = MakeLineEdit(QStringLiteral("QuoteTextBox"), kDefaultQuote,
-                                QStringLiteral("A quote of some relevance to the map"));
-    QuoteAuthorBox = MakeLineEdit(QStringLiteral("QuoteAuthorBox"), kDefaultAuthor,
-                                  QStringLiteral("Who wrote the quote"));
-    BackgroundStoryBox =
-        MakeMemo(QStringLiteral("BackgroundStoryBox"), QStringLiteral("The plot!"));
+    quoteTextBox_ = MakeLineEdit(QStringLiteral("QuoteTextBox"), QString(),
+                                 tr("A quote of some relevance to the map"));
+    quoteAuthorBox_ =
+        MakeLineEdit(QStringLiteral("QuoteAuthorBox"), QString(), tr("Who wrote the quote"));
+    backgroundStoryBox_ = MakeMemo(QStringLiteral("BackgroundStoryBox"), tr("The plot!"));
     ResetToDefaults();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Quote Text:"), QuoteTextBox);
-    form->addRow(QStringLiteral("Quote Author:"), QuoteAuthorBox);
+    form->addRow(tr("Quote Text:"), quoteTextBox_);
+    form->addRow(tr("Quote Author:"), quoteAuthorBox_);
     content()->addWidget(explanation);
     content()->addLayout(form);
-    content()->addWidget(new QLabel(QStringLiteral("Background Story:")));
-    content()->addWidget(BackgroundStoryBox, 1);
-}
-
-void TThirdBox::ClosePrevious() {
-    HidePrevious();
-    ResetToDefaults();
+    content()->addWidget(new QLabel(tr("Background Story:")));
+    content()->addWidget(backgroundStoryBox_, 1);
 }
 
 void TThirdBox::ResetToDefaults() {
-    QuoteTextBox->setText(kDefaultQuote);
-    QuoteTextBox->setCursorPosition(0); // the quote is longer than the box: show its start
-    QuoteAuthorBox->setText(kDefaultAuthor);
-    BackgroundStoryBox->clear();
-    BackgroundStoryBox->setPlainText(kDefaultStory);
+    const EntryBox defaults;
+    quoteTextBox_->setText(FromAnsi(defaults.QuoteTextBox));
+    quoteTextBox_->setCursorPosition(0); // the quote is longer than the box: show its start
+    quoteAuthorBox_->setText(FromAnsi(defaults.QuoteAuthorBox));
+    backgroundStoryBox_->clear();
+    backgroundStoryBox_->setPlainText(FromAnsi(defaults.BackgroundStoryBox));
 }
 
-void TThirdBox::StoreEntryBox() {
-    EntryBox& entry = windows_.Mission().entryBox;
-    entry.QuoteTextBox = ToAnsi(QuoteTextBox->text());
-    entry.QuoteAuthorBox = ToAnsi(QuoteAuthorBox->text());
-    entry.BackgroundStoryBox = MemoText(*BackgroundStoryBox);
-}
-
-void TThirdBox::GoToNext() {
-    StoreEntryBox();
-    windows_.OpenNext(*this);
+void TThirdBox::StoreValues() {
+    EntryBox& entry = windows().Mission().entryBox;
+    entry.QuoteTextBox = ToAnsi(quoteTextBox_->text());
+    entry.QuoteAuthorBox = ToAnsi(quoteAuthorBox_->text());
+    entry.BackgroundStoryBox = MemoText(*backgroundStoryBox_);
 }

@@ -1,35 +1,23 @@
 // The entry box page: the quote, its author and the background story shown as the map loads.
 #pragma once
 
-#include "ui/start/PageFrame.h"
+#include "ui/wizard/WizardPage.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 
-namespace vornask {
-
-class AppWindows;
-
-} // namespace vornask
-
-class TThirdBox : public TPageFrame {
+class TThirdBox : public TWizardPage {
     Q_OBJECT
 public:
     explicit TThirdBox(vornask::AppWindows& windows);
 
-    void ClosePrevious();
-    void GoToNext();
-    void ResetToDefaults();
+    void ResetToDefaults() override;
 
 protected:
-    void Activated() override { ClosePrevious(); }
-    void OkPressed() override { GoToNext(); }
+    void StoreValues() override;
 
 private:
-    void StoreEntryBox();
-
-    vornask::AppWindows& windows_;
-    QLineEdit* QuoteTextBox;
-    QLineEdit* QuoteAuthorBox;
-    QPlainTextEdit* BackgroundStoryBox;
+    QLineEdit* quoteTextBox_;
+    QLineEdit* quoteAuthorBox_;
+    QPlainTextEdit* backgroundStoryBox_;
 };

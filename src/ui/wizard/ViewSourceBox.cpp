@@ -1,24 +1,20 @@
 #include "ui/wizard/ViewSourceBox.h"
 
-#include "ui/platform/FileDialogs.h"
 #include "ui/platform/QtText.h"
 
-#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// Global T-classes: Qt reports "TViewSourceBox", not "vornask::TViewSourceBox".
 using namespace vornask;
 
 TViewSourceBox::TViewSourceBox()
-    : TPageFrame(QStringLiteral("ViewSourceBox"), QStringLiteral("VORNASK Creator"),
-                 QStringLiteral("View/Edit Source")),
-      sourceBox_(new QPlainTextEdit(this)), saveDialog1_(this, [](QFileDialog& dialog) {
-          dialog.setAcceptMode(QFileDialog::AcceptSave);
-          SetUpFileDialog(dialog, QStringLiteral("SaveDialog1"),
-                          QStringLiteral("Mission Files (*.english)|*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english"));
-      }) {
+    : TPageFrame(QStringLiteral("ViewSourceBox"), tr("VORNASK Creator"), tr("View/Edit Source")),
+      sourceBox_(new QPlainTextEdit(this)),
+      saveDialog1_(this, {FileDialogKind::Save, QStringLiteral("SaveDialog1"),
+                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english")}) {
     okButton()->setCursor(Qt::PointingHandCursor);
 
     sourceBox_->setObjectName(QStringLiteral("SourceBox"));

@@ -1,0 +1,35 @@
+// A page of the mission wizard. Opened from the page before, it hides that page and shows the
+// values a new mission starts with; its "OK" stores what it shows into the run's mission and
+// opens the next page.
+#pragma once
+
+#include "ui/start/PageFrame.h"
+
+namespace vornask {
+
+class AppWindows;
+
+} // namespace vornask
+
+class TWizardPage : public TPageFrame {
+    Q_OBJECT
+public:
+    TWizardPage(vornask::AppWindows& windows, const QString& objectName, const QString& caption,
+                const QString& heading);
+
+    void ClosePrevious();
+    virtual void GoToNext();
+    virtual void ResetToDefaults() = 0;
+
+protected:
+    void Activated() override { ClosePrevious(); }
+    void OkPressed() override { GoToNext(); }
+
+    // Writes what the page shows into the run's mission: the first step of "OK".
+    virtual void StoreValues() {}
+
+    vornask::AppWindows& windows() const { return windows_; }
+
+private:
+    vornask::AppWindows& windows_;
+};
