@@ -4,8 +4,44 @@
 // mission "mission3".
 #pragma once
 
+#include "core/campaign/CampaignSettings.h"
+#include "core/mission/MissionSettings.h"
+
 #include <string>
 #include <vector>
+
+// The settings the worked example mission is written from.
+inline vornask::MissionSettings WorkedExampleMission() {
+    using namespace vornask;
+    MissionSettings s;
+    s.general.missionNumber = "2";
+    s.general.moreGeysers = "1";
+    s.general.randGeysers = "0";
+    s.player.myStartMoney = "1000";
+    s.player.myTech = "all";
+    Opponent& ai2 = s.opponent(2);
+    ai2.enabled = true;
+    ai2.tech = "all";
+    ai2.startMoney = "500";
+    s.advancedOf(2) = {"3", "", "4", "2", "2"};
+    s.events.Succeeded = {"Victory", "The enemy temple has fallen."};
+    s.events.Failed = {"Defeat", "Your priest is lost."};
+    s.events.of(2, OpponentEvent::TempleDead).heading = "Temple destroyed";
+    s.finish.NextMissionCheck = true;
+    s.finish.MissionName = "mission3";
+    return s;
+}
+
+// The settings the worked example campaign is written from.
+inline vornask::CampaignSettings WorkedExampleCampaign() {
+    vornask::CampaignSettings s;
+    s.title = "My Campaign";
+    s.CampaignHeader = "My Campaign";
+    s.CampaignText = {"Play my campaign!"};
+    s.Sequential = true;
+    s.missions = {{"Island One", "Island1"}, {"The Bridge", "Bridge2"}};
+    return s;
+}
 
 inline const std::vector<std::string> kWorkedExampleLines = {
     "[Header]",

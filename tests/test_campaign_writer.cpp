@@ -10,16 +10,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-CampaignSettings WorkedExample() {
-    CampaignSettings s;
-    s.title = "My Campaign";
-    s.CampaignHeader = "My Campaign";
-    s.CampaignText = {"Play my campaign!"};
-    s.Sequential = true;
-    s.missions = {{"Island One", "Island1"}, {"The Bridge", "Bridge2"}};
-    return s;
-}
-
 Lines Build(const CampaignSettings& settings) {
     Lines lines;
     BuildCampaignLines(settings, lines);
@@ -27,7 +17,7 @@ Lines Build(const CampaignSettings& settings) {
 }
 
 // The mission lines only: what follows the first empty line after "<p>" up to the next one.
-Lines MissionLines(const Lines& lines) {
+Lines MissionLinesOf(const Lines& lines) {
     auto intro = std::find(lines.begin(), lines.end(), std::string("<p>"));
     auto first = std::find(intro, lines.end(), std::string());
     if (first != lines.end())
@@ -42,18 +32,18 @@ class CampaignWriterTest : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleGivesItsTwelveLines() {
-        QCOMPARE(Build(WorkedExample()), kWorkedExampleCampaignLines);
+        QCOMPARE(Build(WorkedExampleCampaign()), kWorkedExampleCampaignLines);
     }
 
     void writerOnlyAppends() {
         Lines lines = {"kept"};
-        BuildCampaignLines(WorkedExample(), lines);
+        BuildCampaignLines(WorkedExampleCampaign(), lines);
         QCOMPARE(lines.size(), std::size_t(13));
         QCOMPARE(lines.front(), std::string("kept"));
     }
 
     void introHeaderAndTextAsTyped() {
-        CampaignSettings s = WorkedExample();
+        CampaignSettings s = WorkedExampleCampaign();
         s.missions.clear();
         s.CampaignHeader = "";
         s.CampaignText = {};
@@ -68,33 +58,33 @@ private slots:
     }
 
     void sequentialChainsEachMissionToTheOneBefore() {
-        CampaignSettings s = WorkedExample();
+        CampaignSettings s = WorkedExampleCampaign();
         s.missions.push_back({"Third", "Map3"});
-        QCOMPARE(MissionLines(Build(s)),
+        QCOMPARE(MissionLinesOf(Build(s)),
                  (Lines{"$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},1",
                         "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
                         "$Checked=3 Third,MissionBegin,Map3,{DoneMap3},{DoneBridge2}"}));
 
         s.Sequential = false;
-        for (const std::string& line : MissionLines(Build(s)))
+        for (const std::string& line : MissionLinesOf(Build(s)))
             QVERIFY2(line.ends_with("},1"), line.c_str());
     }
 
     void missionsTenAndAboveCarryTwoDigits() {
-        CampaignSettings s = WorkedExample();
+        CampaignSettings s = WorkedExampleCampaign();
         s.missions.clear();
         for (int k = 1; k <= 12; ++k)
             s.missions.push_back({"T" + std::to_string(k), "M" + std::to_string(k)});
-        const Lines missions = MissionLines(Build(s));
+        const Lines missions = MissionLinesOf(Build(s));
         QCOMPARE(missions.size(), std::size_t(12));
         QCOMPARE(missions[9], std::string("$Checked=10 T10,MissionBegin,M10,{DoneM10},{DoneM9}"));
         QCOMPARE(missions[11], std::string("$Checked=12 T12,MissionBegin,M12,{DoneM12},{DoneM11}"));
     }
 
     void sameNameSharesItsFlag() {
-        CampaignSettings s = WorkedExample();
+        CampaignSettings s = WorkedExampleCampaign();
         s.missions = {{"A", "Same"}, {"B", "Same"}};
-        QCOMPARE(MissionLines(Build(s)),
+        QCOMPARE(MissionLinesOf(Build(s)),
                  (Lines{"$Checked=1 A,MissionBegin,Same,{DoneSame},1",
                         "$Checked=2 B,MissionBegin,Same,{DoneSame},{DoneSame}"}));
     }

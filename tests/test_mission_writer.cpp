@@ -10,27 +10,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-// The settings of the worked example: one opponent, a next mission, three messages.
-MissionSettings WorkedExample() {
-    MissionSettings s;
-    s.general.missionNumber = "2";
-    s.general.moreGeysers = "1";
-    s.general.randGeysers = "0";
-    s.player.myStartMoney = "1000";
-    s.player.myTech = "all";
-    Opponent& ai2 = s.opponent(2);
-    ai2.enabled = true;
-    ai2.tech = "all";
-    ai2.startMoney = "500";
-    s.advancedOf(2) = {"3", "", "4", "2", "2"};
-    s.events.Succeeded = {"Victory", "The enemy temple has fallen."};
-    s.events.Failed = {"Defeat", "Your priest is lost."};
-    s.events.of(2, OpponentEvent::TempleDead).heading = "Temple destroyed";
-    s.finish.NextMissionCheck = true;
-    s.finish.MissionName = "mission3";
-    return s;
-}
-
 Lines Build(const MissionSettings& s) {
     Lines lines;
     BuildMissionLines(s, lines);
@@ -48,7 +27,7 @@ class MissionWriterTest : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleComesOutExactly() {
-        const Lines lines = Build(WorkedExample());
+        const Lines lines = Build(WorkedExampleMission());
         QCOMPARE(lines.size(), std::size_t(52));
         for (std::size_t i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], kWorkedExampleLines[i]);
@@ -56,7 +35,7 @@ private slots:
 
     void writerAppendsToWhatTheListHolds() {
         Lines lines{"kept"};
-        BuildMissionLines(WorkedExample(), lines);
+        BuildMissionLines(WorkedExampleMission(), lines);
         QCOMPARE(lines.size(), std::size_t(53));
         QCOMPARE(lines.front(), std::string("kept"));
     }

@@ -1,11 +1,13 @@
 # vornask_core: the pure logic in plain C++, no Qt. One folder per room: the mission's settings,
-# writer and tables; the campaign's; 8-bit text and the controls' rules; the save procedure's
-# decisions; finding the game through the Wine registry.
+# writer, reader and tables; the campaign's; 8-bit text, reading files and the controls' rules;
+# the save procedure's decisions; finding the game through the Wine registry.
 target_sources(vornask_core PRIVATE
+  src/core/campaign/CampaignReader.cpp
   src/core/campaign/CampaignWriter.cpp
   src/core/campaign/MissionName.cpp
   src/core/mission/AdvancedAITables.cpp
   src/core/mission/EventSlots.cpp
+  src/core/mission/MissionReader.cpp
   src/core/mission/MissionWriter.cpp
   src/core/mission/TechAllyEncoding.cpp
   src/core/registry/InstallFolder.cpp
@@ -13,6 +15,8 @@ target_sources(vornask_core PRIVATE
   src/core/registry/WineRegistry.cpp
   src/core/saving/SaveProcedure.cpp
   src/core/text/Completion.cpp
+  src/core/text/FileKind.cpp
+  src/core/text/FileText.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextLines.cpp
   src/core/text/Windows1252.cpp)

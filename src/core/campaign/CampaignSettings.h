@@ -9,6 +9,7 @@ namespace vornask {
 struct CampaignMission {
     std::string title; // the caption of the mission's node
     std::string name;  // the mission file's name without folder and ".english"
+    bool operator==(const CampaignMission&) const = default;
 };
 
 constexpr int kMaxCampaignMissions = 80;
@@ -19,6 +20,7 @@ struct CampaignSettings {
     std::vector<std::string> CampaignText{"Play my campaign!"};
     bool Sequential = true; // kept for the whole run
     std::vector<CampaignMission> missions;
+    bool operator==(const CampaignSettings&) const = default;
 };
 
 // A new campaign: everything back to its start value except `Sequential`, which the user

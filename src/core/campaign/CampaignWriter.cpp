@@ -1,17 +1,19 @@
 #include "core/campaign/CampaignWriter.h"
 
+#include "core/campaign/CampaignFormat.h"
+
 namespace vornask {
 namespace {
 
 // The flag a mission file's success section sets, "Done" followed by the mission's name.
 void AppendCompletionFlag(std::string& line, const CampaignMission& mission) {
-    line.append("{Done").append(mission.name).append("}");
+    line.append(kFlagStart).append(mission.name).append(kFlagEnd);
 }
 
 // Missions played in sequence wait for the one before them; the first is always open.
 void AppendAvailability(std::string& line, const CampaignSettings& settings, std::size_t index) {
     if (!settings.Sequential || index == 0)
-        line.append("1");
+        line.append(kAlwaysAvailable);
     else
         AppendCompletionFlag(line, settings.missions[index - 1]);
 }
@@ -23,8 +25,8 @@ std::string MissionLine(const CampaignSettings& settings, std::size_t index) {
     std::string line;
     line.reserve(48 + mission.title.size() + 2 * mission.name.size() +
                  (index > 0 ? settings.missions[index - 1].name.size() : 0));
-    line.append("$Checked=").append(std::to_string(index + 1)).append(" ");
-    line.append(mission.title).append(",MissionBegin,").append(mission.name).append(",");
+    line.append(kMissionLineStart).append(std::to_string(index + 1)).append(" ");
+    line.append(mission.title).append(kMissionBegin).append(mission.name).append(",");
     AppendCompletionFlag(line, mission);
     line.append(",");
     AppendAvailability(line, settings, index);
@@ -39,16 +41,16 @@ void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::strin
                   settings.missions.size());
     lines.push_back("title = \"" + settings.title + "\"");
     lines.emplace_back();
-    lines.emplace_back("[Overview]");
-    lines.emplace_back("<background=\"nsstart\">");
+    lines.emplace_back(kOverviewHeader);
+    lines.emplace_back(kOverviewBackground);
     lines.push_back("<h2>" + settings.CampaignHeader + "</h2>");
-    lines.emplace_back("<p>");
+    lines.emplace_back(kIntroTextStart);
     lines.insert(lines.end(), settings.CampaignText.begin(), settings.CampaignText.end());
     lines.emplace_back();
     for (std::size_t index = 0; index < settings.missions.size(); ++index)
         lines.push_back(MissionLine(settings, index));
     lines.emplace_back();
-    lines.emplace_back("$Button=Back,Tell,Campaign");
+    lines.emplace_back(kBackToCampaignsButton);
 }
 
 } // namespace vornask

@@ -14,12 +14,18 @@ constexpr int kFirstOpponent = 2;
 constexpr int kLastOpponent = 8;
 constexpr int kOpponentCount = kLastOpponent - kFirstOpponent + 1;
 
+// The ranges of the pages' spin edits.
+constexpr int kMinMissionNumber = 1;
+constexpr int kMaxMissionNumber = 99;
+constexpr int kMaxStartMoney = 500000;
+
 struct GeneralDetails {
     std::string missionType = "Tutorial";
     std::string title = "My Map";
     std::string missionNumber = "1";
     std::string moreGeysers = "1";
     std::string randGeysers = "1";
+    bool operator==(const GeneralDetails&) const = default;
 };
 
 struct EntryBox {
@@ -27,12 +33,14 @@ struct EntryBox {
     std::string QuoteAuthorBox = "The Mapmaker";
     std::string BackgroundStoryBox =
         "You were living happily but then you got attacked and had to fight.";
+    bool operator==(const EntryBox&) const = default;
 };
 
 struct HumanPlayer {
     std::string myStartMoney = "0";
     std::string myTech;
     std::string myAllyList;
+    bool operator==(const HumanPlayer&) const = default;
 };
 
 struct Opponent {
@@ -41,6 +49,7 @@ struct Opponent {
     std::string tech;
     std::string startMoney = "0";
     std::string allyList;
+    bool operator==(const Opponent&) const = default;
 };
 
 // What the advanced AI options dialog stores for one opponent; never reset during a run.
@@ -50,11 +59,13 @@ struct AdvancedValues {
     std::string BridgeDrawRate;
     std::string GeyserAttachments;
     std::string TimeBetweenMoves;
+    bool operator==(const AdvancedValues&) const = default;
 };
 
 struct EventMessage {
     std::string heading;
     std::string text; // lines joined by CR LF
+    bool operator==(const EventMessage&) const = default;
 };
 
 // The five events the game reports for each opponent, in the order they are written.
@@ -74,6 +85,7 @@ struct EventMessages {
     const EventMessage& of(int side, OpponentEvent kind) const {
         return opponent.at(side - kFirstOpponent).at(static_cast<int>(kind));
     }
+    bool operator==(const EventMessages&) const = default;
 };
 
 struct FinishOptions {
@@ -81,6 +93,7 @@ struct FinishOptions {
     bool EditSourceCheck = false;
     bool NextMissionCheck = false;
     std::string MissionName;
+    bool operator==(const FinishOptions&) const = default;
 };
 
 using MissionLines = std::vector<std::string>;
@@ -103,6 +116,8 @@ struct MissionSettings {
     static std::string DefaultOpponentName(int side) {
         return "Badguy #" + std::to_string(side - kFirstOpponent + 1);
     }
+
+    bool operator==(const MissionSettings&) const = default;
 
 private:
     static std::array<Opponent, kOpponentCount> DefaultOpponents() {

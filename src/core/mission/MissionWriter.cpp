@@ -1,5 +1,7 @@
 #include "core/mission/MissionWriter.h"
 
+#include "core/mission/MissionFormat.h"
+
 namespace vornask {
 namespace {
 
@@ -8,6 +10,7 @@ public:
     explicit LineSink(MissionLines& lines) : lines_(lines) {}
 
     void line(std::string text) { lines_.push_back(std::move(text)); }
+    void line(std::string_view text) { lines_.emplace_back(text); }
     void blank() { lines_.emplace_back(); }
     void key(const std::string& name, const std::string& value) {
         line(name + " = \"" + value + "\"");
@@ -21,12 +24,8 @@ private:
     MissionLines& lines_;
 };
 
-std::string OpponentKey(int side, const char* name) {
-    return "ai" + std::to_string(side) + name;
-}
-
 void WriteHeader(const MissionSettings& s, LineSink& out) {
-    out.line("[Header]");
+    out.line(kHeaderHeader);
     out.key("missionType", s.general.missionType);
     out.blank();
     out.key("missionNumber", s.general.missionNumber);
@@ -58,26 +57,26 @@ void WriteOpponentBlock(const MissionSettings& s, int side, LineSink& out) {
 }
 
 void WriteEntryBox(const MissionSettings& s, LineSink& out) {
-    out.line("[Options]");
+    out.line(kOptionsHeader);
     out.blank();
-    out.line("[A.]");
+    out.line(kEntryBoxHeader);
     out.line("<h2>" + s.general.title + "</h2>");
     out.line("<i>" + s.entryBox.QuoteTextBox + "<br>");
     out.line("--" + s.entryBox.QuoteAuthorBox + "</i>");
     out.line("<p>" + s.entryBox.BackgroundStoryBox);
     out.blank();
-    out.line("$Button=Review Knowledge,ShowTechnology,55");
-    out.line("$Button=Play Mission,DoNothing,0");
+    out.line(kReviewKnowledgeButton);
+    out.line(kPlayMissionButton);
     out.blank();
 }
 
 void WriteSucceeded(const MissionSettings& s, LineSink& out) {
-    out.line("[Succeeded]");
+    out.line(kSucceededHeader);
     out.message(s.events.Succeeded);
-    out.line("<$Config,Done{mission.fileName}=1>");
-    out.line("$Button=Leave Missions,MissionAbort,0");
+    out.line(kDoneConfigLine);
+    out.line(kLeaveMissionsButton);
     if (s.finish.NextMissionCheck)
-        out.line("$Button=Next Mission,MissionBegin," + s.finish.MissionName);
+        out.line(std::string(kNextMissionButtonPrefix) + s.finish.MissionName);
     out.blank();
 }
 
@@ -86,18 +85,18 @@ void WriteOpponentEvents(const MissionSettings& s, int side, LineSink& out) {
         const EventMessage& message = s.events.of(side, static_cast<OpponentEvent>(kind));
         if (message.heading.empty() && message.text.empty())
             continue;
-        out.line("[" + OpponentKey(side, kOpponentEventNames.at(kind)) + "]");
+        out.line(EventSectionHeader(side, kind));
         out.message(message);
     }
 }
 
 void WriteFailedAndEnd(const MissionSettings& s, LineSink& out) {
     out.blank();
-    out.line("[Failed]");
+    out.line(kFailedHeader);
     out.message(s.events.Failed);
-    out.line("$Button=Continue,Tell,TryAgain");
+    out.line(kContinueButton);
     out.blank();
-    out.line("[END]");
+    out.line(kEndHeader);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vornask {
@@ -54,6 +56,18 @@ std::array<int, kTechItemCount> PlayerTechDisplayOrder();
 // in table order.
 std::string GetTechList(const TechTicks& ticked, bool allTechnology);
 
+// What a knowledge list shows: its ticked items and its "All technology" box.
+struct TechChoice {
+    TechTicks ticked{};
+    bool allTechnology = false;
+    bool operator==(const TechChoice&) const = default;
+};
+
+// The list state a knowledge value was made from: "all" checks the box and ticks every item (as
+// a click on the box does). None when no list gives `value` (items out of table order, twice,
+// unknown, or a missing semicolon), so that GetTechList(result) == value whenever there is one.
+std::optional<TechChoice> TechChoiceOf(std::string_view value);
+
 constexpr int kAllyItemCount = 7;
 using AllyTicks = std::array<bool, kAllyItemCount>; // in list order, top to bottom
 
@@ -65,5 +79,10 @@ std::vector<std::string> AllyListCaptions(int owner);
 
 // The ticked sides' numbers, each followed by a semicolon, in ascending order.
 std::string GetAllyList(const AllyTicks& ticked, int owner);
+
+// The ticks of the ally list owned by `owner` that give `value`; none when no ticks do (sides
+// out of order, twice, the owner's own or unknown), so that GetAllyList(result, owner) == value
+// whenever there is one.
+std::optional<AllyTicks> AllyTicksOf(std::string_view value, int owner);
 
 } // namespace vornask

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 
 namespace vornask {
 
@@ -19,6 +20,13 @@ int ClampedSpinValue(std::string_view text, int min, int max) {
     if (negative)
         number = -number;
     return static_cast<int>(std::clamp<long long>(number, min, max));
+}
+
+bool IsSpinText(std::string_view text, int min, int max) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size() && number >= min &&
+           number <= max && text == std::to_string(number);
 }
 
 } // namespace vornask

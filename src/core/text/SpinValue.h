@@ -9,4 +9,8 @@ namespace vornask {
 // (empty, letters, a lone sign) counts as `min`.
 int ClampedSpinValue(std::string_view text, int min, int max);
 
+// Whether `text` is what a spin edit with the range [min, max] gives for one of its values:
+// decimal digits without sign or leading zeros.
+bool IsSpinText(std::string_view text, int min, int max);
+
 } // namespace vornask

@@ -18,16 +18,16 @@ bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-char EncodeOne(char16_t c) {
+} // namespace
+
+std::optional<char> Windows1252ByteOf(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == c)
             return static_cast<char>(0x80 + i);
-    return '?';
+    return std::nullopt;
 }
-
-} // namespace
 
 std::string EncodeWindows1252(std::u16string_view text) {
     std::string bytes;
@@ -35,7 +35,7 @@ std::string EncodeWindows1252(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
             ++i; // one character outside the code page, one '?'
-        bytes.push_back(EncodeOne(text[i]));
+        bytes.push_back(Windows1252ByteOf(text[i]).value_or('?'));
     }
     return bytes;
 }

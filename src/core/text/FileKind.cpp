@@ -1,0 +1,24 @@
+#include "core/text/FileKind.h"
+
+#include "core/campaign/CampaignFormat.h"
+#include "core/mission/MissionFormat.h"
+#include "core/text/FileText.h"
+
+namespace vornask {
+
+FileKind DetectFileKind(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find_first_of("\r\n");
+        const std::string_view line = bytes.substr(0, end);
+        if (line == kHeaderHeader)
+            return FileKind::Mission;
+        if (line == kOverviewHeader)
+            return FileKind::CampaignGuide;
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return FileKind::Unknown;
+}
+
+} // namespace vornask

@@ -1,0 +1,16 @@
+// Which of the program's two kinds of file a file is, told by its content: a mission file has a
+// "[Header]" section, a campaign guide file an "[Overview]" section.
+#pragma once
+
+#include <string_view>
+
+namespace vornask {
+
+enum class FileKind { Mission, CampaignGuide, Unknown };
+
+// The kind of the first of the two section headers in `bytes` (after a UTF-8 byte-order mark,
+// if any); Unknown when neither stands on a line of its own. Reads the bytes no further than
+// that header.
+FileKind DetectFileKind(std::string_view bytes);
+
+} // namespace vornask

@@ -1,0 +1,111 @@
+// Reading the game's text files back: from the bytes of a file to its lines of 8-bit
+// Windows-1252 text, the bounds a file must keep to be read at all, the shapes of the lines
+// both files share, and which lines of a file saving would not write again.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vornask {
+
+// Larger files are refused unread: no mission or guide file comes near it.
+constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
+
+// The UTF-8 byte-order mark, which tells a UTF-8 file from a Windows-1252 one.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+enum class TextEncoding {
+    Windows1252, // the game's code page: the bytes are the text
+    Utf8,        // the file began with the UTF-8 byte-order mark; saving writes Windows-1252
+};
+
+// Why a file was not read. The window words it for the user.
+enum class RefusalReason {
+    TooLarge,          // detail: the file's size in bytes
+    HoldsNulByte,      // detail: the number of the line (from 1) holding the first one
+    NoHeaderSection,   // a mission file must have a line "[Header]"
+    NoOverviewSection, // a campaign guide file must have a line "[Overview]"
+};
+
+struct Refusal {
+    RefusalReason reason;
+    std::size_t detail = 0;
+    bool operator==(const Refusal&) const = default;
+};
+
+// One line of a file as read: its number (the first line is 1) and its 8-bit text.
+struct FileLine {
+    std::size_t number;
+    std::string text;
+    bool operator==(const FileLine&) const = default;
+};
+
+// What reading a file tells besides the settings read from it.
+struct ReadReport {
+    std::optional<Refusal> refusal; // set when the file was not read; then nothing else counts
+    TextEncoding encoding = TextEncoding::Windows1252;
+    // UTF-8 files only: the lines (as read) in which a character that Windows-1252 lacks, or a
+    // broken UTF-8 sequence, became "?".
+    std::vector<FileLine> replacedCharacters;
+    // The lines of the file that saving the settings read from it would not write again, in
+    // file order: every line not among the saved lines (compared as a multiset, see
+    // LinesNotKept), and every line the reader cannot tell apart from a section header although
+    // it may belong to a text (see the readers).
+    std::vector<FileLine> notKept;
+};
+
+// The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR; fills
+// `report`'s refusal, encoding and replaced characters. Refuses files over
+// kMaxReadableFileBytes and files holding a NUL byte (no lines then). Without the UTF-8
+// byte-order mark the bytes are Windows-1252 and kept as they are; with it the text is UTF-8 and
+// converted, a character Windows-1252 lacks becoming "?".
+std::vector<std::string> DecodeFileText(std::string_view bytes, ReadReport& report);
+
+// The lines of `fileLines` that are not among `savedLines`, compared line by line as a
+// multiset: each saved line keeps one equal file line, the earliest one not yet kept.
+// `savedLines` are as a writer builds them: one entry may hold line breaks and then stands for
+// several lines of the saved file.
+std::vector<FileLine> LinesNotKept(const std::vector<std::string>& fileLines,
+                                   const std::vector<std::string>& savedLines);
+
+// Whether saving `savedLines` writes exactly `fileLines`, in order.
+bool SavesTheSameLines(const std::vector<std::string>& fileLines,
+                       const std::vector<std::string>& savedLines);
+
+// The shapes of lines that the mission and the guide file share.
+
+// `line` without `prefix` and `suffix`, when it starts and ends with them (without overlap).
+std::optional<std::string_view> Between(std::string_view line, std::string_view prefix,
+                                        std::string_view suffix);
+
+// A heading: "<h2>" + text + "</h2>"; gives the text.
+std::optional<std::string_view> HeadingText(std::string_view line);
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+// A key line as written, key + ' = "' + value + '"'. Spaces around the equals sign may be
+// missing or doubled (files edited by hand); the value is everything between the first double
+// quote after the equals sign and the last character, which must be a double quote.
+std::optional<KeyLine> ParseKeyLine(std::string_view line);
+
+// The first of `lines` from `begin` to `end` that passes `test`; `end` when none does.
+template <class Test>
+std::size_t FirstLine(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+                      Test test) {
+    for (std::size_t i = begin; i < end; ++i)
+        if (test(lines[i]))
+            return i;
+    return end;
+}
+
+// The lines from `begin` to `end` as one text, joined by CR LF, after `first`.
+std::string JoinedText(std::string_view first, const std::vector<std::string>& lines,
+                       std::size_t begin, std::size_t end);
+
+} // namespace vornask

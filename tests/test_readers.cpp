@@ -1,0 +1,293 @@
+#include "GeneratedSettings.h"
+#include "WorkedExample.h"
+#include "core/campaign/CampaignReader.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/mission/MissionReader.h"
+#include "core/mission/MissionWriter.h"
+#include "core/text/FileKind.h"
+#include "core/text/TextLines.h"
+
+#include <QTest>
+#include <random>
+
+using namespace vornask;
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+using Reported = std::vector<FileLine>;
+
+namespace {
+
+std::string MissionBytes(const MissionSettings& s) {
+    MissionLines lines;
+    BuildMissionLines(s, lines);
+    return JoinLinesCrLf(lines);
+}
+
+std::string CampaignBytes(const CampaignSettings& c) {
+    Lines lines;
+    BuildCampaignLines(c, lines);
+    return JoinLinesCrLf(lines);
+}
+
+// What a mission reads back as: the opponents the file does not hold, and their messages,
+// at their defaults; the finish options other than the next mission at theirs.
+MissionSettings AsReadBack(MissionSettings s) {
+    const MissionSettings defaults;
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+        if (!s.opponent(side).enabled) {
+            s.opponent(side) = defaults.opponent(side);
+            s.advancedOf(side) = {};
+            s.events.opponent[side - kFirstOpponent] = {};
+        }
+    s.finish.DuplicateCheck = defaults.finish.DuplicateCheck;
+    s.finish.EditSourceCheck = defaults.finish.EditSourceCheck;
+    if (!s.finish.NextMissionCheck)
+        s.finish.MissionName.clear();
+    return s;
+}
+
+// The longest file: every opponent enabled with all five messages, and a next mission.
+MissionSettings LongestMission() {
+    MissionSettings s;
+    s.finish.NextMissionCheck = true;
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
+        s.opponent(side).enabled = true;
+        for (int kind = 0; kind < kOpponentEventCount; ++kind)
+            s.events.of(side, OpponentEvent(kind)).text = " ";
+    }
+    return s;
+}
+
+struct SeededChoices {
+    std::mt19937 engine;
+    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
+};
+
+Lines Edited(Lines lines, std::size_t at, std::initializer_list<std::string> inserted,
+             std::size_t replaced = 0) {
+    lines.erase(lines.begin() + at - 1, lines.begin() + at - 1 + replaced);
+    lines.insert(lines.begin() + at - 1, inserted);
+    return lines;
+}
+
+} // namespace
+
+class ReadersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filesOfTheWritersComeBackByteForByte() {
+        const MissionSettings missions[] = {WorkedExampleMission(), MissionSettings{},
+                                            LongestMission()};
+        const std::size_t lineCounts[] = {52, 37, 220};
+        for (std::size_t i = 0; i < std::size(missions); ++i) {
+            const std::string bytes = MissionBytes(missions[i]);
+            QCOMPARE(SplitLines(bytes).size(), lineCounts[i]);
+            const MissionFileReading read = ReadMissionFile(bytes);
+            QVERIFY(!read.report.refusal && read.report.notKept.empty());
+            QVERIFY(read.settings == AsReadBack(missions[i]));
+            QCOMPARE(MissionBytes(read.settings), bytes);
+        }
+        QCOMPARE(MissionBytes(WorkedExampleMission()), JoinLinesCrLf(kWorkedExampleLines));
+
+        const CampaignFileReading campaign =
+            ReadCampaignFile(JoinLinesCrLf(kWorkedExampleCampaignLines));
+        QVERIFY(campaign.report.notKept.empty());
+        QVERIFY(campaign.settings == WorkedExampleCampaign());
+        QCOMPARE(campaign.sequential, std::optional(true));
+        QCOMPARE(CampaignBytes(campaign.settings), JoinLinesCrLf(kWorkedExampleCampaignLines));
+    }
+
+    // Every field, multi-line texts with the file's own fixed lines in them, quotes, commas and
+    // brackets, every tech and ally notation, enabled and disabled opponents, event sections.
+    void generatedSettingsComeBackExactly() {
+        SeededChoices choices{std::mt19937(12)};
+        testing::SettingsGenerator generate(choices, false);
+        for (int run = 0; run < 3000; ++run) {
+            const MissionSettings s = generate.Mission();
+            const std::string bytes = MissionBytes(s);
+            const MissionFileReading read = ReadMissionFile(bytes);
+            QVERIFY2(read.report.notKept.empty(), qPrintable(QString::number(run)));
+            QVERIFY2(read.settings == AsReadBack(s), qPrintable(QString::number(run)));
+            QCOMPARE(MissionBytes(read.settings), bytes);
+
+            CampaignSettings c = generate.Campaign();
+            const CampaignFileReading campaign = ReadCampaignFile(CampaignBytes(c));
+            QVERIFY2(campaign.report.notKept.empty(), qPrintable(QString::number(run)));
+            if (c.missions.size() < 2)
+                c.Sequential = CampaignSettings{}.Sequential;
+            QVERIFY2(campaign.settings == c, qPrintable(QString::number(run)));
+        }
+    }
+
+    // A text line that is exactly a section header may end the text early; the file then
+    // either comes back byte for byte or the lines that would change are listed.
+    void headerLinesInTextsAreKeptOrListed() {
+        SeededChoices choices{std::mt19937(34)};
+        testing::SettingsGenerator generate(choices, true);
+        int listed = 0;
+        for (int run = 0; run < 3000; ++run) {
+            const std::string bytes = MissionBytes(generate.Mission());
+            const MissionFileReading read = ReadMissionFile(bytes);
+            const Lines lines = SplitLines(bytes);
+            for (const FileLine& line : read.report.notKept)
+                QCOMPARE(lines.at(line.number - 1), line.text);
+            listed += !read.report.notKept.empty();
+            QVERIFY2(!read.report.notKept.empty() || MissionBytes(read.settings) == bytes,
+                     qPrintable(QString::number(run)));
+        }
+        QVERIFY(listed > 0);
+    }
+
+    void linesThatWouldBeLostAreListed() {
+        const Lines example = kWorkedExampleLines;
+        const struct {
+            Lines file;
+            Reported expected;
+        } cases[] = {
+            {Edited(example, 4, {"missionNumber = \"0\""}, 1), {{4, "missionNumber = \"0\""}}},
+            {Edited(example, 9, {"myTech = \"windWalker;rainFence;\""}, 1),
+             {{9, "myTech = \"windWalker;rainFence;\""}}},
+            {Edited(example, 18, {"ai2Color = \"blue\""}, 1), {{18, "ai2Color = \"blue\""}}},
+            {Edited(example, 12, {"title=\"My Map\""}, 1), {{12, "title=\"My Map\""}}},
+            {Edited(example, 5, {"missionNumber = \"5\""}), {{5, "missionNumber = \"5\""}}},
+            {Edited(example, 1, {"; made by hand"}), {{1, "; made by hand"}}},
+            {Edited(example, 53, {"[B.]", "<h2>More</h2>"}), {{53, "[B.]"}, {54, "<h2>More</h2>"}}},
+            // Keys in another order and a missing title key lose nothing.
+            {Edited(Edited(example, 4, {}, 3), 2,
+                    {"randGeysers = \"0\"", "moreGeysers = \"1\"", "missionNumber = \"2\""}),
+             {}},
+            {Edited(example, 12, {}, 1), {}},
+            // A story line "[Succeeded]" ends the story; the header comes again later.
+            {Edited(example, 31, {"<p>A", "[Succeeded]", "B"}, 1),
+             {{32, "[Succeeded]"}, {33, "B"}, {38, "[Succeeded]"}}},
+            // An event text line "[Failed]" ends the text; the header comes again later.
+            {Edited(example, 46, {"[Failed]", "x"}),
+             {{46, "[Failed]"}, {47, "x"}, {49, "[Failed]"}}},
+        };
+        for (const auto& c : cases) {
+            const MissionFileReading read = ReadMissionFile(JoinLinesCrLf(c.file));
+            QCOMPARE(read.report.notKept, c.expected);
+        }
+        const MissionFileReading untitled =
+            ReadMissionFile(JoinLinesCrLf(Edited(example, 12, {}, 1)));
+        QCOMPARE(untitled.settings.general.title, std::string("My Map"));
+    }
+
+    void guideLinesThatWouldBeLostAreListed() {
+        const Lines example = kWorkedExampleCampaignLines;
+        const std::string third = "$Checked=3 C,MissionBegin,c,{Donec},1";
+        const struct {
+            Lines file;
+            Reported expected;
+            std::optional<bool> sequential;
+        } cases[] = {
+            // A blank line and mission-like lines inside the intro come back as they are.
+            {Edited(example, 8, {"", third}), {}, true},
+            {Edited(example, 10, {"$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},1"}, 1),
+             {},
+             false},
+            {Edited(example, 11, {third}), {{11, third}}, true},
+            {Edited(example, 9,
+                    {"$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},{DoneX}"}, 1),
+             {{9, "$Checked=1 Island One,MissionBegin,Island1,{DoneIsland1},{DoneX}"}},
+             true},
+            {Edited(example, 13, {"after the end"}), {{13, "after the end"}}, true},
+            {Edited(example, 10, {}, 1), {}, std::nullopt},
+        };
+        for (const auto& c : cases) {
+            const CampaignFileReading read = ReadCampaignFile(JoinLinesCrLf(c.file));
+            QCOMPARE(read.report.notKept, c.expected);
+            QCOMPARE(read.sequential, c.sequential);
+        }
+
+        CampaignSettings crowded = WorkedExampleCampaign();
+        crowded.missions.resize(kMaxCampaignMissions + 1, {"M", "m"});
+        const CampaignFileReading read = ReadCampaignFile(CampaignBytes(crowded));
+        QCOMPARE(read.settings.missions.size(), std::size_t(kMaxCampaignMissions));
+        QCOMPARE(read.report.notKept.size(), std::size_t(1));
+        QCOMPARE(read.report.notKept[0].number, std::size_t(9 + kMaxCampaignMissions));
+    }
+
+    void filesOutOfBoundsAreRefusedWithTheirReason() {
+        const std::string mission = JoinLinesCrLf(kWorkedExampleLines);
+        const std::string guide = JoinLinesCrLf(kWorkedExampleCampaignLines);
+        const std::string huge(kMaxReadableFileBytes + 1, 'x');
+        QCOMPARE(ReadMissionFile(huge).report.refusal,
+                 std::optional(Refusal{RefusalReason::TooLarge, huge.size()}));
+        QCOMPARE(ReadCampaignFile("a\r\nb\nc\0d"s).report.refusal,
+                 std::optional(Refusal{RefusalReason::HoldsNulByte, 3}));
+        QCOMPARE(ReadMissionFile(guide).report.refusal,
+                 std::optional(Refusal{RefusalReason::NoHeaderSection}));
+        QCOMPARE(ReadCampaignFile(mission).report.refusal,
+                 std::optional(Refusal{RefusalReason::NoOverviewSection}));
+        QVERIFY(!ReadMissionFile(std::string(kMaxReadableFileBytes - mission.size() - 2, ' ') +
+                                 "\r\n" + mission)
+                     .report.refusal);
+
+        QCOMPARE(DetectFileKind(mission), FileKind::Mission);
+        QCOMPARE(DetectFileKind(std::string(kUtf8ByteOrderMark) + guide), FileKind::CampaignGuide);
+        QCOMPARE(DetectFileKind("[Header] \n[Overviews]"), FileKind::Unknown);
+        QCOMPARE(DetectFileKind("x\r[Overview]\r\n[Header]"), FileKind::CampaignGuide);
+    }
+
+    void textIsWindows1252UnlessMarkedAsUtf8() {
+        MissionSettings s = WorkedExampleMission();
+        s.general.title =
+            "Caf\xC3\xA9 \x80"; // Windows-1252 "Ã©" and the euro sign stay as they are
+        const std::string crLf = MissionBytes(s);
+        std::string lf = crLf;
+        std::erase(lf, '\r');
+        for (const std::string& bytes : {crLf, lf}) {
+            const MissionFileReading read = ReadMissionFile(bytes);
+            QCOMPARE(read.report.encoding, TextEncoding::Windows1252);
+            QVERIFY(read.settings == AsReadBack(s) && read.report.notKept.empty());
+        }
+
+        // The same file in UTF-8 with its mark, plus a character the code page lacks and a
+        // broken sequence: both become "?" and their lines are told.
+        std::string utf8 = crLf;
+        for (std::size_t at; (at = utf8.find("Caf\xC3\xA9 \x80")) != std::string::npos;)
+            utf8.replace(at, 7, "Caf\xC3\x83\xC2\xA9 \xE2\x82\xAC");
+        utf8.replace(utf8.find("Victory"), 7, "Vict\xE4\xB8\xADry\xC3");
+        const MissionFileReading read = ReadMissionFile(std::string(kUtf8ByteOrderMark) + utf8);
+        QCOMPARE(read.report.encoding, TextEncoding::Utf8);
+        QCOMPARE(read.settings.general.title, s.general.title);
+        QCOMPARE(read.settings.events.Succeeded.heading, std::string("Vict?ry?"));
+        QCOMPARE(read.report.replacedCharacters, (Reported{{37, "<h2>Vict?ry?</h2>"}}));
+    }
+
+    void tickStatesComeBackFromTheirValues() {
+        std::mt19937 engine(5);
+        for (int run = 0; run < 500; ++run) {
+            TechChoice tech;
+            for (bool& tick : tech.ticked)
+                tick = engine() % 2;
+            QCOMPARE(TechChoiceOf(GetTechList(tech.ticked, false)), std::optional(tech));
+            AllyTicks allies{};
+            for (bool& tick : allies)
+                tick = engine() % 2;
+            const int owner = 1 + run % 8;
+            QCOMPARE(AllyTicksOf(GetAllyList(allies, owner), owner), std::optional(allies));
+        }
+        TechChoice all;
+        all.ticked.fill(true);
+        all.allTechnology = true;
+        QCOMPARE(TechChoiceOf("all"), std::optional(all));
+        for (const char* value :
+             {"windWalker;rainFence;", "rainFence", "rainFence;rainFence;", "x;"})
+            QCOMPARE(TechChoiceOf(value), std::nullopt);
+        for (const char* value : {"2;2;", "1;", "3;2;", "9;", "2"})
+            QCOMPARE(AllyTicksOf(value, 1), std::nullopt);
+    }
+
+    void linesNotKeptCompareAsAMultiset() {
+        QCOMPARE(LinesNotKept({"a", "b", "a", "c"}, {"a", "b\r\nx"}),
+                 (Reported{{3, "a"}, {4, "c"}}));
+        QCOMPARE(LinesNotKept({"a", "", "b"}, {"a\r\n", "b"}), Reported{});
+        QVERIFY(SavesTheSameLines({"a", "", "b"}, {"a\r\n", "b"}));
+        QVERIFY(!SavesTheSameLines({"b", "a"}, {"a", "b"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(ReadersTest)
+#include "test_readers.moc"
