@@ -77,15 +77,6 @@ private slots:
         QVERIFY(!TopLevel("FourthBox")->isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
-
-    void openShowsItsMessage() {
-        ModalDriver driver;
-        driver.Answer(0x00000400); // QMessageBox::Ok
-        Click(&windows_->StartBox(), "Button3");
-        QVERIFY(driver.Done());
-        QCOMPARE(driver.Seen().first(),
-                 QStringLiteral("MessageBox:1:Sorry, it can't load .english files yet..."));
-    }
 };
 
 QTEST_MAIN(ShellTest)

@@ -1,9 +1,11 @@
 #include "ui/campaign/CampaignBox.h"
 
+#include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignSettings.h"
 #include "core/campaign/MissionName.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/FileDialogs.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
@@ -62,7 +64,10 @@ TCampaignBox::TCampaignBox(AppWindows& windows)
     : windows_(windows),
       openDialog1_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog1"),
                           tr("Mission Files (*.english)"), QStringLiteral("*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english")}) {
+                          QStringLiteral("english"), QStringLiteral("*.english")}),
+      openDialog2_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog2"),
+                          tr("Campaign Files (guide*.english)"), QStringLiteral("Guide*.english"),
+                          QStringLiteral("english"), QStringLiteral("Guide*.english")}) {
     SetUpDialog(*this, QStringLiteral("CampaignBox"), tr("VORNASK Creator"), OnEscape::KeepOpen);
     BuildControls();
     ConnectHandlers();
@@ -133,6 +138,7 @@ void TCampaignBox::BuildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(MakeButton("Button4", tr("New Mission")));
+    buttons->addWidget(MakeButton("OpenButton", tr("Open")));
     buttons->addWidget(MakeButton("Button1", tr("Save")));
 
     auto* frame = new QVBoxLayout(this);
@@ -151,6 +157,7 @@ void TCampaignBox::ConnectHandlers() {
     onClick("Button2", &TCampaignBox::AddTreeItem);
     onClick("Button3", &TCampaignBox::OpenMission);
     onClick("Button4", &TCampaignBox::CreateNewMission);
+    onClick("OpenButton", &TCampaignBox::OpenCampaign);
     connect(addTreeItemBox_, &QLineEdit::returnPressed, this, &TCampaignBox::AddTreeItem);
 
     connect(titleBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -173,8 +180,10 @@ void TCampaignBox::ConnectHandlers() {
     connect(campaignView_, &QTreeWidget::itemChanged, this, &TCampaignBox::MissionNodeEdited);
 }
 
-int TCampaignBox::OpenFromStart() {
+int TCampaignBox::OpenFromStart(const CampaignFileReading* opened, const QString& path) {
     SetValues();
+    if (opened)
+        ShowCampaign(*opened, path);
     return exec();
 }
 
@@ -183,13 +192,48 @@ void TCampaignBox::SetValues() {
     deleteAction_->setEnabled(false);
     renameAction_->setEnabled(false);
     StartNewCampaign(Settings());
-    qDeleteAll(MainNode()->takeChildren());
-    const CampaignSettings& start = Settings();
-    MainNode()->setText(0, FromAnsi(start.title));
-    titleBox_->setText(FromAnsi(start.title));
-    campaignHeader_->setText(FromAnsi(start.CampaignHeader));
-    SetMemoLines(*campaignText_, start.CampaignText);
+    windows_.SetCampaignFile({});
+    ShowSettings();
     addTreeItemBox_->clear();
+}
+
+// Fills the controls from the campaign's settings. A copy is shown: the controls' handlers
+// write back into the settings as they change.
+void TCampaignBox::ShowSettings() {
+    const CampaignSettings shown = Settings();
+    qDeleteAll(MainNode()->takeChildren());
+    MainNode()->setText(0, FromAnsi(shown.title));
+    titleBox_->setText(FromAnsi(shown.title));
+    sequential_->setChecked(shown.Sequential);
+    campaignHeader_->setText(FromAnsi(shown.CampaignHeader));
+    SetMemoLines(*campaignText_, shown.CampaignText);
+    for (const CampaignMission& mission : shown.missions)
+        AddMissionNode(FromAnsi(mission.title));
+    Settings() = shown;
+}
+
+void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString& path) {
+    const bool sequential = opened.sequential.value_or(Settings().Sequential);
+    Settings() = opened.settings;
+    Settings().Sequential = sequential;
+    ShowSettings();
+    windows_.SetCampaignFile(path);
+}
+
+void TCampaignBox::OpenCampaign() {
+    QFileDialog& dialog = openDialog2_.get();
+    if (!openDialog2_.made() || dialog.directory().isEmpty())
+        dialog.setDirectory(windows_.DialogFolder());
+    const std::optional<QString> path = ChooseFile(dialog);
+    if (!path)
+        return;
+    const std::optional<FileToOpen> file = LoadFileToOpen(this, *path);
+    if (!file)
+        return;
+    // A mission file has no [Overview]: the reader refuses it.
+    const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+    if (AcceptReading(this, *path, reading.report))
+        ShowCampaign(reading, *path);
 }
 
 void TCampaignBox::ChangeMainNode() {
@@ -197,12 +241,8 @@ void TCampaignBox::ChangeMainNode() {
 }
 
 void TCampaignBox::OpenMission() {
-    if (openDialog1_.get().exec() != QDialog::Accepted ||
-        openDialog1_.get().selectedFiles().isEmpty())
-        return;
-    const QString chosen = openDialog1_.get().selectedFiles().constFirst();
-    openDialog1_.get().selectFile(QFileInfo(chosen).fileName()); // offered again next time
-    addTreeItemBox_->setText(QDir::toNativeSeparators(chosen));
+    if (const std::optional<QString> chosen = ChooseFile(openDialog1_.get()))
+        addTreeItemBox_->setText(*chosen);
 }
 
 void TCampaignBox::AddTreeItem() {
@@ -220,6 +260,10 @@ void TCampaignBox::AddTreeItem() {
     addTreeItemBox_->clear();
     const QString title = askTitle.MapTitleBox()->text();
     Settings().missions.push_back({ToAnsi(title), name});
+    AddMissionNode(title);
+}
+
+void TCampaignBox::AddMissionNode(const QString& title) {
     auto* node = new QTreeWidgetItem(QStringList{title});
     node->setFlags(node->flags() | Qt::ItemIsEditable);
     MainNode()->addChild(node);
@@ -248,6 +292,7 @@ void TCampaignBox::RenameNode() {
 }
 
 void TCampaignBox::CreateNewMission() {
+    windows_.StartMission();
     windows_.FirstBox().exec();
 }
 

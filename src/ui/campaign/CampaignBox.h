@@ -16,6 +16,7 @@ namespace vornask {
 
 class AppWindows;
 struct CampaignSettings;
+struct CampaignFileReading;
 
 } // namespace vornask
 
@@ -27,8 +28,10 @@ class TCampaignBox : public QDialog {
 public:
     explicit TCampaignBox(vornask::AppWindows& windows);
 
-    // Shown from the start window: a new campaign starts.
-    int OpenFromStart();
+    // Shown from the start window: a new campaign starts, or the one read from the guide file
+    // at `path`.
+    int OpenFromStart(const vornask::CampaignFileReading* opened = nullptr,
+                      const QString& path = {});
 
     void SetValues();
     void ChangeMainNode();
@@ -39,11 +42,16 @@ public:
     void RenameNode();
     void CreateNewMission();
     void SaveIt();
+    // "Open": replaces the campaign being edited by a guide file's, as "New Campaign" would.
+    void OpenCampaign();
 
 private:
     void BuildControls();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
+    void ShowSettings();
+    void ShowCampaign(const vornask::CampaignFileReading& opened, const QString& path);
+    void AddMissionNode(const QString& title);
     QTreeWidgetItem* MainNode() const;
     // The selected node's position among the missions, or -1 when no mission is selected.
     int SelectedMission() const;
@@ -57,6 +65,7 @@ private:
     QPlainTextEdit* campaignText_;
     QLineEdit* addTreeItemBox_;
     vornask::KeptFileDialog openDialog1_;
+    vornask::KeptFileDialog openDialog2_;
     QMenu* treeViewPopup_;
     QAction* deleteAction_;
     QAction* renameAction_;

@@ -21,8 +21,8 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
                           tr("Campaign Files (guide*.english)"), QStringLiteral("Guide*.english"),
                           QStringLiteral("english"), QStringLiteral("Guide*.english")}) {
 
-    auto* note = new QLabel(QStringLiteral(
-        "The campaign file is finished... please choose from the saving options below:"));
+    auto* note = new QLabel(
+        tr("The campaign file is finished... please choose from the saving options below:"));
     note->setObjectName(QStringLiteral("Label1"));
     note->setWordWrap(true);
     // Set once: the user's choices hold for the rest of the run.
@@ -38,7 +38,10 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
 
 void TCampaignFinished::ClosePrevious() {
     HidePrevious();
-    saveDialog1_.setDirectory(windows_.DialogFolder());
+    if (windows_.CampaignFile().isEmpty())
+        saveDialog1_.setDirectory(windows_.DialogFolder());
+    else
+        saveDialog1_.setFile(windows_.CampaignFile());
     campaignLines_.clear();
 }
 

@@ -1,6 +1,8 @@
 #include "ui/platform/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace vornask {
 
@@ -34,6 +36,20 @@ QFileDialog& KeptFileDialog::get() {
 
 void KeptFileDialog::setDirectory(const QString& folder) {
     get().setDirectory(folder);
+}
+
+void KeptFileDialog::setFile(const QString& path) {
+    const QFileInfo file(path);
+    get().setDirectory(file.absolutePath());
+    get().selectFile(file.fileName());
+}
+
+std::optional<QString> ChooseFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    dialog.selectFile(QFileInfo(chosen).fileName());
+    return QDir::toNativeSeparators(chosen);
 }
 
 } // namespace vornask

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QFileDialog;
 class QWidget;
@@ -35,14 +36,21 @@ public:
     KeptFileDialog(QWidget* owner, FileDialogKind kind)
         : KeptFileDialog(owner, [kind](QFileDialog& dialog) { SetUpFileDialog(dialog, kind); }) {}
     QFileDialog& get();
+    bool made() const { return dialog_ != nullptr; }
     // The folder the dialog opens in. Its window sets it when it is activated, so the dialog
     // exists whenever its window is shown.
     void setDirectory(const QString& folder);
+    // Opens in the folder of `path`, offering its name.
+    void setFile(const QString& path);
 
 private:
     QWidget* owner_;
     std::function<void(QFileDialog&)> setUp_;
     QFileDialog* dialog_ = nullptr; // owned by `owner_`
 };
+
+// Runs `dialog`; the chosen file's full path in native form, or nothing when the user
+// cancelled. The chosen name is offered again the next time.
+std::optional<QString> ChooseFile(QFileDialog& dialog);
 
 } // namespace vornask

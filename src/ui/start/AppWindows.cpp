@@ -1,9 +1,12 @@
 #include "ui/start/AppWindows.h"
 
+#include "core/campaign/CampaignReader.h"
+#include "core/mission/MissionReader.h"
 #include "core/registry/InstallFolder.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/start/AskTitleBox.h"
 #include "ui/start/FirstBox.h"
 #include "ui/start/HelpBox.h"
@@ -51,6 +54,33 @@ void AppWindows::CloseMissionWizard() {
                               fifthBox_.get()};
     for (QWidget* page : pages)
         page->close();
+}
+
+void AppWindows::StartMission(const MissionSettings& start, const QString& file) {
+    startingMission_ = start;
+    missionFile_ = file;
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+        if (start.opponent(side).enabled)
+            mission_.advancedOf(side) = start.advancedOf(side);
+}
+
+void AppWindows::OpenFile(const QString& path) {
+    QWidget* const parent = startBox_.get();
+    const std::optional<FileToOpen> file = LoadFileToOpen(parent, path);
+    if (!file)
+        return;
+    if (file->kind == FileKind::CampaignGuide) {
+        const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+        if (AcceptReading(parent, path, reading.report))
+            campaignBox_->OpenFromStart(&reading, path);
+        return;
+    }
+    // Anything else is read as a mission file, which refuses what is none.
+    const MissionFileReading reading = ReadMissionFile(file->bytes);
+    if (!AcceptReading(parent, path, reading.report))
+        return;
+    StartMission(reading.settings, path);
+    secondBox_->OpenFromPrevious();
 }
 
 QString AppWindows::DialogFolder() const {

@@ -52,6 +52,23 @@ public:
     MissionSettings& Mission() { return mission_; }
     CampaignSettings& Campaign() { return campaign_; }
 
+    // What the wizard's pages show when they open: the defaults for a new mission, or the
+    // values of the mission file opened.
+    const MissionSettings& StartingMission() const { return startingMission_; }
+    // The mission file the wizard's values came from; empty for a new mission.
+    const QString& MissionFile() const { return missionFile_; }
+    // Starts a mission from `start`, read from `file` (none for a new mission). The advanced
+    // values of the opponents the file holds become the advanced dialog's values for them.
+    void StartMission(const MissionSettings& start = {}, const QString& file = {});
+    // The campaign guide file the campaign editor's values came from; empty for a new one.
+    const QString& CampaignFile() const { return campaignFile_; }
+    void SetCampaignFile(const QString& file) { campaignFile_ = file; }
+
+    // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
+    // a mission in the wizard from its general details page, a guide file in the campaign
+    // editor. A file that is refused, or that the user decides not to open, changes nothing.
+    void OpenFile(const QString& path);
+
     // Opens the window that follows `from` on its road (the next wizard page, or the campaign
     // finish window after the campaign editor), handing it `from` to hide. Pages open their
     // successor through here, so no page needs to know its neighbours.
@@ -67,6 +84,9 @@ public:
 private:
     MissionSettings mission_;
     CampaignSettings campaign_;
+    MissionSettings startingMission_;
+    QString missionFile_;
+    QString campaignFile_;
 
     // Created in this order, destroyed in the reverse one.
     std::unique_ptr<TStartBox> startBox_;

@@ -8,6 +8,7 @@
 #include "ui/start/HelpBox.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -67,7 +68,11 @@ void CentreOnScreen(QWidget& window) {
 // Global T-classes: Qt reports "TStartBox", not "vornask::TStartBox".
 using namespace vornask;
 
-TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
+TStartBox::TStartBox(AppWindows& windows)
+    : windows_(windows),
+      openDialog1_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog1"),
+                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
+                          QStringLiteral("english"), QStringLiteral("*.english")}) {
     RegisterAppResources();
     setObjectName(QStringLiteral("StartBox"));
     setWindowTitle(tr("VORNASK Creator"));
@@ -84,7 +89,7 @@ TStartBox::TStartBox(AppWindows& windows) : windows_(windows) {
     connect(AddButton(buttons, "Button1", tr("New Mission")), &QPushButton::clicked, this,
             &TStartBox::BeginCreating);
     connect(AddButton(buttons, "Button3", tr("Open")), &QPushButton::clicked, this,
-            &TStartBox::NotYet);
+            &TStartBox::OpenFile);
     connect(AddButton(buttons, "Button4", tr("Help")), &QPushButton::clicked, this,
             &TStartBox::GoToHelp);
     connect(AddButton(buttons, "Button2", tr("Quit")), &QPushButton::clicked, this,
@@ -112,11 +117,17 @@ void TStartBox::GoCampaign() {
 }
 
 void TStartBox::BeginCreating() {
+    windows_.StartMission();
     windows_.FirstBox().exec();
 }
 
-void TStartBox::NotYet() {
-    ShowInformation(this, tr("Sorry, it can't load .english files yet..."));
+void TStartBox::OpenFile() {
+    const bool first = !openDialog1_.made();
+    QFileDialog& dialog = openDialog1_.get();
+    if (first)
+        dialog.setDirectory(windows_.DialogFolder());
+    if (const std::optional<QString> path = ChooseFile(dialog))
+        windows_.OpenFile(*path);
 }
 
 void TStartBox::GoToHelp() {

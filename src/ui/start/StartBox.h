@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/platform/FileDialogs.h"
+
 #include <QWidget>
 #include <string>
 
@@ -20,7 +22,9 @@ public:
 
     void GoCampaign();
     void BeginCreating();
-    void NotYet();
+    // "Open": a mission file opens in the wizard, a campaign guide file in the campaign
+    // editor.
+    void OpenFile();
     void GoToHelp();
     void CloseApp();
     void ReadRegistry();
@@ -36,4 +40,6 @@ private:
 
     vornask::AppWindows& windows_;
     bool registryRead_ = false;
+    // Made at the first "Open", in the folder the mission save dialog starts in.
+    vornask::KeptFileDialog openDialog1_;
 };

@@ -83,6 +83,7 @@ TFifthBox::TFifthBox(AppWindows& windows)
 
 void TFifthBox::ResetToDefaults() {
     ResetAllValues();
+    windows().Mission().events = windows().StartingMission().events; // an opened file's
     eventBox_->setCurrentIndex(kSucceededChoice);
     aiBox_->setCurrentIndex(0);
     LoadValues(windows().Mission().events.Succeeded);

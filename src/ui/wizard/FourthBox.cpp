@@ -35,9 +35,10 @@ TFourthBox::TFourthBox(AppWindows& windows)
 
 // The active tab stays as it was: a new mission opens where the last one was left.
 void TFourthBox::ResetToDefaults() {
-    playerTab_->ResetToDefaults();
+    const MissionSettings& start = windows().StartingMission();
+    playerTab_->Show(start.player);
     for (TOpponentTab* tab : opponentTabs_)
-        tab->ResetToDefaults();
+        tab->Show(start.opponent(tab->Side()));
 }
 
 void TFourthBox::GoToAdvanced(int side) {

@@ -98,6 +98,22 @@ void ResetSideLists(SideLists& lists) {
     lists.allTechBox->setChecked(false);
 }
 
+void ShowSideLists(SideLists& lists, const std::string& tech, const std::string& allies) {
+    ResetSideLists(lists);
+    if (const std::optional<TechChoice> choice = TechChoiceOf(tech)) {
+        lists.allTechBox->setChecked(choice->allTechnology);
+        for (int row = 0; row < lists.techList->count(); ++row) {
+            QListWidgetItem* item = lists.techList->item(row);
+            if (choice->ticked[item->data(kItemPositionRole).toInt()])
+                item->setCheckState(Qt::Checked);
+        }
+    }
+    if (const std::optional<AllyTicks> ticks = AllyTicksOf(allies, lists.owner))
+        for (int row = 0; row < kAllyItemCount; ++row)
+            if ((*ticks)[row])
+                lists.allyList->item(row)->setCheckState(Qt::Checked);
+}
+
 void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList) {
     const Qt::CheckState state = allTechBox.isChecked() ? Qt::Checked : Qt::Unchecked;
     for (int row = 0; row < techList.count(); ++row)
@@ -147,9 +163,9 @@ TPlayerTab::TPlayerTab() {
     LayOutTab(this, left, lists_);
 }
 
-void TPlayerTab::ResetToDefaults() {
-    moneyBox_->setValue(FromAnsi(HumanPlayer{}.myStartMoney).toInt());
-    ResetSideLists(lists_);
+void TPlayerTab::Show(const HumanPlayer& player) {
+    moneyBox_->setValue(FromAnsi(player.myStartMoney).toInt());
+    ShowSideLists(lists_, player.myTech, player.myAllyList);
 }
 
 std::string TPlayerTab::Money() const {
@@ -203,12 +219,11 @@ void TOpponentTab::EnableOrDisableAll() {
     SetTextColour(*lists_.allyList, colour);
 }
 
-void TOpponentTab::ResetToDefaults() {
-    const Opponent defaults;
-    enableAI_->setChecked(defaults.enabled); // a checked box runs its handlers, as a click would
-    nameBox_->setText(FromAnsi(MissionSettings::DefaultOpponentName(side_)));
-    moneyBox_->setValue(FromAnsi(defaults.startMoney).toInt());
-    ResetSideLists(lists_);
+void TOpponentTab::Show(const Opponent& opponent) {
+    enableAI_->setChecked(opponent.enabled); // a checked box runs its handlers, as a click would
+    nameBox_->setText(FromAnsi(opponent.name));
+    moneyBox_->setValue(FromAnsi(opponent.startMoney).toInt());
+    ShowSideLists(lists_, opponent.tech, opponent.allyList);
 }
 
 std::string TOpponentTab::Name() const {

@@ -2,6 +2,7 @@
 // opponent's tab, built seven times with its side number in every control's name.
 #pragma once
 
+#include "core/mission/MissionSettings.h"
 #include "core/mission/TechAllyEncoding.h"
 
 #include <QWidget>
@@ -30,6 +31,9 @@ void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList);
 void UncheckAll(QListWidget& list);
 // Nothing known, no allies.
 void ResetSideLists(SideLists& lists);
+// The ticks that give the knowledge value `tech` and the ally value `allies` (as a mission file
+// holds them); nothing ticked for a value no ticks give.
+void ShowSideLists(SideLists& lists, const std::string& tech, const std::string& allies);
 
 std::string TechValue(const SideLists& lists);
 std::string AllyValue(const SideLists& lists);
@@ -41,7 +45,8 @@ class TPlayerTab : public QWidget {
 public:
     TPlayerTab();
 
-    void ResetToDefaults();
+    // Shows `player`: the defaults of a new mission, or an opened file's values.
+    void Show(const vornask::HumanPlayer& player);
     std::string Money() const;
     const vornask::SideLists& Lists() const { return lists_; }
 
@@ -56,7 +61,8 @@ public:
     explicit TOpponentTab(int side);
 
     int Side() const { return side_; }
-    void ResetToDefaults();
+    // Shows `opponent`: the defaults of a new mission, or an opened file's values.
+    void Show(const vornask::Opponent& opponent);
     // Enables and blackens, or disables and greys, what belongs to a taking-part opponent;
     // their contents stay.
     void EnableOrDisableAll();

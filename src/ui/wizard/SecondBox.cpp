@@ -61,11 +61,11 @@ TSecondBox::TSecondBox(AppWindows& windows)
 }
 
 void TSecondBox::ResetToDefaults() {
-    const GeneralDetails defaults;
-    titleBox_->setText(FromAnsi(defaults.title));
-    missionNumberBox_->setValue(FromAnsi(defaults.missionNumber).toInt());
-    moreGeysersBox_->setEditText(ChoiceOf(defaults.moreGeysers));
-    randomGeysersBox_->setEditText(ChoiceOf(defaults.randGeysers));
+    const GeneralDetails& start = windows().StartingMission().general;
+    titleBox_->setText(FromAnsi(start.title));
+    missionNumberBox_->setValue(FromAnsi(start.missionNumber).toInt());
+    moreGeysersBox_->setEditText(ChoiceOf(start.moreGeysers));
+    randomGeysersBox_->setEditText(ChoiceOf(start.randGeysers));
 }
 
 void TSecondBox::StoreValues() {

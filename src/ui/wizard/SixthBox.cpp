@@ -1,6 +1,7 @@
 #include "ui/wizard/SixthBox.h"
 
 #include "core/mission/MissionWriter.h"
+#include "core/saving/SaveProcedure.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
@@ -10,6 +11,8 @@
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,10 +108,19 @@ void TSixthBox::ShowOptions(const FinishOptions& options) {
 }
 
 void TSixthBox::ResetToDefaults() {
-    windows().Mission().finish = FinishOptions{};
-    ShowOptions(windows().Mission().finish);
+    FinishOptions& options = windows().Mission().finish;
+    options = windows().StartingMission().finish;
+    const QString& opened = windows().MissionFile();
+    if (opened.isEmpty()) {
+        windows().ViewSourceBox().SetSaveFolder(windows().DialogFolder());
+    } else {
+        // Saving again offers the opened file, and keeps its copy if it has one.
+        const auto copy = GermanCopyPath(QDir::toNativeSeparators(opened).toStdString());
+        options.DuplicateCheck = copy && QFileInfo::exists(QString::fromStdString(*copy));
+        windows().ViewSourceBox().SetSaveFile(opened);
+    }
+    ShowOptions(options);
     missionLines_ = vornask::MissionLines{};
-    windows().ViewSourceBox().SetSaveFolder(windows().DialogFolder());
 }
 
 void TSixthBox::CheckNextMission() {

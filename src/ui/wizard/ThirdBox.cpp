@@ -36,12 +36,11 @@ TThirdBox::TThirdBox(AppWindows& windows)
 }
 
 void TThirdBox::ResetToDefaults() {
-    const EntryBox defaults;
-    quoteTextBox_->setText(FromAnsi(defaults.QuoteTextBox));
+    const EntryBox& start = windows().StartingMission().entryBox;
+    quoteTextBox_->setText(FromAnsi(start.QuoteTextBox));
     quoteTextBox_->setCursorPosition(0); // the quote is longer than the box: show its start
-    quoteAuthorBox_->setText(FromAnsi(defaults.QuoteAuthorBox));
-    backgroundStoryBox_->clear();
-    backgroundStoryBox_->setPlainText(FromAnsi(defaults.BackgroundStoryBox));
+    quoteAuthorBox_->setText(FromAnsi(start.QuoteAuthorBox));
+    SetMemoLines(*backgroundStoryBox_, {start.BackgroundStoryBox});
 }
 
 void TThirdBox::StoreValues() {

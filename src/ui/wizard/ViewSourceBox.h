@@ -28,6 +28,8 @@ public:
     // The folder the save dialog opens in; the finish page sets it when it opens, which makes
     // the dialog the first time.
     void SetSaveFolder(const QString& folder) { saveDialog1_.setDirectory(folder); }
+    // Offers `path`: its folder and its name.
+    void SetSaveFile(const QString& path) { saveDialog1_.setFile(path); }
 
 protected:
     void OkPressed() override { SaveIt(); }

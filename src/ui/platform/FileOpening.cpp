@@ -1,0 +1,107 @@
+#include "ui/platform/FileOpening.h"
+
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/QtText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace vornask {
+namespace {
+
+constexpr int kLinesShown = 5;
+
+QString Tr(const char* text, int n = -1) {
+    return QCoreApplication::translate("FileOpening", text, nullptr, n);
+}
+
+QString CannotOpen(const QString& path, const QString& reason) {
+    return Tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString RefusalText(const Refusal& refusal) {
+    switch (refusal.reason) {
+    case RefusalReason::TooLarge:
+        return Tr("it is larger than 16 MB, so it is no mission or campaign guide file.");
+    case RefusalReason::HoldsNulByte:
+        return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
+    case RefusalReason::NoHeaderSection:
+        return Tr("it has no [Header] section, so it is no mission file.");
+    case RefusalReason::NoOverviewSection:
+        return Tr("it has no [Overview] section, so it is no campaign guide file.");
+    }
+    return {};
+}
+
+QString QuotedLines(const std::vector<FileLine>& lines) {
+    QString text;
+    for (std::size_t i = 0; i < lines.size() && i < kLinesShown; ++i)
+        text += Tr("Line %1: %2\n").arg(lines[i].number).arg(FromAnsi(lines[i].text).left(80));
+    if (lines.size() > kLinesShown)
+        text += QStringLiteral("...\n");
+    return text;
+}
+
+bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<FileLine>& lost) {
+    const int count = static_cast<int>(lost.size());
+    const QString lines =
+        count == 1 ? Tr("1 line of %1 will not be kept when the file is saved again:")
+                   : Tr("%n lines of %1 will not be kept when the file is saved again:", count);
+    const QString text = lines.arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
+                         QuotedLines(lost) + QStringLiteral("\n") + Tr("Open it anyway?");
+    return QMessageBox::warning(parent, Tr("VORNASK Creator"), text,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace
+
+std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        ShowError(parent, CannotOpen(path, info.exists() ? Tr("it is not a file.")
+                                                         : Tr("there is no such file.")));
+        return std::nullopt;
+    }
+    if (info.size() > static_cast<qint64>(kMaxReadableFileBytes)) {
+        ShowError(parent, CannotOpen(path, RefusalText({RefusalReason::TooLarge})));
+        return std::nullopt;
+    }
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(static_cast<qint64>(kMaxReadableFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        ShowError(parent, CannotOpen(path, file.errorString()));
+        return std::nullopt;
+    }
+    FileToOpen result{path, bytes.toStdString(), FileKind::Unknown};
+    result.kind = DetectFileKind(result.bytes);
+    return result;
+}
+
+bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& report) {
+    if (report.refusal) {
+        ShowError(parent, CannotOpen(path, RefusalText(*report.refusal)));
+        return false;
+    }
+    if (!report.notKept.empty() && !AskToOpenAnyway(parent, path, report.notKept))
+        return false;
+    if (report.encoding == TextEncoding::Utf8) {
+        QString note = Tr("%1 is UTF-8 text. It will be saved in the game's code page "
+                          "(Windows-1252).")
+                           .arg(QFileInfo(path).fileName());
+        if (!report.replacedCharacters.empty())
+            note += QStringLiteral(" ") +
+                    Tr("Characters that code page lacks, in line %1 and perhaps others, now "
+                       "read \"?\".")
+                        .arg(report.replacedCharacters.front().number);
+        ShowInformation(parent, note);
+    }
+    return true;
+}
+
+} // namespace vornask

@@ -1,0 +1,33 @@
+// Reading a mission or campaign guide file for opening: the file's bytes from the disk, and
+// what the user must hear before anything changes (a refusal, lines that would not be kept).
+#pragma once
+
+#include "core/text/FileKind.h"
+#include "core/text/FileText.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace vornask {
+
+struct FileToOpen {
+    QString path;
+    std::string bytes;
+    FileKind kind = FileKind::Unknown;
+};
+
+// The bytes of the file at `path`, read only when it is a regular file no larger than a
+// readable file may be; otherwise, or when reading fails, an error box over `parent` says why
+// and nothing is returned.
+std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path);
+
+// Whether to go on with what was read from `path`: a refused file gets an error box naming
+// the file and the reason (false); lines that would not be kept get a warning that shows the
+// first few and asks whether to open anyway, "No" being the default; a UTF-8 file gets a note
+// that saving writes the game's code page.
+bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& report);
+
+} // namespace vornask

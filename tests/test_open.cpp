@@ -1,0 +1,298 @@
+// Opening files the program wrote, and files it did not, through the real windows: the start
+// window's "Open", the campaign editor's "Open", and what the user is told before anything
+// changes. Opening a file and pressing OK on every page saves the same bytes again.
+#include "ModalDriver.h"
+#include "WorkedExample.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/mission/MissionWriter.h"
+#include "ui/start/AppWindows.h"
+#include "ui/start/StartBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace vornask;
+using namespace vornask::test;
+
+namespace {
+
+QByteArray FileBytes(const std::vector<std::string>& lines) {
+    QByteArray bytes;
+    for (const std::string& line : lines)
+        bytes += QByteArray::fromStdString(line) + "\r\n";
+    return bytes;
+}
+
+QByteArray MissionBytes(const MissionSettings& settings) {
+    MissionLines lines;
+    BuildMissionLines(settings, lines);
+    return FileBytes(lines);
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every opponent taking part with a message for each of its events, and a "Next Mission"
+// button with no name: the longest file the pages make.
+MissionSettings LongestMission() {
+    MissionSettings s;
+    s.finish.NextMissionCheck = true;
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
+        s.opponent(side).enabled = true;
+        for (int kind = 0; kind < kOpponentEventCount; ++kind)
+            s.events.of(side, OpponentEvent(kind)).text = " ";
+    }
+    return s;
+}
+
+// Presses OK on every page of the wizard as it comes, and saves over `path` when asked.
+void ConfirmEveryPage(ModalDriver& driver, const QString& path) {
+    driver.When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
+        .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+        .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+        .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+        .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
+        .When("SaveDialog1",
+              [path](QWidget* w) {
+                  // The save dialog offers the opened file.
+                  auto* dialog = static_cast<QFileDialog*>(w);
+                  QCOMPARE(QDir(dialog->directory()).absolutePath(),
+                           QFileInfo(path).absolutePath());
+                  QCOMPARE(dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+                           QFileInfo(path).fileName());
+              })
+        .ChooseFile("SaveDialog1", path)
+        .Answer(QMessageBox::Yes); // "Overwrite ...?"
+}
+
+} // namespace
+
+class OpenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().show();
+    }
+    void cleanup() { windows_.reset(); }
+
+    void openingAndConfirmingEveryPageSavesTheSameBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("worked example, 52 lines") << FileBytes(kWorkedExampleLines);
+        QTest::newRow("defaults, 37 lines") << MissionBytes(MissionSettings{});
+        QTest::newRow("longest, 220 lines") << MissionBytes(LongestMission());
+    }
+    void openingAndConfirmingEveryPageSavesTheSameBytes() {
+        QFETCH(QByteArray, bytes);
+        const QString path = folder_->filePath("Island1.english");
+        Write(path, bytes);
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path);
+        ConfirmEveryPage(driver, path);
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(Contents(path), bytes);
+        QVERIFY(!QFile::exists(folder_->filePath("Island1.german")));
+    }
+
+    // Each page shows what the file holds, not its defaults; "New Mission" starts afresh.
+    void everyPageShowsTheOpenedValues() {
+        const QString path = folder_->filePath("Worked.english");
+        Write(path, FileBytes(kWorkedExampleLines));
+        Write(folder_->filePath("Worked.german"), "old copy");
+        const MissionSettings expected = WorkedExampleMission();
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path)
+            .When("SecondBox",
+                  [&](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
+                               expected.general.title);
+                      QCOMPARE(Find<QSpinBox>(w, "MissionNumberBox")->value(),
+                               std::stoi(expected.general.missionNumber));
+                      Click(w, "Button1");
+                  })
+            .When("ThirdBox",
+                  [&](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "QuoteAuthorBox")->text().toStdString(),
+                               expected.entryBox.QuoteAuthorBox);
+                      Click(w, "Button1");
+                  })
+            .When(
+                "FourthBox",
+                [&](QWidget* w) {
+                    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+                        QCOMPARE(
+                            Find<QCheckBox>(w, QStringLiteral("EnableAI%1").arg(side))->isChecked(),
+                            expected.opponent(side).enabled);
+                    QCOMPARE(windows_->Mission().advancedOf(2).Collectors,
+                             expected.advancedOf(2).Collectors);
+                    Click(w, "Button2");
+                })
+            .When("FifthBox",
+                  [&](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "HeadingBox")->text().toStdString(),
+                               expected.events.Succeeded.heading);
+                      Click(w, "Button1");
+                  })
+            .When("SixthBox", [&](QWidget* w) {
+                // The copy stands beside the file, so it is offered again.
+                QVERIFY(Find<QCheckBox>(w, "DuplicateCheck")->isChecked());
+                QVERIFY(!Find<QCheckBox>(w, "EditSourceCheck")->isChecked());
+                QCOMPARE(Find<QCheckBox>(w, "NextMissionCheck")->isChecked(),
+                         expected.finish.NextMissionCheck);
+                QCOMPARE(Find<QLineEdit>(w, "MissionName")->text().toStdString(),
+                         expected.finish.MissionName);
+                w->close();
+            });
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+
+        ModalDriver fresh;
+        fresh.When("FirstBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("SecondBox", [](QWidget* w) {
+                QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), QStringLiteral("My Map"));
+                w->close();
+            });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY(fresh.Done());
+    }
+
+    // A file edited by hand: the warning lists exactly the lines saving would not write, and
+    // "No" (its default) leaves everything as it was.
+    void linesThatWouldBeLostAreListedBeforeAnythingChanges() {
+        QByteArray bytes = FileBytes(kWorkedExampleLines);
+        bytes.replace("[Options]\r\n", "[Options]\r\n; drawn by hand\r\nfog = \"1\"\r\n");
+        const QString path = folder_->filePath("Edited.english");
+        Write(path, bytes);
+        QString warning;
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path).OnMessageBox([&](QMessageBox* box) {
+            warning = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
+                     box->button(QMessageBox::No));
+            box->button(QMessageBox::No)->click();
+        });
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QVERIFY2(warning.startsWith("2 lines of Edited.english will not be kept"),
+                 qPrintable(warning));
+        QVERIFY(warning.contains(": ; drawn by hand\n"));
+        QVERIFY(warning.contains(": fog = \"1\"\n"));
+        QVERIFY(!TopLevel("SecondBox")->isVisible());
+        QCOMPARE(Contents(path), bytes);
+    }
+
+    void aFileThatIsNoMissionIsRefusedWithItsReason() {
+        const QString path = folder_->filePath("notes.english");
+        Write(path, "just some notes\r\n");
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path).Answer(QMessageBox::Ok);
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen().last(),
+                 QStringLiteral("MessageBox:3:Cannot open %1: it has no [Header] section, so it "
+                                "is no mission file.")
+                     .arg(QDir::toNativeSeparators(path)));
+    }
+
+    void cancellingTheOpenDialogChangesNothing() {
+        ModalDriver driver;
+        driver.CancelFile("OpenDialog1");
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen(), QStringList{"OpenDialog1"});
+    }
+
+    // A guide file chosen in the start window opens in the campaign editor; saving it again
+    // gives the same bytes.
+    void aGuideFileOpensInTheCampaignEditorAndSavesTheSameBytes() {
+        const QString path = folder_->filePath("GuideIslands.english");
+        const QByteArray bytes = FileBytes(kWorkedExampleCampaignLines);
+        Write(path, bytes);
+        const CampaignSettings expected = WorkedExampleCampaign();
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path)
+            .When("CampaignBox",
+                  [&](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
+                               expected.title);
+                      QCOMPARE(Find<QTreeWidget>(w, "CampaignView")->topLevelItem(0)->childCount(),
+                               int(expected.missions.size()));
+                      QCOMPARE(Find<QCheckBox>(w, "Sequential")->isChecked(), expected.Sequential);
+                      Click(w, "Button1");
+                  })
+            .When("CampaignFinished",
+                  [](QWidget* w) {
+                      Find<QCheckBox>(w, "Duplicate")->setChecked(false);
+                      Click(w, "Button1");
+                  })
+            .ChooseFile("SaveDialog1", path)
+            .Answer(QMessageBox::Yes);
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(Contents(path), bytes);
+    }
+
+    // The campaign editor's "Open" takes guide files only, and replaces what it shows.
+    void theCampaignEditorOpensGuideFilesAndRefusesMissions() {
+        const QString mission = folder_->filePath("Island1.english");
+        Write(mission, FileBytes(kWorkedExampleLines));
+        const QString guide = folder_->filePath("GuideIslands.english");
+        Write(guide, FileBytes(kWorkedExampleCampaignLines));
+        ModalDriver driver;
+        driver
+            .When("CampaignBox",
+                  [](QWidget* w) {
+                      Find<QLineEdit>(w, "TitleBox")->setText("Typed");
+                      Click(w, "OpenButton");
+                  })
+            .ChooseFile("OpenDialog2", mission)
+            .Answer(QMessageBox::Ok)
+            .When("CampaignBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), QStringLiteral("Typed"));
+                      Click(w, "OpenButton");
+                  })
+            .ChooseFile("OpenDialog2", guide)
+            .When("CampaignBox", [](QWidget* w) {
+                QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
+                         WorkedExampleCampaign().title);
+                w->close();
+            });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(driver.Done());
+        QVERIFY(driver.Seen().contains(
+            QStringLiteral("MessageBox:3:Cannot open %1: it has no [Overview] section, so it is "
+                           "no campaign guide file.")
+                .arg(QDir::toNativeSeparators(mission))));
+        QCOMPARE(windows_->Campaign().missions, WorkedExampleCampaign().missions);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+QTEST_MAIN(OpenTest)
+#include "test_open.moc"
