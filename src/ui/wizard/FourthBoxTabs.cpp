@@ -152,6 +152,10 @@ void TPlayerTab::ResetToDefaults() {
     ResetSideLists(lists_);
 }
 
+QWidget* TPlayerTab::FirstInput() const {
+    return moneyBox_;
+}
+
 std::string TPlayerTab::Money() const {
     return std::to_string(moneyBox_->Settle());
 }
@@ -209,6 +213,10 @@ void TOpponentTab::ResetToDefaults() {
     nameBox_->setText(FromAnsi(MissionSettings::DefaultOpponentName(side_)));
     moneyBox_->setValue(FromAnsi(defaults.startMoney).toInt());
     ResetSideLists(lists_);
+}
+
+QWidget* TOpponentTab::FirstInput() const {
+    return enableAI_;
 }
 
 std::string TOpponentTab::Name() const {

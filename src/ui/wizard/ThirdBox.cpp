@@ -44,6 +44,10 @@ void TThirdBox::ResetToDefaults() {
     backgroundStoryBox_->setPlainText(FromAnsi(defaults.BackgroundStoryBox));
 }
 
+QWidget* TThirdBox::FirstInput() const {
+    return quoteTextBox_;
+}
+
 void TThirdBox::StoreValues() {
     EntryBox& entry = windows().Mission().entryBox;
     entry.QuoteTextBox = ToAnsi(quoteTextBox_->text());
