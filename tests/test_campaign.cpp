@@ -205,6 +205,34 @@ private slots:
                               kInformation + "Please enter a filename or browse for a file."}));
     }
 
+    // A mission added below the bottom of the tree is scrolled into view; Delete on the tree
+    // removes the selected mission as the pop-up's "Delete" does, and nothing else.
+    void theTreeShowsANewMissionAndDeleteRemovesTheSelectedOne() {
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            QTreeWidget* tree = Tree(editor);
+            for (int k = 1; k <= 30; ++k) {
+                Add(editor, QStringLiteral("Map%1.english").arg(k), QStringLiteral("T%1").arg(k));
+                QTreeWidgetItem* added = tree->topLevelItem(0)->child(k - 1);
+                QVERIFY2(tree->viewport()->rect().contains(tree->visualItemRect(added)),
+                         qPrintable(added->text(0)));
+            }
+            editor->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            tree->setFocus();
+            QTRY_VERIFY(tree->hasFocus());
+            tree->setCurrentItem(tree->topLevelItem(0));
+            QTest::keyClick(tree, Qt::Key_Delete); // the main node stays
+            tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+            QTest::keyClick(tree, Qt::Key_Delete);
+            QCOMPARE(MissionCaptions(editor).size(), 29);
+            QCOMPARE(MissionCaptions(editor).mid(0, 2), (QStringList{"T1", "T3"}));
+        });
+        const auto& missions = windows_->Campaign().missions;
+        QCOMPARE(missions.size(), std::size_t(29));
+        QCOMPARE(missions[1].name, std::string("Map3"));
+    }
+
     void eightyMissionsAtMostUntilOneIsDeleted() {
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -95,7 +96,7 @@ void TCampaignBox::BuildControls() {
     renameAction_ = MakeAction(treeViewPopup_, "Rename", tr("&Rename"));
 
     campaignHeader_ = Named(new QLineEdit(FromAnsi(start.CampaignHeader)), "CampaignHeader");
-    campaignText_ = Named(new QPlainTextEdit, "CampaignText");
+    campaignText_ = MakeTextBox(QStringLiteral("CampaignText"));
     SetMemoLines(*campaignText_, start.CampaignText);
     campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -176,6 +177,9 @@ void TCampaignBox::ConnectHandlers() {
     });
     connect(treeViewPopup_, &QMenu::aboutToShow, this, &TCampaignBox::EnableOrDisable);
     connect(deleteAction_, &QAction::triggered, this, &TCampaignBox::DeleteNode);
+    // Delete on the tree does what the pop-up's "Delete" does; not while a name is edited.
+    new QShortcut(QKeySequence::Delete, campaignView_, this, &TCampaignBox::DeleteNode,
+                  Qt::WidgetShortcut);
     connect(renameAction_, &QAction::triggered, this, &TCampaignBox::RenameNode);
     connect(campaignView_, &QTreeWidget::itemChanged, this, &TCampaignBox::MissionNodeEdited);
 }
@@ -268,6 +272,7 @@ void TCampaignBox::AddMissionNode(const QString& title) {
     node->setFlags(node->flags() | Qt::ItemIsEditable);
     MainNode()->addChild(node);
     MainNode()->setExpanded(true);
+    campaignView_->scrollToItem(node);
 }
 
 void TCampaignBox::EnableOrDisable() {

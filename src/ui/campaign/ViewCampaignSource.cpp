@@ -1,6 +1,7 @@
 #include "ui/campaign/ViewCampaignSource.h"
 
 #include "ui/platform/QtText.h"
+#include "ui/start/PageControls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,8 +13,11 @@ using namespace vornask;
 TViewCampaignSource::TViewCampaignSource()
     : TPageFrame(QStringLiteral("ViewCampaignSource"), tr("VORNASK Creator"),
                  tr("View/Edit Source")) {
-    sourceBox_ = new QPlainTextEdit(QString(), this);
-    sourceBox_->setObjectName(QStringLiteral("SourceBox"));
+    // Left open by itself, this window does not keep the program running once the start
+    // window closes: Quit ends the program at once.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    sourceBox_ = MakeTextBox(QStringLiteral("SourceBox"));
     sourceBox_->setMinimumSize(265, 201);
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);

@@ -1,5 +1,6 @@
 #include "ui/platform/DialogSaveUser.h"
 
+#include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBoxes.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ QString FromUtf8(const std::string& text) {
 } // namespace
 
 std::optional<std::string> DialogSaveUser::AskFileName() {
-    if (dialog_.exec() != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
+    if (ExecCentredOver(dialog_, parent_) != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog_.selectedFiles().constFirst();
     // Offered again when the dialog reopens: after a refused or failed attempt, and for the

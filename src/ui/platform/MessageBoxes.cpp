@@ -1,5 +1,7 @@
 #include "ui/platform/MessageBoxes.h"
 
+#include "ui/platform/DialogPlacement.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -13,18 +15,22 @@ QString BoxTitle() {
 } // namespace
 
 void ShowInformation(QWidget* parent, const QString& text) {
+    parent = ShownWindow(parent);
     QMessageBox::information(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 void ShowWarning(QWidget* parent, const QString& text) {
+    parent = ShownWindow(parent);
     QMessageBox::warning(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 void ShowError(QWidget* parent, const QString& text) {
+    parent = ShownWindow(parent);
     QMessageBox::critical(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
 Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
+    parent = ShownWindow(parent);
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;

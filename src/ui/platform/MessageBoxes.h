@@ -1,4 +1,5 @@
-// Standard message boxes with the program's title, parented to the window that asks.
+// Standard message boxes with the program's title, centred over the window that asks (over the
+// window in use when that one is no longer shown).
 #pragma once
 
 #include "core/saving/SaveProcedure.h"

@@ -3,16 +3,23 @@
 #include "core/text/TextLines.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
+#include "ui/start/PageControls.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace vornask {
 namespace {
+
+// What the help shows at once: as many letters and lines as the window's default size holds
+// at the default font.
+constexpr int kHelpColumns = 34;
+constexpr int kHelpRows = 12;
 
 // The whole file, or an empty array and the reason in `error`. Only a regular file is read:
 // a folder or a device in its place is reported, and a pipe cannot block the program.
@@ -37,11 +44,18 @@ QByteArray ReadHelpFile(const QString& path, QString& error) {
 // Global T-classes: Qt reports "THelpBox", not "vornask::THelpBox".
 using namespace vornask;
 
-THelpBox::THelpBox() : TPageFrame(QStringLiteral("HelpBox"), tr("VORNASK Creator"), tr("Help")) {
-    helpText_ = new QPlainTextEdit;
-    helpText_->setObjectName(QStringLiteral("HelpBox"));
+// Escape closes the help, as its close control does: it holds nothing of the user's.
+THelpBox::THelpBox()
+    : TPageFrame(QStringLiteral("HelpBox"), tr("VORNASK Creator"), tr("Help"), OnEscape::Close) {
+    helpText_ = MakeTextBox(QStringLiteral("HelpBox"));
     helpText_->setReadOnly(true);
     helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // As many lines, as wide, at every font size: a larger font makes the window larger.
+    const QFontMetrics metrics = helpText_->fontMetrics();
+    const int scrollBar = helpText_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    helpText_->setMinimumSize(kHelpColumns * metrics.averageCharWidth() + scrollBar +
+                                  2 * helpText_->frameWidth() + 8,
+                              RowsHeight(*helpText_, metrics.lineSpacing(), kHelpRows));
     helpText_->setPlainText(tr("Unable to load help.txt - please place it in the same \n"
                                "directory as the executable."));
     content()->addWidget(helpText_);

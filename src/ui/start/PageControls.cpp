@@ -3,6 +3,7 @@
 #include "ui/controls/SingleLine.h"
 #include "ui/controls/SpinEdit.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,6 +12,8 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
 
 namespace vornask {
 namespace {
@@ -49,12 +52,25 @@ QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
     return box;
 }
 
+QPlainTextEdit* MakeTextBox(const QString& name) {
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(name);
+    // A tab typed into a box would end up in the game's file, and the keyboard could never
+    // reach the window's buttons: Tab and Shift+Tab move on, as in every other control.
+    box->setTabChangesFocus(true);
+    return box;
+}
+
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint) {
-    auto* memo = NamedWithHint(new QPlainTextEdit, name, hint);
+    auto* memo = MakeTextBox(name);
+    memo->setToolTip(hint);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A memo takes the room the page has left, but never less than a few lines.
-    memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    // A memo takes the room the page has left, but never less than a few lines: it asks for
+    // no more than those (its contents' default hint), so a page is as large as its other
+    // controls make it at any font size.
+    memo->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     memo->setMinimumHeight(RowsHeight(*memo, memo->fontMetrics().lineSpacing(), 4));
     return memo;
 }
@@ -79,6 +95,31 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
     return box;
+}
+
+void FocusAsTabWould(QWidget& control) {
+    control.setFocus(Qt::TabFocusReason);
+    // Selected backwards, so a text longer than its box shows its start.
+    const auto selectWhole = [](QLineEdit& edit) {
+        edit.setSelection(static_cast<int>(edit.text().size()),
+                          -static_cast<int>(edit.text().size()));
+    };
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        selectWhole(*edit);
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(&control))
+        spin->selectAll();
+    else if (auto* box = qobject_cast<QComboBox*>(&control); box && box->lineEdit())
+        selectWhole(*box->lineEdit());
+}
+
+QSize ButtonSize(const QPushButton& button, QSize size) {
+    const QFontMetrics metrics = button.fontMetrics();
+    // The caption and a small gap inside the button's frame.
+    const int border =
+        button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button) + 2;
+    const QString caption = QString(button.text()).remove(QLatin1Char('&'));
+    return size.expandedTo(
+        QSize(metrics.horizontalAdvance(caption) + 2 * border, metrics.height() + 2 * border));
 }
 
 void SetLabelColour(QLabel& label, const QColor& colour) {

@@ -11,6 +11,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
+class QSize;
 class QWidget;
 
 class TSpinEdit;
@@ -23,10 +25,18 @@ TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
 // Typed text is kept as typed: nothing is inserted into the list and nothing completes it.
 QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
                                 const QString& hint = QString());
+// A multi-line text box named `name`, which Tab and Shift+Tab leave.
+QPlainTextEdit* MakeTextBox(const QString& name);
+// A text box for the user's words: wrapped, as tall as its page lets it be.
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint);
 QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint);
 QLabel* MakeLabel(const QString& name, const QString& text);
 QCheckBox* MakeCheckBox(const QString& name, const QString& caption);
+// Puts the focus in `control` with its text selected, as Tab would; in a window not yet shown,
+// the focus is there once the window opens.
+void FocusAsTabWould(QWidget& control);
+// `size`, or larger where the button's caption needs more room at this desktop's font.
+QSize ButtonSize(const QPushButton& button, QSize size);
 // Colours a label's text through its palette. A style sheet would do the same at a cost: the
 // first one in a program builds Qt's style sheet machinery, a tenth of the start-up time.
 void SetLabelColour(QLabel& label, const QColor& colour);

@@ -30,7 +30,7 @@ void SetUpDialog(QDialog& dialog, const QString& objectName, const QString& capt
 QPushButton* MakeOkButton(QWidget* parent) {
     auto* button = new QPushButton(QCoreApplication::translate("TPageFrame", "OK"), parent);
     button->setObjectName(QStringLiteral("Button1")); // the name most windows give it
-    button->setFixedSize(75, 25);
+    button->setFixedSize(ButtonSize(*button, QSize(75, 25)));
     button->setDefault(true);
     return button;
 }
@@ -40,8 +40,9 @@ QPushButton* MakeOkButton(QWidget* parent) {
 // Global T-classes: Qt reports "TPageFrame", not "vornask::TPageFrame".
 using namespace vornask;
 
-TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading) {
-    SetUpDialog(*this, objectName, caption, OnEscape::KeepOpen);
+TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const QString& heading,
+                       OnEscape escape) {
+    SetUpDialog(*this, objectName, caption, escape);
 
     heading_ = MakeHeading(heading);
     heading_->setMinimumHeight(42); // with the panel and margins: a client area of 323 by 328

@@ -26,7 +26,9 @@ QPushButton* MakeOkButton(QWidget* parent);
 class TPageFrame : public QDialog {
     Q_OBJECT
 public:
-    TPageFrame(const QString& objectName, const QString& caption, const QString& heading);
+    // Escape leaves most pages open: only their close control throws away what they hold.
+    TPageFrame(const QString& objectName, const QString& caption, const QString& heading,
+               vornask::OnEscape escape = vornask::OnEscape::KeepOpen);
 
     QPushButton* okButton() const { return okButton_; }
     QLabel* headingLabel() const { return heading_; }

@@ -6,6 +6,7 @@
 #include "ui/start/AppWindows.h"
 #include "ui/start/FirstBox.h"
 #include "ui/start/HelpBox.h"
+#include "ui/start/PageControls.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -32,8 +33,11 @@ constexpr QSize kButtonSize(97, 25);
 QPushButton* AddButton(QLayout* layout, const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(QLatin1String(objectName));
-    button->setFixedSize(kButtonSize);
+    button->setFixedSize(ButtonSize(*button, kButtonSize));
     button->setCursor(Qt::PointingHandCursor);
+    // Return presses the focused button, as Space does and as on every page; outside a dialog
+    // a button takes only Space unless told.
+    button->setAutoDefault(true);
     layout->addWidget(button);
     layout->setAlignment(button, Qt::AlignHCenter);
     return button;
@@ -108,7 +112,8 @@ TStartBox::TStartBox(AppWindows& windows)
     layout->addWidget(SmallLabel("CreditLabel", tr("Written by the VORNASK Creator developers")), 0,
                       Qt::AlignHCenter);
 
-    setFixedSize(kClientSize);
+    // The desktop's size, or larger where this desktop's font needs more room.
+    setFixedSize(kClientSize.expandedTo(minimumSizeHint()));
     CentreOnScreen(*this);
 }
 

@@ -9,7 +9,7 @@
 namespace vornask {
 
 int RunVornaskCreator(RunUntil until) {
-    QApplication::setApplicationDisplayName(QStringLiteral("VORNASK Creator"));
+    // No display name: Qt would append it to every title bar, and titles are the captions.
     QApplication::setApplicationName(QStringLiteral("vornask-creator"));
     AppWindows windows;
     windows.StartBox().show();

@@ -45,8 +45,10 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 using namespace vornask;
 
 TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
+    // Escape closes the dialog as its close control does: a value picked from a list is
+    // kept at once, and the abilities wait for "OK".
     : TPageFrame(QStringLiteral("AdvancedAIOptions"), tr("Advanced AI Options"),
-                 tr("Advanced AI Options")),
+                 tr("Advanced AI Options"), OnEscape::Close),
       windows_(windows) {
     BuildControls();
     LayOutControls();
@@ -76,9 +78,8 @@ void TAdvancedAIOptions::BuildControls() {
     abilityBox_->setObjectName(QStringLiteral("AbilityBox"));
     for (const Ability& ability : Abilities())
         abilityBox_->addItem(Latin1(ability.name));
-    // The names are long: the box shows the start, its list the whole names.
-    abilityBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    abilityBox_->setMinimumContentsLength(16);
+    // The box and its list show the longest name whole, whatever the font.
+    abilityBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     abilityBox_->view()->setMinimumWidth(abilityBox_->view()->sizeHintForColumn(0) + 24);
     abilityValueBox_ = MakeEditableComboBox(QStringLiteral("AbilityValueBox"),
                                             {QStringLiteral("True"), QStringLiteral("False")});

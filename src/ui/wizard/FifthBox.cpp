@@ -89,6 +89,10 @@ void TFifthBox::ResetToDefaults() {
     LoadValues(windows().Mission().events.Succeeded);
 }
 
+QWidget* TFifthBox::FirstInput() const {
+    return eventBox_;
+}
+
 void TFifthBox::ResetAllValues() {
     EventMessages& messages = windows().Mission().events;
     ClearValues(messages.Succeeded);

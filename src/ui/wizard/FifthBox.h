@@ -25,6 +25,9 @@ public:
     void SaveHeadingValue();
     void SaveTextValue();
 
+protected:
+    QWidget* FirstInput() const override;
+
 private:
     static void ClearValues(vornask::EventMessage& slot);
     void LoadValues(const vornask::EventMessage& slot);

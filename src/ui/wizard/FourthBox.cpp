@@ -18,6 +18,9 @@ TFourthBox::TFourthBox(AppWindows& windows)
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("TabbedNotebook1"));
+    // Every tab stays in sight, whole: with a larger font the page grows instead.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setElideMode(Qt::ElideNone);
     playerTab_ = new TPlayerTab;
     tabs_->addTab(playerTab_, tr("Player"));
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
@@ -39,6 +42,16 @@ void TFourthBox::ResetToDefaults() {
     playerTab_->Show(start.player);
     for (TOpponentTab* tab : opponentTabs_)
         tab->Show(start.opponent(tab->Side()));
+}
+
+QWidget* TFourthBox::FirstInput() const {
+    const QWidget* shown = tabs_->currentWidget();
+    if (shown == playerTab_)
+        return playerTab_->FirstInput();
+    for (TOpponentTab* tab : opponentTabs_)
+        if (tab == shown)
+            return tab->FirstInput();
+    return nullptr;
 }
 
 void TFourthBox::GoToAdvanced(int side) {

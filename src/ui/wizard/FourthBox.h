@@ -22,6 +22,8 @@ public:
     void GoToAdvanced(int side);
 
 protected:
+    // The first enabled input of the tab shown.
+    QWidget* FirstInput() const override;
     void StoreValues() override;
 
 private:

@@ -168,6 +168,10 @@ void TPlayerTab::Show(const HumanPlayer& player) {
     ShowSideLists(lists_, player.myTech, player.myAllyList);
 }
 
+QWidget* TPlayerTab::FirstInput() const {
+    return moneyBox_;
+}
+
 std::string TPlayerTab::Money() const {
     return std::to_string(moneyBox_->Settle());
 }
@@ -224,6 +228,10 @@ void TOpponentTab::Show(const Opponent& opponent) {
     nameBox_->setText(FromAnsi(opponent.name));
     moneyBox_->setValue(FromAnsi(opponent.startMoney).toInt());
     ShowSideLists(lists_, opponent.tech, opponent.allyList);
+}
+
+QWidget* TOpponentTab::FirstInput() const {
+    return enableAI_;
 }
 
 std::string TOpponentTab::Name() const {

@@ -49,6 +49,7 @@ public:
     void Show(const vornask::HumanPlayer& player);
     std::string Money() const;
     const vornask::SideLists& Lists() const { return lists_; }
+    QWidget* FirstInput() const;
 
 private:
     TSpinEdit* moneyBox_;
@@ -70,6 +71,8 @@ public:
     std::string Name() const;
     std::string Money() const;
     const vornask::SideLists& Lists() const { return lists_; }
+    // "Enable this AI": the one control of the tab that is never disabled.
+    QWidget* FirstInput() const;
 
 signals:
     void EnabledChanged(int side, bool enabled);

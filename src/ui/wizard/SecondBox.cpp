@@ -68,6 +68,10 @@ void TSecondBox::ResetToDefaults() {
     randomGeysersBox_->setEditText(ChoiceOf(start.randGeysers));
 }
 
+QWidget* TSecondBox::FirstInput() const {
+    return titleBox_;
+}
+
 void TSecondBox::StoreValues() {
     GeneralDetails& general = windows().Mission().general;
     general.missionType = ToAnsi(missionTypeBox_->text());

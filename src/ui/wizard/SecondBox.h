@@ -16,6 +16,7 @@ public:
     void ResetToDefaults() override;
 
 protected:
+    QWidget* FirstInput() const override;
     void StoreValues() override;
 
 private:

@@ -43,6 +43,10 @@ void TThirdBox::ResetToDefaults() {
     SetMemoLines(*backgroundStoryBox_, {start.BackgroundStoryBox});
 }
 
+QWidget* TThirdBox::FirstInput() const {
+    return quoteTextBox_;
+}
+
 void TThirdBox::StoreValues() {
     EntryBox& entry = windows().Mission().entryBox;
     entry.QuoteTextBox = ToAnsi(quoteTextBox_->text());

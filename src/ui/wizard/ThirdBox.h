@@ -14,6 +14,7 @@ public:
     void ResetToDefaults() override;
 
 protected:
+    QWidget* FirstInput() const override;
     void StoreValues() override;
 
 private:

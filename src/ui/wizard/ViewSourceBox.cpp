@@ -1,6 +1,7 @@
 #include "ui/wizard/ViewSourceBox.h"
 
 #include "ui/platform/QtText.h"
+#include "ui/start/PageControls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,13 +12,12 @@ using namespace vornask;
 
 TViewSourceBox::TViewSourceBox()
     : TPageFrame(QStringLiteral("ViewSourceBox"), tr("VORNASK Creator"), tr("View/Edit Source")),
-      sourceBox_(new QPlainTextEdit(this)),
+      sourceBox_(MakeTextBox(QStringLiteral("SourceBox"))),
       saveDialog1_(this, {FileDialogKind::Save, QStringLiteral("SaveDialog1"),
                           tr("Mission Files (*.english)"), QStringLiteral("*.english"),
                           QStringLiteral("english"), QStringLiteral("*.english")}) {
     okButton()->setCursor(Qt::PointingHandCursor);
 
-    sourceBox_->setObjectName(QStringLiteral("SourceBox"));
     sourceBox_->setFixedSize(265, 201);
     // Long lines are shown wrapped; they stay one line each when saved.
     sourceBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -1,6 +1,7 @@
 #include "ui/wizard/WizardPage.h"
 
 #include "ui/start/AppWindows.h"
+#include "ui/start/PageControls.h"
 
 // Global T-classes: Qt reports "TWizardPage", not "vornask::TWizardPage".
 using namespace vornask;
@@ -12,6 +13,10 @@ TWizardPage::TWizardPage(AppWindows& windows, const QString& objectName, const Q
 void TWizardPage::ClosePrevious() {
     HidePrevious();
     ResetToDefaults();
+    // Every pass through the wizard starts in the page's first box, never on its "OK" (the
+    // first key typed would press it) nor where the last pass left the focus.
+    if (QWidget* first = FirstInput())
+        FocusAsTabWould(*first);
 }
 
 void TWizardPage::GoToNext() {

@@ -25,6 +25,9 @@ protected:
     void Activated() override { ClosePrevious(); }
     void OkPressed() override { GoToNext(); }
 
+    // The control that has the focus when the page opens, its text selected; none leaves
+    // the focus where the page's tab order puts it.
+    virtual QWidget* FirstInput() const { return nullptr; }
     // Writes what the page shows into the run's mission: the first step of "OK".
     virtual void StoreValues() {}
 
