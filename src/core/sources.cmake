@@ -13,6 +13,7 @@ target_sources(vornask_core PRIVATE
   src/core/registry/WineRegistry.cpp
   src/core/saving/SaveProcedure.cpp
   src/core/text/Completion.cpp
+  src/core/text/LostCharacters.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextLines.cpp
   src/core/text/Windows1252.cpp)

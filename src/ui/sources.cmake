@@ -11,6 +11,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/DialogSaveUser.cpp
   src/ui/platform/DiskFileStore.cpp
   src/ui/platform/FileDialogs.cpp
+  src/ui/platform/LostCharactersWarning.cpp
   src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp
   src/ui/platform/WindowsRegistry.cpp

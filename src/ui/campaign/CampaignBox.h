@@ -16,6 +16,7 @@ namespace vornask {
 
 class AppWindows;
 struct CampaignSettings;
+class LostCharacters;
 
 } // namespace vornask
 
@@ -44,6 +45,8 @@ private:
     void BuildControls();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
+    // What the captures of the campaign's fields could not keep.
+    vornask::LostCharacters& Lost();
     QTreeWidgetItem* MainNode() const;
     // The selected node's position among the missions, or -1 when no mission is selected.
     int SelectedMission() const;

@@ -4,6 +4,7 @@
 
 #include "core/campaign/CampaignSettings.h"
 #include "core/mission/MissionSettings.h"
+#include "core/text/LostCharacters.h"
 
 #include <QString>
 
@@ -51,6 +52,9 @@ public:
 
     MissionSettings& Mission() { return mission_; }
     CampaignSettings& Campaign() { return campaign_; }
+    // Beside each, per field, the characters its capture could not keep.
+    LostCharacters& MissionLost() { return missionLost_; }
+    LostCharacters& CampaignLost() { return campaignLost_; }
 
     // Opens the window that follows `from` on its road (the next wizard page, or the campaign
     // finish window after the campaign editor), handing it `from` to hide. Pages open their
@@ -67,6 +71,8 @@ public:
 private:
     MissionSettings mission_;
     CampaignSettings campaign_;
+    LostCharacters missionLost_;
+    LostCharacters campaignLost_;
 
     // Created in this order, destroyed in the reverse one.
     std::unique_ptr<TStartBox> startBox_;

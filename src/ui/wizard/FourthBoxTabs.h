@@ -16,6 +16,8 @@ class TSpinEdit;
 
 namespace vornask {
 
+class LostCharacters;
+
 // Knowledge and allies as every tab holds them.
 struct SideLists {
     QListWidget* techList = nullptr;
@@ -61,7 +63,8 @@ public:
     // their contents stay.
     void EnableOrDisableAll();
 
-    std::string Name() const;
+    // The name as captured, what it could not keep remembered in `lost`.
+    std::string Name(vornask::LostCharacters& lost) const;
     std::string Money() const;
     const vornask::SideLists& Lists() const { return lists_; }
 

@@ -4,6 +4,7 @@
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
@@ -86,7 +87,8 @@ void TSixthBox::KeepOptionsInStep() {
     connect(nextMissionCheck_, &QCheckBox::toggled, this,
             [&options](bool on) { options.NextMissionCheck = on; });
     connect(missionName_, &QLineEdit::textChanged, this, [this, &options](const QString& text) {
-        options.MissionName = ToAnsi(text);
+        options.MissionName =
+            Captured(text, this->windows().MissionLost(), {TextField::NextMission});
         CheckNextMission();
     });
 }
@@ -106,6 +108,7 @@ void TSixthBox::ShowOptions(const FinishOptions& options) {
 
 void TSixthBox::ResetToDefaults() {
     windows().Mission().finish = FinishOptions{};
+    windows().MissionLost().Forget(TextField::NextMission);
     ShowOptions(windows().Mission().finish);
     missionLines_ = vornask::MissionLines{};
     windows().ViewSourceBox().SetSaveFolder(windows().DialogFolder());
@@ -115,7 +118,13 @@ void TSixthBox::CheckNextMission() {
     nextMissionCheck_->setChecked(true);
 }
 
+// Characters lost in the capture are named before anything is written or shown; "Cancel"
+// stays on this page.
 void TSixthBox::GoToNext() {
+    if (!GoOnDespiteLostCharacters(this, windows().MissionLost())) {
+        KeepOpenAfterOk();
+        return;
+    }
     BuildMissionLines(windows().Mission(), missionLines_);
     if (!windows().Mission().finish.EditSourceCheck) {
         SaveMissionFile();
