@@ -2,17 +2,23 @@
 // page lacks, text that looks like the file's own syntax, pasted line breaks, odd help files and
 // registry files. Nothing may crash, hang, or reach a file other than as captured.
 #include "ModalDriver.h"
+#include "ui/campaign/CampaignBox.h"
+#include "ui/campaign/CampaignFinished.h"
+#include "ui/controls/SingleLine.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 #include "ui/wizard/FifthBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -53,6 +59,16 @@ void PasteOver(QWidget* field, const QString& text) {
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
         memo->selectAll();
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Types `text` key by key, as a keyboard of any layout sends it: each key carries its character.
+void TypeText(QWidget* field, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
 }
 
 void PasteInto(QWidget* window, const QString& name, const QString& text) {
@@ -112,13 +128,16 @@ class HostileInputsTest : public QObject {
     Q_OBJECT
     QTemporaryDir temp_;
     std::unique_ptr<AppWindows> windows_;
+    QStringList seen_; // the windows the last mission saved went through
 
     QString Path(const QString& name) const { return temp_.filePath(name); }
     fs::path Prefix() const { return fs::path(temp_.path().toStdString()) / "prefix"; }
 
     // One mission from "New Mission" to the saved file `path`: on each page the user does what
-    // `actions` says and presses OK.
-    void SaveMission(std::map<QString, Action> actions, const QString& path) {
+    // `actions` says and presses OK; `beforeSaving` expects what comes between the finish page
+    // and the save dialog. The windows seen are kept in `seen_`.
+    void SaveMission(std::map<QString, Action> actions, const QString& path,
+                     const std::function<void(ModalDriver&)>& beforeSaving = {}) {
         ModalDriver driver;
         for (const QString& page : kChain)
             driver.When(page, [&actions, page](QWidget* w) {
@@ -126,20 +145,25 @@ class HostileInputsTest : public QObject {
                     actions[page](w);
                 Click(w, kOkButtons.at(page));
             });
+        if (beforeSaving)
+            beforeSaving(driver);
         driver.ChooseFile("SaveDialog1", path);
         Click(&windows_->StartBox(), "Button1");
+        seen_ = driver.Seen();
         QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
         QCOMPARE(FileBytes(path.chopped(7) + "german"), FileBytes(path));
     }
 
     // The campaign editor from "New Campaign": `body` runs in it, then "Save" writes the guide
-    // file `path`.
-    void SaveCampaign(ModalDriver& driver, std::function<void(QWidget*)> body,
-                      const QString& path) {
-        driver.When("CampaignBox", [&driver, body, path](QWidget* editor) {
+    // file `path`, after what `beforeSaving` expects.
+    void SaveCampaign(ModalDriver& driver, std::function<void(QWidget*)> body, const QString& path,
+                      std::function<void(ModalDriver&)> beforeSaving = {}) {
+        driver.When("CampaignBox", [&driver, body, path, beforeSaving](QWidget* editor) {
             body(editor);
-            driver.When("CampaignFinished", [](QWidget* w) { Click(w, "Button1"); })
-                .ChooseFile("SaveDialog1", path);
+            driver.When("CampaignFinished", [](QWidget* w) { Click(w, "Button1"); });
+            if (beforeSaving)
+                beforeSaving(driver);
+            driver.ChooseFile("SaveDialog1", path);
             Click(editor, "Button1");
         });
         Click(&windows_->StartBox(), "Button5");
@@ -291,7 +315,7 @@ private slots:
                           PasteInto(w, "TextBox", twoLines);
                       }},
                      {"SixthBox", [](QWidget* w) { PasteInto(w, "MissionName", kPastedOneLine); }}},
-                    Path("Hostile.english"));
+                    Path("Hostile.english"), [](ModalDriver& d) { d.Answer(QMessageBox::Ok); });
 
         const QByteArray file = FileBytes(Path("Hostile.english"));
         QVERIFY(HasLine(file, "title = \"" + kHostileAnsi + "\""));
@@ -335,7 +359,7 @@ private slots:
                 QTest::keyClick(inPlace, Qt::Key_Return);
                 QTRY_COMPARE(second->text(0), QStringLiteral("Renamed")); // committed when idle
             },
-            Path("GuideHostile.english"));
+            Path("GuideHostile.english"), [](ModalDriver& d) { d.Answer(QMessageBox::Ok); });
 
         const QByteArray file = FileBytes(Path("GuideHostile.english"));
         QVERIFY(file.startsWith("title = \"" + kHostileAnsi + "\"\r\n"));
@@ -348,6 +372,171 @@ private slots:
         QCOMPARE(file.count('\n'), file.count("\r\n"));
         QCOMPARE(file.count('\r'), file.count("\r\n"));
         QCOMPARE(FileBytes(Path("GuideHostile.german")), file);
+    }
+
+    void theUpperHalfOfTheCodePageReachesTheFileFromEveryKindOfBox() {
+        QString typed;
+        QByteArray bytes;
+        for (int c = 0xA0; c <= 0xFF; ++c) {
+            typed += QChar(c);
+            bytes += char(c);
+        }
+        auto typeAtEnd = [&typed](QWidget* w, const QString& name) {
+            QWidget* box = Find<QWidget>(w, name);
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(box))
+                memo->moveCursor(QTextCursor::End);
+            else if (auto* line = qobject_cast<QLineEdit*>(box))
+                line->end(false);
+            TypeText(box, typed);
+        };
+        SaveMission({{"ThirdBox",
+                      [&](QWidget* w) {
+                          typeAtEnd(w, "QuoteTextBox");
+                          typeAtEnd(w, "BackgroundStoryBox");
+                      }},
+                     {"FifthBox", [&](QWidget* w) { typeAtEnd(w, "TextBox"); }},
+                     {"SixthBox", [](QWidget* w) { Click(w, "EditSourceCheck"); }}},
+                    Path("Latin1.english"), [&](ModalDriver& d) {
+                        d.When("ViewSourceBox", [&](QWidget* w) {
+                            typeAtEnd(w, "SourceBox");
+                            Click(w, "Button1");
+                        });
+                    });
+        const QByteArray file = FileBytes(Path("Latin1.english"));
+        QVERIFY(file.contains("<i>\"Why of course my maps are the best!\"" + bytes + "<br>\r\n"));
+        QVERIFY(file.contains("and had to fight." + bytes + "\r\n"));
+        QVERIFY(file.contains("[Succeeded]\r\n<h2></h2>\r\n<p>" + bytes + "\r\n"));
+        QVERIFY(file.endsWith("[END]" + bytes + "\r\n"));
+
+        // The campaign's source window is modeless: it is typed into once shown.
+        ModalDriver driver;
+        driver.When("CampaignBox", [&](QWidget* editor) {
+            typeAtEnd(editor, "CampaignHeader");
+            typeAtEnd(editor, "CampaignText");
+            driver.When("CampaignFinished", [](QWidget* w) {
+                Click(w, "ViewSource");
+                Click(w, "Button1");
+            });
+            Click(editor, "Button1");
+        });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QWidget* source = TopLevel("ViewCampaignSource");
+        typeAtEnd(source, "SourceBox");
+        driver.ChooseFile("SaveDialog1", Path("GuideLatin1.english"));
+        Click(source, "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        const QByteArray guide = FileBytes(Path("GuideLatin1.english"));
+        QVERIFY(guide.contains("<h2>My Campaign" + bytes + "</h2>\r\n<p>\r\nPlay my campaign!" +
+                               bytes + "\r\n"));
+        QVERIFY(guide.endsWith(bytes + "\r\n"));
+    }
+
+    void oneLineBoxesHaveNoLengthLimit() {
+        const QString title(40'000, QLatin1Char('t'));
+        SaveMission({{"SecondBox", [&](QWidget* w) { PasteInto(w, "TitleBox", title); }}},
+                    Path("Long.english"));
+        QVERIFY(HasLine(FileBytes(Path("Long.english")), "title = \"" + title.toLatin1() + "\""));
+        // Every one-line box of every window, the title prompt's and the in-place editor's too.
+        windows_->CampaignBox().show();
+        int boxes = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            for (auto* box : window->findChildren<QLineEdit*>())
+                if (qobject_cast<const TSingleLineValidator*>(box->validator())) {
+                    QVERIFY2(box->maxLength() > 100'000'000, qPrintable(box->objectName()));
+                    ++boxes;
+                }
+        QVERIFY(boxes >= 15);
+        windows_->CampaignBox().hide();
+    }
+
+    void controlCharactersAndCharactersOutsideTheCodePageAreNamedBeforeSaving() {
+        const QString controls =
+            QStringLiteral("a") + QChar(0) + "b\x0b\x0c\x1b\x7f" + QChar(0x85) + "\tc";
+        const QByteArray controlsAnsi = "a?b?????\tc";
+        auto line = [](const QString& field, const QString& characters) {
+            return QStringLiteral("%1 holds characters that NetStorm cannot show: %2. They will "
+                                  "be saved as \"?\".")
+                .arg(field, characters);
+        };
+        auto box = [](const QStringList& lines) {
+            return QStringLiteral("MessageBox:%1:").arg(int(QMessageBox::Warning)) +
+                   lines.join("\n\n");
+        };
+        const QString controlNames = "U+0000 U+000B U+000C U+001B U+007F U+0085";
+        SaveMission(
+            {{"SecondBox",
+              [&](QWidget* w) { PasteInto(w, "TitleBox", QString::fromUtf8("\u65e5\u672c")); }},
+             {"ThirdBox", [&](QWidget* w) { PasteInto(w, "BackgroundStoryBox", controls); }},
+             {"FourthBox",
+              [&](QWidget* w) {
+                  Find<QTabWidget>(w, "TabbedNotebook1")->setCurrentIndex(2);
+                  Click(w, "EnableAI3");
+                  PasteInto(w, "AI3NameBox", controls);
+              }},
+             {"FifthBox",
+              [&](QWidget* w) {
+                  Pick(w, "ComboBox981", "Failed");
+                  PasteInto(w, "HeadingBox", QString::fromUtf8("\u0142"));
+              }},
+             {"SixthBox", [](QWidget* w) { Click(w, "EditSourceCheck"); }}},
+            Path("Lost.english"), [](ModalDriver& d) {
+                // "Cancel" goes back to the finish page; its OK asks again.
+                d.Answer(QMessageBox::Cancel);
+                d.When("SixthBox", [](QWidget* w) { Click(w, "Button1"); });
+                d.Answer(QMessageBox::Ok);
+                // Text typed into the source view is looked at too; "Cancel" goes back to it.
+                d.When("ViewSourceBox", [](QWidget* w) {
+                    auto* source = Find<QPlainTextEdit>(w, "SourceBox");
+                    source->moveCursor(QTextCursor::End);
+                    TypeText(source, QString::fromUtf8("\u00e9\u0142"));
+                    Click(w, "Button1");
+                });
+                d.Answer(QMessageBox::Cancel);
+                d.When("ViewSourceBox", [](QWidget* w) { Click(w, "Button1"); });
+                d.Answer(QMessageBox::Ok);
+            });
+        const QString first =
+            box({line("The title", QString::fromUtf8("\u65e5\u672c")),
+                 line("The story", controlNames), line("AI3's name", controlNames),
+                 line("The heading of Failed", QString::fromUtf8("\u0142"))});
+        const QString source = box({line("The source", QString::fromUtf8("\u0142"))});
+        QCOMPARE(seen_.mid(6), QStringList({first, "SixthBox", first, "ViewSourceBox", source,
+                                            "ViewSourceBox", source, "SaveDialog1"}));
+        const QByteArray file = FileBytes(Path("Lost.english"));
+        QVERIFY(HasLine(file, "title = \"??\""));
+        QVERIFY(HasLine(file, "ai3Name = \"" + controlsAnsi + "\""));
+        QVERIFY(file.contains("<p>" + controlsAnsi + "\r\n\r\n$Button=Review"));
+        QVERIFY(file.contains("[Failed]\r\n<h2>?</h2>"));
+        QVERIFY(file.endsWith("[END]\xE9?\r\n"));
+
+        // The campaign's twin: its title, and its mission titles, which keep their places
+        // when one before them is deleted.
+        ModalDriver driver;
+        SaveCampaign(
+            driver,
+            [&](QWidget* editor) {
+                PasteInto(editor, "TitleBox", QString::fromUtf8("\u65e5\u672c"));
+                AddMission(driver, editor, "C:\\D\\One.english", "One");
+                AddMission(driver, editor, "C:\\D\\Two.english", QString::fromUtf8("T\u0175o"));
+                QTreeWidget* tree = Find<QTreeWidget>(editor, "CampaignView");
+                tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+                Find<QMenu>(editor, "TreeViewPopup")->popup(QPoint());
+                Find<QMenu>(editor, "TreeViewPopup")->close();
+                Find<QAction>(editor, "Delete")->trigger();
+            },
+            Path("GuideLost.english"),
+            [](ModalDriver& d) {
+                d.Answer(QMessageBox::Cancel);
+                d.When("CampaignFinished", [](QWidget* w) { Click(w, "Button1"); });
+                d.Answer(QMessageBox::Ok);
+            });
+        const QString campaignWarning =
+            box({line("The title", QString::fromUtf8("\u65e5\u672c")),
+                 line("The title of mission 1", QString::fromUtf8("\u0175"))});
+        QVERIFY2(driver.Seen().contains(campaignWarning), qPrintable(driver.Seen().join('|')));
+        QCOMPARE(driver.Seen().count(campaignWarning), 2);
+        QVERIFY(FileBytes(Path("GuideLost.english")).startsWith("title = \"??\"\r\n"));
     }
 
     void eightyMissionsWithLongTitlesAreListedAndSaved() {

@@ -60,6 +60,10 @@ private slots:
         QCOMPARE(ClampedSpinValue("600000", 0, 500000), 500000);
         QCOMPARE(ClampedSpinValue("99999999999999999999999", 0, 500000), 500000);
         QCOMPARE(ClampedSpinValue("007", 1, 99), 7);
+        QCOMPARE(ClampedSpinValue("+500", 0, 500000), 500);
+        QCOMPARE(ClampedSpinValue("+150", 1, 99), 99);
+        QCOMPARE(ClampedSpinValue("+", 1, 99), 1);
+        QCOMPARE(ClampedSpinValue("+-5", 0, 99), 0);
     }
 
     void abilityValueListsSwitchedOffAbilitiesInTheirOrder() {

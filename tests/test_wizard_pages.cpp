@@ -86,7 +86,8 @@ public:
             driver.When(page, [this, page](QWidget* w) {
                 if (actions_.count(page))
                     actions_[page](w);
-                Click(w, kOkButtons.at(page));
+                if (w->isVisible()) // not left already by the action
+                    Click(w, kOkButtons.at(page));
             });
             for (auto& [dialog, action] : dialogs_[page])
                 driver.When(dialog, action);
@@ -108,6 +109,19 @@ private:
     std::map<QString, Action> actions_;
     std::map<QString, std::vector<std::pair<QString, Action>>> dialogs_;
 };
+
+// Types `keys` over what the number box holds, then leaves its page by Return or by a click
+// on the page's "OK".
+void TypeAndLeave(QWidget* page, const QString& spinName, const QString& keys, bool byReturn) {
+    auto* spin = Find<QSpinBox>(page, spinName);
+    spin->setValue(42); // the value before, which must not be what is saved
+    spin->setFocus();
+    TypeInto(page, spinName, keys);
+    if (byReturn)
+        QTest::keyClick(spin->findChild<QLineEdit*>(), Qt::Key_Return);
+    else
+        QTest::mouseClick(Find<QWidget>(page, kOkButtons.at(page->objectName())), Qt::LeftButton);
+}
 
 bool Contains(const MissionLines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -557,17 +571,113 @@ private slots:
                       Find<QListWidget>(w, "ListBox1")->setCurrentRow(1);
                       auto* ability = Find<QComboBox>(w, "AbilityBox");
                       auto* description = Find<QPlainTextEdit>(w, "AbilityDescription");
+                      Pick(w, "AbilityBox", "CONCENTRATE_FIRE");
+                      Pick(w, "AbilityValueBox", "False");
                       ability->lineEdit()->selectAll();
                       QTest::keyClick(ability->lineEdit(), Qt::Key_Backspace);
                       QTest::keyClicks(ability->lineEdit(), "BUILD_D");
                       QCOMPARE(ability->currentText(), QStringLiteral("BUILD_DAIS"));
-                      QVERIFY(description->toPlainText().startsWith("This ability determines"));
-                      // The value box still belongs to the ability shown before.
+                      // The completed name is the ability shown: its description, its value.
+                      QCOMPARE(description->toPlainText(),
+                               QStringLiteral("Whether or not the AI can build an altar."));
+                      QCOMPARE(Find<QComboBox>(w, "AbilityValueBox")->currentText(),
+                               QStringLiteral("True"));
                       Pick(w, "AbilityValueBox", "False");
                       Click(w, "Button2");
                   })
             .Finish();
-        QCOMPARE(Mission().advancedOf(4).Ability, std::string("!BUILD_DAIS;"));
+        QCOMPARE(Mission().advancedOf(4).Ability, std::string("!CONCENTRATE_FIRE;!BUILD_DAIS;"));
+    }
+
+    void numberBoxesSaveWhatWasTypedHoweverThePageIsLeft() {
+        struct Case {
+            QString number, money;
+            bool byReturn;
+            std::string numberSaved, moneySaved;
+        };
+        const Case cases[] = {
+            {"150", "600000", true, "99", "500000"},
+            {"", "+500", true, "1", "500"},
+            {"+7", "", false, "7", "0"},
+            {"150", "600000", false, "99", "500000"},
+        };
+        for (const Case& c : cases) {
+            Run()
+                .On("SecondBox",
+                    [&c](QWidget* w) { TypeAndLeave(w, "MissionNumberBox", c.number, c.byReturn); })
+                .On("FourthBox",
+                    [&c](QWidget* w) { TypeAndLeave(w, "MyStartMoneyBox", c.money, c.byReturn); })
+                .Finish();
+            const QByteArray what = (c.number + "/" + c.money).toUtf8();
+            QVERIFY2(Mission().general.missionNumber == c.numberSaved, what);
+            QVERIFY2(Mission().player.myStartMoney == c.moneySaved, what);
+        }
+    }
+
+    void aCompletedEventChoiceShowsAndTakesItsOwnSlot() {
+        Run()
+            .On("FifthBox",
+                [this](QWidget* w) {
+                    auto* heading = Find<QLineEdit>(w, "HeadingBox");
+                    auto* chooser = Find<QComboBox>(w, "ComboBox981")->lineEdit();
+                    auto typeChoice = [chooser](const QString& keys) {
+                        chooser->selectAll();
+                        QTest::keyClick(chooser, Qt::Key_Backspace);
+                        QTest::keyClicks(chooser, keys);
+                    };
+                    Pick(w, "ComboBox981", "Failed");
+                    QTest::keyClicks(heading, "Lost");
+                    Pick(w, "ComboBox981", "Succeeded");
+                    QTest::keyClicks(heading, "Won");
+
+                    typeChoice("F"); // completed to "Failed"
+                    QCOMPARE(chooser->text(), QStringLiteral("Failed"));
+                    QCOMPARE(heading->text(), QStringLiteral("Lost"));
+                    QTest::keyClicks(heading, "!");
+
+                    typeChoice("Temple"); // completed to "TempleHalfDead"
+                    QVERIFY(Find<QComboBox>(w, "aiBox")->isEnabled());
+                    QCOMPARE(heading->text(), QString());
+                    QTest::keyClicks(heading, "Half");
+                    QCOMPARE(Mission().events.of(2, OpponentEvent::TempleHalfDead).heading,
+                             std::string("Half"));
+                })
+            .Finish();
+        QCOMPARE(Mission().events.Succeeded.heading, std::string("Won"));
+        QCOMPARE(Mission().events.Failed.heading, std::string("Lost!"));
+    }
+
+    void theOptionsListSelectsByKeysAsByClicksAndStoresOnlyTheSelectedOne() {
+        Run()
+            .On("FourthBox",
+                [](QWidget* w) {
+                    ShowTab(w, "AI3");
+                    Click(w, "EnableAI3");
+                    Click(w, "AdvancedButton3");
+                })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [](QWidget* w) {
+                      auto* options = Find<QListWidget>(w, "ListBox1");
+                      auto* values = Find<QComboBox>(w, "ComboBox1");
+                      options->setFocus(Qt::TabFocusReason);
+                      QTRY_VERIFY(options->hasFocus());
+                      QVERIFY(options->selectedItems().isEmpty());
+                      QCOMPARE(values->count(), 0); // nothing shown
+
+                      QTest::keyClick(options, Qt::Key_Down);
+                      QCOMPARE(options->selectedItems().size(), 1);
+                      QCOMPARE(options->selectedItems().front()->text(),
+                               QStringLiteral("Collectors"));
+                      QCOMPARE(values->count(), 5);
+                      QTest::keyClick(options, Qt::Key_Down);
+                      QVERIFY(Find<QWidget>(w, "AbilityBox")->isVisible());
+                      QTest::keyClick(options, Qt::Key_Down);
+                      Pick(w, "ComboBox1", "5");
+                      Click(w, "Button2");
+                  })
+            .Finish();
+        QCOMPARE(Mission().advancedOf(3).Collectors, std::string());
+        QCOMPARE(Mission().advancedOf(3).BridgeDrawRate, std::string("5"));
     }
 
     void eventChoosersAddressTheirSlots() {

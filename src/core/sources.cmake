@@ -17,6 +17,7 @@ target_sources(vornask_core PRIVATE
   src/core/text/Completion.cpp
   src/core/text/FileKind.cpp
   src/core/text/FileText.cpp
+  src/core/text/LostCharacters.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextLines.cpp
   src/core/text/Windows1252.cpp)

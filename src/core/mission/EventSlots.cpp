@@ -2,6 +2,14 @@
 
 namespace vornask {
 
+const char* EventChoiceName(int eventChoice) {
+    if (eventChoice == kSucceededChoice)
+        return "Succeeded";
+    if (eventChoice == kFailedChoice)
+        return "Failed";
+    return kOpponentEventNames.at(eventChoice - kFirstOpponentEventChoice);
+}
+
 bool IsOpponentEventChoice(int eventChoice) {
     return eventChoice >= kFirstOpponentEventChoice &&
            eventChoice < kFirstOpponentEventChoice + kOpponentEventCount;

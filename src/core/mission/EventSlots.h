@@ -12,6 +12,11 @@ constexpr int kSucceededChoice = 0;
 constexpr int kFailedChoice = 1;
 constexpr int kFirstOpponentEventChoice = 2;
 
+constexpr int kEventChoiceCount = kFirstOpponentEventChoice + kOpponentEventCount;
+
+// The event chooser's item at `eventChoice`, as the game names the event.
+const char* EventChoiceName(int eventChoice);
+
 // Whether the event chosen at `eventChoice` happens to one opponent (so the AI chooser counts).
 bool IsOpponentEventChoice(int eventChoice);
 

@@ -8,7 +8,8 @@ namespace vornask {
 
 int ClampedSpinValue(std::string_view text, int min, int max) {
     const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
+    const bool hasSign = !text.empty() && (negative || text.front() == '+');
+    const std::string_view digits = hasSign ? text.substr(1) : text;
     if (digits.empty() ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return min;

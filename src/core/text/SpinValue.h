@@ -5,8 +5,8 @@
 
 namespace vornask {
 
-// A whole number outside [min, max] comes to the nearer bound; text that is no whole number
-// (empty, letters, a lone sign) counts as `min`.
+// A whole number (digits, perhaps after one sign) outside [min, max] comes to the nearer bound;
+// text that is no whole number (empty, letters, a lone sign) counts as `min`.
 int ClampedSpinValue(std::string_view text, int min, int max);
 
 // Whether `text` is what a spin edit with the range [min, max] gives for one of its values:

@@ -162,13 +162,16 @@ void TCampaignBox::ConnectHandlers() {
     connect(addTreeItemBox_, &QLineEdit::returnPressed, this, &TCampaignBox::AddTreeItem);
 
     connect(titleBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        Settings().title = ToAnsi(text);
+        Settings().title = Captured(text, Lost(), {TextField::CampaignTitle});
         ChangeMainNode();
     });
-    connect(campaignHeader_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { Settings().CampaignHeader = ToAnsi(text); });
-    connect(campaignText_, &QPlainTextEdit::textChanged, this,
-            [this] { Settings().CampaignText = MemoLines(*campaignText_); });
+    connect(campaignHeader_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Settings().CampaignHeader = Captured(text, Lost(), {TextField::CampaignHeader});
+    });
+    connect(campaignText_, &QPlainTextEdit::textChanged, this, [this] {
+        Settings().CampaignText = MemoLines(*campaignText_);
+        RecordMemo(*campaignText_, Lost(), {TextField::CampaignText});
+    });
     connect(sequential_, &QCheckBox::toggled, this,
             [this](bool checked) { Settings().Sequential = checked; });
 
@@ -196,6 +199,7 @@ void TCampaignBox::SetValues() {
     deleteAction_->setEnabled(false);
     renameAction_->setEnabled(false);
     StartNewCampaign(Settings());
+    Lost().Clear();
     windows_.SetCampaignFile({});
     ShowSettings();
     addTreeItemBox_->clear();
@@ -260,10 +264,13 @@ void TCampaignBox::AddTreeItem() {
         ShowWarning(this, tr("Woah! Too many missions! What the hell are you doing?"));
         return;
     }
-    const std::string name = GetMissionName(ToAnsi(addTreeItemBox_->text()));
+    const int position = static_cast<int>(Settings().missions.size());
+    const std::string name = GetMissionName(
+        Captured(addTreeItemBox_->text(), Lost(), {TextField::MissionFile, position}));
     addTreeItemBox_->clear();
     const QString title = askTitle.MapTitleBox()->text();
-    Settings().missions.push_back({ToAnsi(title), name});
+    Settings().missions.push_back(
+        {Captured(title, Lost(), {TextField::MissionTitle, position}), name});
     AddMissionNode(title);
 }
 
@@ -287,6 +294,8 @@ void TCampaignBox::DeleteNode() {
         return;
     auto& missions = Settings().missions;
     missions.erase(missions.begin() + position);
+    Lost().RemoveItem(TextField::MissionTitle, position);
+    Lost().RemoveItem(TextField::MissionFile, position);
     delete MainNode()->takeChild(position);
 }
 
@@ -310,11 +319,16 @@ void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {
         return;
     const auto position = static_cast<std::size_t>(MainNode()->indexOfChild(node));
     if (position < Settings().missions.size())
-        Settings().missions[position].title = ToAnsi(node->text(0));
+        Settings().missions[position].title =
+            Captured(node->text(0), Lost(), {TextField::MissionTitle, static_cast<int>(position)});
 }
 
 CampaignSettings& TCampaignBox::Settings() {
     return windows_.Campaign();
+}
+
+LostCharacters& TCampaignBox::Lost() {
+    return windows_.CampaignLost();
 }
 
 QTreeWidgetItem* TCampaignBox::MainNode() const {

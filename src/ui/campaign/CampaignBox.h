@@ -17,6 +17,7 @@ namespace vornask {
 class AppWindows;
 struct CampaignSettings;
 struct CampaignFileReading;
+class LostCharacters;
 
 } // namespace vornask
 
@@ -52,6 +53,8 @@ private:
     void ShowSettings();
     void ShowCampaign(const vornask::CampaignFileReading& opened, const QString& path);
     void AddMissionNode(const QString& title);
+    // What the captures of the campaign's fields could not keep.
+    vornask::LostCharacters& Lost();
     QTreeWidgetItem* MainNode() const;
     // The selected node's position among the missions, or -1 when no mission is selected.
     int SelectedMission() const;

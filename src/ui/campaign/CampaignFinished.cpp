@@ -3,6 +3,7 @@
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/LostCharactersWarning.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
 
@@ -45,7 +46,13 @@ void TCampaignFinished::ClosePrevious() {
     campaignLines_.clear();
 }
 
+// Characters lost in the capture are named before anything is written or shown; "Cancel"
+// stays in this window.
 void TCampaignFinished::SaveCampaign() {
+    if (!GoOnDespiteLostCharacters(this, windows_.CampaignLost())) {
+        KeepOpenAfterOk();
+        return;
+    }
     BuildCampaignLines(windows_.Campaign(), campaignLines_);
     if (viewSource_->isChecked())
         windows_.ViewCampaignSource().Edit(campaignLines_, [this](const auto& edited) {

@@ -1,5 +1,6 @@
 #include "ui/campaign/ViewCampaignSource.h"
 
+#include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
 
@@ -37,6 +38,8 @@ void TViewCampaignSource::Edit(const std::vector<std::string>& lines, SaveLines 
 }
 
 void TViewCampaignSource::SaveIt() {
+    if (!GoOnDespiteLostCharacters(this, *sourceBox_))
+        return; // back to the text
     const SaveResult result = save_ ? save_(MemoLines(*sourceBox_)) : SaveResult{};
     // Given up after a failed write: the text stays here so "OK" can be pressed again.
     if (result.writeFailed && !result.saved)

@@ -127,4 +127,5 @@ void TComboBox98::ApplyCompletion() {
     }
     edit->setSelection(static_cast<int>(typed.size()),
                        static_cast<int>(completed.size() - typed.size()));
+    emit Completed(completed);
 }

@@ -28,6 +28,8 @@ signals:
     // The owner's change event: every change of the text, with the text before completion.
     // Applying a completion raises none.
     void Changed(const QString& text);
+    // A completion was applied: the box now shows `text`, an item's whole text.
+    void Completed(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

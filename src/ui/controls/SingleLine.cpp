@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <algorithm>
+#include <limits>
 
 namespace vornask {
 namespace {
@@ -33,6 +34,8 @@ QValidator::State TSingleLineValidator::validate(QString& text, int& cursor) con
 
 void vornask::KeepOnOneLine(QLineEdit& edit) {
     edit.setValidator(new TSingleLineValidator(&edit));
+    // Qt cuts a line edit's text at 32,767 characters; a value of the game's file has no limit.
+    edit.setMaxLength(std::numeric_limits<int>::max());
 }
 
 QWidget* TSingleLineItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,

@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace vornask {
 
-// Gives `edit` the single-line rule.
+// Gives `edit` the single-line rule, and no length limit.
 void KeepOnOneLine(QLineEdit& edit);
 
 } // namespace vornask

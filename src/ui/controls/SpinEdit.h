@@ -14,5 +14,6 @@ public:
 
 protected:
     QValidator::State validate(QString& text, int& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

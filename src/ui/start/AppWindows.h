@@ -4,6 +4,7 @@
 
 #include "core/campaign/CampaignSettings.h"
 #include "core/mission/MissionSettings.h"
+#include "core/text/LostCharacters.h"
 
 #include <QString>
 
@@ -51,6 +52,9 @@ public:
 
     MissionSettings& Mission() { return mission_; }
     CampaignSettings& Campaign() { return campaign_; }
+    // Beside each, per field, the characters its capture could not keep.
+    LostCharacters& MissionLost() { return missionLost_; }
+    LostCharacters& CampaignLost() { return campaignLost_; }
 
     // What the wizard's pages show when they open: the defaults for a new mission, or the
     // values of the mission file opened.
@@ -87,6 +91,8 @@ private:
     MissionSettings startingMission_;
     QString missionFile_;
     QString campaignFile_;
+    LostCharacters missionLost_;
+    LostCharacters campaignLost_;
 
     // Created in this order, destroyed in the reverse one.
     std::unique_ptr<TStartBox> startBox_;

@@ -55,8 +55,10 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
 
     okButton_ = MakeOkButton(panel);
     connect(okButton_, &QPushButton::clicked, this, [this] {
+        keepOpen_ = false;
         OkPressed();
-        accept();
+        if (!keepOpen_)
+            accept();
     });
 
     content_ = new QVBoxLayout;

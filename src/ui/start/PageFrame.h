@@ -41,8 +41,11 @@ public:
 protected:
     // The page's activation handler (`ClosePrevious` on the wizard pages).
     virtual void Activated() {}
-    // The "OK" handler; the page's modal loop ends when it returns.
+    // The "OK" handler; the page's modal loop ends when it returns, unless it called
+    // `KeepOpenAfterOk`.
     virtual void OkPressed() {}
+    // The user went back to the page from a question its "OK" asked: the page stays.
+    void KeepOpenAfterOk() { keepOpen_ = true; }
 
     // The panel's content area, above the "OK" button.
     QVBoxLayout* content() const { return content_; }
@@ -57,4 +60,5 @@ private:
     QVBoxLayout* content_;
     QWidget* previous_ = nullptr;
     QPushButton* okButton_;
+    bool keepOpen_ = false;
 };

@@ -53,8 +53,10 @@ TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
     BuildControls();
     LayOutControls();
     ConnectHandlers();
-    // Focus on the list would choose its first option by itself: the dialog first opens with
-    // none chosen.
+    // Focus on the list would make its first option current by itself, unselected, so that
+    // the first Down would pass over it. A current index set once stops that: the list takes
+    // the focus with no option current, and the first Down selects the first option.
+    optionList_->setCurrentIndex(QModelIndex());
     okButton()->setFocus();
 }
 
@@ -127,24 +129,26 @@ void TAdvancedAIOptions::LayOutControls() {
 }
 
 void TAdvancedAIOptions::ConnectHandlers() {
-    connect(optionList_, &QListWidget::currentRowChanged, this, &TAdvancedAIOptions::PutValues);
-    connect(optionList_, &QListWidget::itemClicked, this, &TAdvancedAIOptions::PutValues);
+    // Clicks and arrow keys alike select an option; only the selected one is shown.
+    connect(optionList_, &QListWidget::itemSelectionChanged, this, &TAdvancedAIOptions::PutValues);
     connect(valueBox_, &QComboBox::activated, this, &TAdvancedAIOptions::SaveValue);
     connect(abilityBox_, &TComboBox98::Changed, this,
+            &TAdvancedAIOptions::UpdateDescriptionAndValue);
+    connect(abilityBox_, &TComboBox98::Completed, this,
             &TAdvancedAIOptions::UpdateDescriptionAndValue);
     connect(abilityValueBox_, &QComboBox::editTextChanged, this,
             &TAdvancedAIOptions::SaveAbilityValue);
 }
 
+// The current option counts only when selected: focus alone can make one current.
 std::optional<int> TAdvancedAIOptions::SelectedOption() const {
-    const int row = optionList_->currentRow();
+    const QList<QListWidgetItem*> selected = optionList_->selectedItems();
+    if (selected.size() != 1)
+        return std::nullopt;
+    const int row = optionList_->row(selected.front());
     if (row < 0 || row >= kAdvancedOptionCount)
         return std::nullopt;
     return row;
-}
-
-std::optional<int> TAdvancedAIOptions::ChosenAbility() const {
-    return AbilityIndex(ToAnsi(abilityBox_->currentText()));
 }
 
 // Shows what is stored for the edited opponent, so that confirming without changes keeps it.
@@ -155,8 +159,8 @@ void TAdvancedAIOptions::ChangeLabel() {
         side ? AbilityFlagsOf(windows_.Mission().advancedOf(*side).Ability) : AllAbilitiesOn();
     if (side)
         TakeStoredValues(*side);
-    if (const auto ability = ChosenAbility())
-        ShowAbilityFlag(*ability);
+    if (shownAbility_)
+        ShowAbilityFlag(*shownAbility_);
     if (SelectedOption())
         PutValues();
 }
@@ -173,8 +177,10 @@ void TAdvancedAIOptions::TakeStoredValues(int side) {
 
 void TAdvancedAIOptions::PutValues() {
     const std::optional<int> option = SelectedOption();
-    if (!option)
+    if (!option) {
+        ShowNoOption();
         return;
+    }
     ShowAbilityView(*option == kAbilityOption);
     if (*option != kAbilityOption)
         AddOptionValues(*option);
@@ -187,6 +193,12 @@ void TAdvancedAIOptions::AddOptionValues(int option) {
         valueBox_->addItem(Latin1(value));
     valueBox_->setEditText(FromAnsi(currentValues_[option]));
     descriptionText_->setPlainText(Latin1(shown.description));
+}
+
+void TAdvancedAIOptions::ShowNoOption() {
+    ShowAbilityView(false);
+    valueBox_->clear();
+    descriptionText_->clear();
 }
 
 void TAdvancedAIOptions::ShowAbilityView(bool show) {
@@ -220,14 +232,15 @@ void TAdvancedAIOptions::SaveValue() {
             currentValues_[*option];
 }
 
-// Runs before the ability box completes what was typed: only a whole name, as typed or
-// picked, shows its flag and description.
+// Runs as the ability box changes and again when it completes what was typed: only a whole
+// name shows its flag and description, and the value box then belongs to that ability. Other
+// text leaves the views as they are, and a value picked then is stored nowhere.
 void TAdvancedAIOptions::UpdateDescriptionAndValue(const QString& abilityText) {
-    const std::optional<int> ability = AbilityIndex(ToAnsi(abilityText));
-    if (!ability)
+    shownAbility_ = AbilityIndex(ToAnsi(abilityText));
+    if (!shownAbility_)
         return;
-    ShowAbilityFlag(*ability);
-    abilityDescription_->setPlainText(Latin1(Abilities()[*ability].description));
+    ShowAbilityFlag(*shownAbility_);
+    abilityDescription_->setPlainText(Latin1(Abilities()[*shownAbility_].description));
 }
 
 void TAdvancedAIOptions::ShowAbilityFlag(int ability) {
@@ -235,8 +248,8 @@ void TAdvancedAIOptions::ShowAbilityFlag(int ability) {
 }
 
 void TAdvancedAIOptions::SaveAbilityValue() {
-    if (const std::optional<int> ability = ChosenAbility())
-        abilityFlags_[*ability] = ToAnsi(abilityValueBox_->currentText());
+    if (shownAbility_)
+        abilityFlags_[*shownAbility_] = ToAnsi(abilityValueBox_->currentText());
 }
 
 std::string TAdvancedAIOptions::GetAbility() const {

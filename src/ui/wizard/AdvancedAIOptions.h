@@ -53,9 +53,9 @@ private:
     // The opponent being edited, once the players page has said which.
     std::optional<int> EditedSide() const { return editedSide_; }
     std::optional<int> SelectedOption() const;
-    std::optional<int> ChosenAbility() const;
     void AddOptionValues(int option);
     void ShowAbilityView(bool show);
+    void ShowNoOption();
     // The two views that share one place: an option's value, and the abilities.
     std::array<QWidget*, 4> OptionView() const;
     std::array<QWidget*, 6> AbilityView() const;
@@ -68,6 +68,8 @@ private:
     // opponent it was picked for.
     std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;
     vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
+    // The ability whose flag the value box shows and stores into; the box starts at the first.
+    std::optional<int> shownAbility_ = 0;
 
     QLabel* sideLabel_;
     QLabel* optionsLabel_;

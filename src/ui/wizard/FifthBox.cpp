@@ -1,6 +1,7 @@
 #include "ui/wizard/FifthBox.h"
 
 #include "core/mission/EventSlots.h"
+#include "core/text/LostCharacters.h"
 #include "ui/controls/ComboBox98.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
@@ -25,9 +26,9 @@ QStringList OpponentItems() {
 }
 
 QStringList EventItems() {
-    QStringList items = {QStringLiteral("Succeeded"), QStringLiteral("Failed")};
-    for (const char* kind : kOpponentEventNames)
-        items << QString::fromLatin1(kind);
+    QStringList items;
+    for (int choice = 0; choice < kEventChoiceCount; ++choice)
+        items << QString::fromLatin1(EventChoiceName(choice));
     return items;
 }
 
@@ -77,6 +78,7 @@ TFifthBox::TFifthBox(AppWindows& windows)
 
     connect(aiBox_, &QComboBox::editTextChanged, this, &TFifthBox::UpdateStuff);
     connect(eventBox_, &TComboBox98::Changed, this, &TFifthBox::UpdateStuff);
+    connect(eventBox_, &TComboBox98::Completed, this, &TFifthBox::UpdateStuff);
     connect(headingBox_, &QLineEdit::textChanged, this, &TFifthBox::SaveHeadingValue);
     connect(textBox_, &QPlainTextEdit::textChanged, this, &TFifthBox::SaveTextValue);
 }
@@ -86,7 +88,7 @@ void TFifthBox::ResetToDefaults() {
     windows().Mission().events = windows().StartingMission().events; // an opened file's
     eventBox_->setCurrentIndex(kSucceededChoice);
     aiBox_->setCurrentIndex(0);
-    LoadValues(windows().Mission().events.Succeeded);
+    UpdateStuff();
 }
 
 QWidget* TFifthBox::FirstInput() const {
@@ -100,6 +102,8 @@ void TFifthBox::ResetAllValues() {
     for (auto& opponent : messages.opponent)
         for (EventMessage& slot : opponent)
             ClearValues(slot);
+    windows().MissionLost().Forget(TextField::EventHeading);
+    windows().MissionLost().Forget(TextField::EventText);
     LoadValues(messages.Succeeded); // both boxes empty
 }
 
@@ -115,38 +119,33 @@ void TFifthBox::LoadValues(const EventMessage& slot) {
     loading_ = false;
 }
 
-int TFifthBox::EventChoice() const {
-    return ChoiceOf(*eventBox_);
-}
-
-int TFifthBox::AiChoice() const {
-    return ChoiceOf(*aiBox_);
-}
-
-// Every change of either chooser shows the slot they now select; with none selected the
-// boxes keep what they show.
+// Every change of either chooser, and every completion of the event chooser, shows the slot
+// they now select, and edits go there until the next change; with none selected the boxes
+// keep what they show and edits are stored nowhere.
 void TFifthBox::UpdateStuff() {
-    aiBox_->setEnabled(IsOpponentEventChoice(EventChoice()));
-    if (const EventMessage* slot = SelectedSlot())
-        LoadValues(*slot);
-}
-
-EventMessage* TFifthBox::SelectedSlot() {
-    return SelectedEventMessage(windows().Mission().events, EventChoice(), AiChoice());
+    const int event = ChoiceOf(*eventBox_);
+    const bool opponentEvent = IsOpponentEventChoice(event);
+    aiBox_->setEnabled(opponentEvent);
+    const int ai = ChoiceOf(*aiBox_);
+    EventMessage* slot = SelectedEventMessage(windows().Mission().events, event, ai);
+    shown_.reset();
+    if (!slot)
+        return;
+    LoadValues(*slot);
+    shown_ = ShownSlot{slot, event, opponentEvent ? kFirstOpponent + ai : 0};
 }
 
 void TFifthBox::SaveHeadingValue() {
-    Save(ToAnsi(headingBox_->text()), &EventMessage::heading);
+    if (loading_ || !shown_)
+        return;
+    shown_->message->heading = Captured(headingBox_->text(), windows().MissionLost(),
+                                        {TextField::EventHeading, shown_->event, shown_->side});
 }
 
 void TFifthBox::SaveTextValue() {
-    Save(MemoText(*textBox_), &EventMessage::text);
-}
-
-// Typed into a box while no slot is selected, a value is stored nowhere.
-void TFifthBox::Save(const std::string& value, std::string EventMessage::*entry) {
-    if (loading_)
+    if (loading_ || !shown_)
         return;
-    if (EventMessage* slot = SelectedSlot())
-        slot->*entry = value;
+    shown_->message->text = MemoText(*textBox_);
+    RecordMemo(*textBox_, windows().MissionLost(),
+               {TextField::EventText, shown_->event, shown_->side});
 }

@@ -5,6 +5,7 @@
 #include "core/mission/MissionSettings.h"
 #include "ui/wizard/WizardPage.h"
 
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -29,14 +30,18 @@ protected:
     QWidget* FirstInput() const override;
 
 private:
+    // The slot the boxes show, where edits are stored: found once, when it is shown.
+    struct ShownSlot {
+        vornask::EventMessage* message;
+        int event; // the event chooser's position
+        int side;  // the opponent, 0 for an event of the whole mission
+    };
+
     static void ClearValues(vornask::EventMessage& slot);
     void LoadValues(const vornask::EventMessage& slot);
-    vornask::EventMessage* SelectedSlot();
-    void Save(const std::string& value, std::string vornask::EventMessage::*entry);
-    int EventChoice() const;
-    int AiChoice() const;
 
     bool loading_ = false; // showing a slot stores nothing back into it
+    std::optional<ShownSlot> shown_;
     QComboBox* aiBox_;
     TComboBox98* eventBox_;
     QLineEdit* headingBox_;

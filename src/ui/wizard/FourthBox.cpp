@@ -68,7 +68,7 @@ void TFourthBox::StoreValues() {
     for (TOpponentTab* tab : opponentTabs_)
         mission.opponent(tab->Side()).startMoney = tab->Money();
     for (TOpponentTab* tab : opponentTabs_)
-        mission.opponent(tab->Side()).name = tab->Name();
+        mission.opponent(tab->Side()).name = tab->Name(windows().MissionLost());
     mission.player.myAllyList = AllyValue(playerTab_->Lists());
     for (TOpponentTab* tab : opponentTabs_)
         mission.opponent(tab->Side()).allyList = AllyValue(tab->Lists());

@@ -1,6 +1,7 @@
 #include "ui/wizard/FourthBoxTabs.h"
 
 #include "core/mission/MissionSettings.h"
+#include "core/text/LostCharacters.h"
 #include "ui/controls/SpinEdit.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
@@ -234,8 +235,8 @@ QWidget* TOpponentTab::FirstInput() const {
     return enableAI_;
 }
 
-std::string TOpponentTab::Name() const {
-    return ToAnsi(nameBox_->text());
+std::string TOpponentTab::Name(LostCharacters& lost) const {
+    return Captured(nameBox_->text(), lost, {TextField::OpponentName, 0, side_});
 }
 
 std::string TOpponentTab::Money() const {

@@ -17,6 +17,8 @@ class TSpinEdit;
 
 namespace vornask {
 
+class LostCharacters;
+
 // Knowledge and allies as every tab holds them.
 struct SideLists {
     QListWidget* techList = nullptr;
@@ -68,7 +70,8 @@ public:
     // their contents stay.
     void EnableOrDisableAll();
 
-    std::string Name() const;
+    // The name as captured, what it could not keep remembered in `lost`.
+    std::string Name(vornask::LostCharacters& lost) const;
     std::string Money() const;
     const vornask::SideLists& Lists() const { return lists_; }
     // "Enable this AI": the one control of the tab that is never disabled.

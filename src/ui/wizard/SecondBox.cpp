@@ -75,7 +75,7 @@ QWidget* TSecondBox::FirstInput() const {
 void TSecondBox::StoreValues() {
     GeneralDetails& general = windows().Mission().general;
     general.missionType = ToAnsi(missionTypeBox_->text());
-    general.title = ToAnsi(titleBox_->text());
+    general.title = Captured(titleBox_->text(), windows().MissionLost(), {TextField::Title});
     general.missionNumber = std::to_string(missionNumberBox_->Settle());
     general.moreGeysers = FlagOf(moreGeysersBox_->currentText());
     general.randGeysers = FlagOf(randomGeysersBox_->currentText());

@@ -5,6 +5,7 @@
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
@@ -89,7 +90,8 @@ void TSixthBox::KeepOptionsInStep() {
     connect(nextMissionCheck_, &QCheckBox::toggled, this,
             [&options](bool on) { options.NextMissionCheck = on; });
     connect(missionName_, &QLineEdit::textChanged, this, [this, &options](const QString& text) {
-        options.MissionName = ToAnsi(text);
+        options.MissionName =
+            Captured(text, this->windows().MissionLost(), {TextField::NextMission});
         CheckNextMission();
     });
 }
@@ -119,6 +121,7 @@ void TSixthBox::ResetToDefaults() {
         options.DuplicateCheck = copy && QFileInfo::exists(QString::fromStdString(*copy));
         windows().ViewSourceBox().SetSaveFile(opened);
     }
+    windows().MissionLost().Forget(TextField::NextMission);
     ShowOptions(options);
     missionLines_ = vornask::MissionLines{};
 }
@@ -127,7 +130,13 @@ void TSixthBox::CheckNextMission() {
     nextMissionCheck_->setChecked(true);
 }
 
+// Characters lost in the capture are named before anything is written or shown; "Cancel"
+// stays on this page.
 void TSixthBox::GoToNext() {
+    if (!GoOnDespiteLostCharacters(this, windows().MissionLost())) {
+        KeepOpenAfterOk();
+        return;
+    }
     BuildMissionLines(windows().Mission(), missionLines_);
     if (!windows().Mission().finish.EditSourceCheck) {
         SaveMissionFile();

@@ -49,7 +49,9 @@ QWidget* TThirdBox::FirstInput() const {
 
 void TThirdBox::StoreValues() {
     EntryBox& entry = windows().Mission().entryBox;
-    entry.QuoteTextBox = ToAnsi(quoteTextBox_->text());
-    entry.QuoteAuthorBox = ToAnsi(quoteAuthorBox_->text());
+    LostCharacters& lost = windows().MissionLost();
+    entry.QuoteTextBox = Captured(quoteTextBox_->text(), lost, {TextField::Quote});
+    entry.QuoteAuthorBox = Captured(quoteAuthorBox_->text(), lost, {TextField::QuoteAuthor});
     entry.BackgroundStoryBox = MemoText(*backgroundStoryBox_);
+    RecordMemo(*backgroundStoryBox_, lost, {TextField::Story});
 }

@@ -1,5 +1,6 @@
 #include "ui/wizard/ViewSourceBox.h"
 
+#include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
 
@@ -32,7 +33,13 @@ int TViewSourceBox::Edit(const std::vector<std::string>& lines, SaveLines save) 
     return exec();
 }
 
+// Characters typed here that the game's text cannot hold are named first; "Cancel" goes back
+// to the text.
 void TViewSourceBox::SaveIt() {
+    if (!GoOnDespiteLostCharacters(this, *sourceBox_)) {
+        KeepOpenAfterOk();
+        return;
+    }
     if (save_)
         save_(MemoLines(*sourceBox_));
 }

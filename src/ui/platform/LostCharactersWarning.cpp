@@ -1,0 +1,85 @@
+#include "ui/platform/LostCharactersWarning.h"
+
+#include "core/mission/EventSlots.h"
+#include "core/text/LostCharacters.h"
+#include "ui/platform/QtText.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace vornask {
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("LostCharactersWarning", text);
+}
+
+// An opponent's event names its opponent as the AI chooser does.
+QString EventName(const FieldRef& where) {
+    const QString event = QString::fromLatin1(EventChoiceName(where.item));
+    return where.side == 0 ? event : Translated("%1 for ai%2").arg(event).arg(where.side);
+}
+
+// The field as its window captions it, as the subject of a sentence.
+QString FieldName(const FieldRef& where) {
+    switch (where.field) {
+    case TextField::Title:
+    case TextField::CampaignTitle:
+        return Translated("The title");
+    case TextField::Quote:
+        return Translated("The quote");
+    case TextField::QuoteAuthor:
+        return Translated("The quote's author");
+    case TextField::Story:
+        return Translated("The story");
+    case TextField::OpponentName:
+        return Translated("AI%1's name").arg(where.side);
+    case TextField::EventHeading:
+        return Translated("The heading of %1").arg(EventName(where));
+    case TextField::EventText:
+        return Translated("The text of %1").arg(EventName(where));
+    case TextField::NextMission:
+        return Translated("The next mission");
+    case TextField::CampaignHeader:
+        return Translated("The header");
+    case TextField::CampaignText:
+        return Translated("The text");
+    case TextField::MissionTitle:
+        return Translated("The title of mission %1").arg(where.item + 1);
+    case TextField::MissionFile:
+        return Translated("The file name of mission %1").arg(where.item + 1);
+    case TextField::Source:
+        return Translated("The source");
+    }
+    return {};
+}
+
+QString WarningText(const LostCharacters& lost) {
+    QStringList lines;
+    for (const LostNotice& notice : lost.Notices())
+        lines << Translated("%1 holds characters that NetStorm cannot show: %2. They will be "
+                            "saved as \"?\".")
+                     .arg(FieldName(notice.where),
+                          QString::fromUcs4(notice.shown.data(),
+                                            static_cast<qsizetype>(notice.shown.size())));
+    return lines.join(QStringLiteral("\n\n"));
+}
+
+} // namespace
+
+bool GoOnDespiteLostCharacters(QWidget* parent, const LostCharacters& lost) {
+    if (lost.empty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, Translated("VORNASK Creator"), WarningText(lost),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+bool GoOnDespiteLostCharacters(QWidget* parent, const QPlainTextEdit& source) {
+    LostCharacters lost;
+    RecordMemo(source, lost, {TextField::Source});
+    return GoOnDespiteLostCharacters(parent, lost);
+}
+
+} // namespace vornask
