@@ -35,7 +35,7 @@ AppWindows::AppWindows()
 AppWindows::~AppWindows() = default;
 
 QString AppWindows::DialogFolder() const {
-    return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir));
+    return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir, startBox_->GamePrefix));
 }
 
 } // namespace vornask

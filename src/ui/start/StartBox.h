@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 #include <string>
 
 namespace vornask {
@@ -17,6 +18,9 @@ public:
 
     // The game's installation directory as the registry holds it; empty when not found.
     std::string InstallDir;
+    // The Wine prefix it was read from, whose drive letters the dialogs' folder maps through;
+    // empty on Windows and when nothing was found.
+    std::filesystem::path GamePrefix;
 
     void GoCampaign();
     void BeginCreating();
