@@ -126,6 +126,10 @@ void WineEscapedTextReadsBackExactly(const uint8_t* bytes, size_t size) {
                              nameLine + "=\"" + WineEscaped(data, "\"\"") + "\"\n";
     const RegistryValue found = FindWineRegistryValue(file, Utf8Of(key), Utf8Of(name));
     Check(found == RegistryValue{RegistryValueStatus::String, Utf8Of(data)});
+    // Another key is found only when it is the same name to Windows.
+    const std::string other = Utf8Of(data.substr(0, third));
+    const bool same = SameWindowsName(Utf8Of(key), other);
+    Check((FindWineRegistryValue(file, other, Utf8Of(name)) == found) == same);
 }
 
 } // namespace

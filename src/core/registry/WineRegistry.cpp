@@ -71,59 +71,63 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
     return line;
 }
 
-// The lines of a text held in memory.
-class TextLines {
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
+// The lines of a registry file: of a text held in memory, or of a stream read a piece at a
+// time so that reading can stop early. A line handed out stays valid until the next call.
+// After a read error, or past `limit` bytes, no more lines come and Failed() says so; a line
+// cut short by either is never handed out.
+class LineReader {
 public:
-    explicit TextLines(std::string_view text) : rest_(text) {}
-
-    bool Next(std::string_view& line) {
-        if (done_)
-            return false;
-        const auto end = rest_.find('\n');
-        if (end == std::string_view::npos) {
-            line = rest_;
-            done_ = true;
-        } else {
-            line = rest_.substr(0, end);
-            rest_.remove_prefix(end + 1);
-        }
-        line = WithoutCarriageReturn(line);
-        return true;
-    }
-
-    bool Failed() const { return false; }
-
-private:
-    std::string_view rest_;
-    bool done_ = false;
-};
-
-// The lines of a file, read a piece at a time, so that reading can stop early. A line handed
-// out stays valid until the next call. After a read error, or past `limit` bytes, no more
-// lines come and Failed() tells why; a line cut short by either is never handed out.
-class FileLines {
-public:
-    FileLines(std::istream& in, std::uintmax_t limit) : in_(in), limit_(limit) {}
+    explicit LineReader(std::string_view text) : data_(text) {}
+    LineReader(std::istream& in, std::uintmax_t limit) : in_(&in), limit_(limit) {}
 
     bool Next(std::string_view& line) {
         for (;;) {
-            const auto end = buffer_.find('\n', start_);
-            if (end != std::string::npos) {
-                line =
-                    WithoutCarriageReturn(std::string_view(buffer_).substr(start_, end - start_));
+            const auto end = data_.find('\n', start_);
+            if (end != std::string_view::npos) {
+                line = WithoutCarriageReturn(data_.substr(start_, end - start_));
                 start_ = end + 1;
                 return true;
             }
-            if (failed_)
-                return false;
-            if (atEnd_) {
-                if (start_ == buffer_.size())
+            if (!ReadMore()) {
+                if (failed_ || start_ == data_.size())
                     return false;
-                line = WithoutCarriageReturn(std::string_view(buffer_).substr(start_));
-                start_ = buffer_.size();
+                line = WithoutCarriageReturn(data_.substr(start_));
+                start_ = data_.size();
                 return true;
             }
-            ReadMore();
+        }
+    }
+
+    // The next line that starts a key: "[" after blanks. The lines before it are passed
+    // over without being split, which is most of a registry file when one key is looked for.
+    bool NextKeyLine(std::string_view& line) {
+        std::size_t from = start_;
+        for (;;) {
+            const auto bracket = data_.find('[', from);
+            if (bracket == std::string_view::npos) {
+                // Only the unfinished last line can still turn out to start a key.
+                const auto lastEnd = data_.rfind('\n');
+                if (lastEnd != std::string_view::npos && lastEnd >= start_)
+                    start_ = lastEnd + 1;
+                const std::size_t searched = data_.size() - start_;
+                if (!ReadMore())
+                    return false;
+                from = start_ + searched;
+                continue;
+            }
+            const auto lineEnd =
+                bracket == 0 ? std::string_view::npos : data_.rfind('\n', bracket - 1);
+            const std::size_t lineStart =
+                std::max(start_, lineEnd == std::string_view::npos ? 0 : lineEnd + 1);
+            if (IsBlank(data_.substr(lineStart, bracket - lineStart))) {
+                start_ = lineStart;
+                return Next(line);
+            }
+            from = bracket + 1;
         }
     }
 
@@ -132,26 +136,33 @@ public:
 private:
     static constexpr std::size_t kPieceBytes = 64 * 1024;
 
-    void ReadMore() {
+    // Appends the next piece of the stream, dropping the lines already handed out. False when
+    // nothing more comes: the end, a read error, or the limit passed.
+    bool ReadMore() {
+        if (!in_ || atEnd_ || failed_)
+            return false;
         buffer_.erase(0, start_);
         start_ = 0;
         const std::size_t kept = buffer_.size();
         buffer_.resize(kept + kPieceBytes);
         // An istream reports a read error as its bad bit; unlike reading through a stream
         // buffer iterator, read() throws nothing.
-        in_.read(buffer_.data() + kept, static_cast<std::streamsize>(kPieceBytes));
-        const auto got = static_cast<std::size_t>(in_.gcount());
+        in_->read(buffer_.data() + kept, static_cast<std::streamsize>(kPieceBytes));
+        const auto got = static_cast<std::size_t>(in_->gcount());
         buffer_.resize(kept + got);
+        data_ = buffer_;
         total_ += got;
-        failed_ = in_.bad() || total_ > limit_;
+        failed_ = in_->bad() || total_ > limit_;
         atEnd_ = got < kPieceBytes;
+        return got > 0 && !failed_;
     }
 
-    std::istream& in_;
-    std::uintmax_t limit_;
+    std::istream* in_ = nullptr; // none: the whole text is in data_
+    std::uintmax_t limit_ = 0;
     std::uintmax_t total_ = 0;
     std::string buffer_;
-    std::size_t start_ = 0;
+    std::string_view data_; // the text, or what the buffer holds
+    std::size_t start_ = 0; // where the next line starts in data_
     bool atEnd_ = false;
     bool failed_ = false;
 };
@@ -339,7 +350,7 @@ RegistryValue ValueOfType(unsigned type, std::string text) {
 
 // Hex data, joined over its continuation lines: a line ending in a backslash goes on in the
 // next one.
-template <class Lines> std::string JoinContinuations(std::string_view first, Lines& lines) {
+std::string JoinContinuations(std::string_view first, LineReader& lines) {
     std::string data(TrimRight(first));
     std::string_view next;
     while (data.ends_with('\\') && lines.Next(next)) {
@@ -351,7 +362,7 @@ template <class Lines> std::string JoinContinuations(std::string_view first, Lin
 
 // The data after "=": a quoted string, str(N):"...", dword:..., hex:... or hex(N):....
 // Nothing when it is malformed.
-template <class Lines> std::optional<RegistryValue> ParseData(std::string_view data, Lines& lines) {
+std::optional<RegistryValue> ParseData(std::string_view data, LineReader& lines) {
     if (data.starts_with('"')) {
         const auto text = QuotedLineEnd(data);
         return text ? std::optional(ValueOfType(kRegSz, *text)) : std::nullopt;
@@ -379,8 +390,7 @@ struct NamedValue {
 
 // A line `"Name"=data` or `@=data` (the key's default value). Continuation lines of its data
 // are consumed with it.
-template <class Lines>
-std::optional<NamedValue> ParseValueLine(std::string_view line, Lines& lines) {
+std::optional<NamedValue> ParseValueLine(std::string_view line, LineReader& lines) {
     std::optional<std::string> name;
     if (ConsumePrefix(line, "@"))
         name.emplace();
@@ -402,6 +412,56 @@ std::optional<std::string> KeyOfLine(std::string_view line) {
     return ConsumeEscaped(line, ']');
 }
 
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+// A key name as Wine writes it in a key line, upper-cased: "\", "[" and "]" escaped with a
+// backslash. Nothing for a name beyond ASCII, whose upper case is not a matter of bytes.
+std::optional<std::string> WrittenKeyName(std::string_view name) {
+    if (!std::ranges::all_of(name, IsAscii))
+        return std::nullopt;
+    std::string written;
+    for (char c : name) {
+        if (c == '\\' || c == '[' || c == ']')
+            written += '\\';
+        written += AsciiUpper(c);
+    }
+    return written;
+}
+
+// Whether the line `[Key\\Path] timestamp` names the key `wanted`, which Wine would write as
+// `written`, as KeyOfLine and SameWindowsName would find. A registry file has thousands of
+// keys, and nearly all differ from the one looked for within their first few characters:
+// the line is compared with the written form as it stands, and decoded in full only where
+// it departs from that form with an escape or a character beyond ASCII.
+bool KeyLineNames(std::string_view line, std::string_view wanted,
+                  const std::optional<std::string>& written) {
+    const std::string_view name = line.substr(1);
+    for (std::size_t i = 0; written && i < name.size(); ++i) {
+        const char c = name[i];
+        if (i == written->size()) {
+            if (c == ']')
+                return true;
+            if (c != '\\' && IsAscii(c))
+                return false;
+            break;
+        }
+        const char expected = (*written)[i];
+        if (AsciiUpper(c) == expected)
+            continue;
+        if (c == '\\' || !IsAscii(c) || expected == '\\')
+            break;
+        return false;
+    }
+    const auto key = KeyOfLine(line);
+    return key && SameWindowsName(*key, wanted);
+}
+
 bool IsHeader(std::string_view line) {
     ConsumePrefix(line, kUtf8Bom);
     return TrimRight(line) == kHeader;
@@ -412,17 +472,21 @@ bool IsHeader(std::string_view line) {
 class ValueSearch {
 public:
     ValueSearch(std::span<const std::string_view> keys, std::string_view valueName)
-        : keys_(keys), valueName_(valueName), values_(keys.size()), seen_(keys.size()) {}
+        : keys_(keys), valueName_(valueName), values_(keys.size()), seen_(keys.size()) {
+        for (std::string_view key : keys)
+            writtenKeys_.push_back(WrittenKeyName(key));
+    }
 
     enum class Reading { Whole, UntilSettled };
 
     // Reads lines until they end or, when asked, until no later line can change the answer.
     // False when the first line is not the registry header.
-    template <class Lines> bool Read(Lines& lines, Reading reading) {
+    bool Read(LineReader& lines, Reading reading) {
         std::string_view line;
         if (!lines.Next(line) || !IsHeader(line))
             return false;
-        while (lines.Next(line)) {
+        // Outside the keys looked for only the next key matters.
+        while (current_ ? lines.Next(line) : lines.NextKeyLine(line)) {
             line = TrimLeft(line);
             if (line.starts_with('[')) {
                 EndSection();
@@ -452,11 +516,8 @@ public:
 
 private:
     std::optional<std::size_t> KeyIndexOf(std::string_view line) const {
-        const auto key = KeyOfLine(line);
-        if (!key)
-            return std::nullopt;
         for (std::size_t i = 0; i < keys_.size(); ++i)
-            if (SameWindowsName(*key, keys_[i]))
+            if (KeyLineNames(line, keys_[i], writtenKeys_[i]))
                 return i;
         return std::nullopt;
     }
@@ -479,6 +540,7 @@ private:
     }
 
     std::span<const std::string_view> keys_;
+    std::vector<std::optional<std::string>> writtenKeys_;
     std::string_view valueName_;
     std::vector<RegistryValue> values_;
     std::vector<bool> seen_; // a section of the key has been read to its end
@@ -505,7 +567,7 @@ std::optional<RegistryFileState> ProblemBeforeReading(const std::filesystem::pat
 
 RegistryValue FindWineRegistryValue(std::string_view fileText, std::string_view keyPath,
                                     std::string_view valueName) {
-    TextLines lines(fileText);
+    LineReader lines(fileText);
     ValueSearch search(std::span(&keyPath, 1), valueName);
     search.Read(lines, ValueSearch::Reading::Whole);
     return search.Answer();
@@ -520,7 +582,7 @@ RegistryFileAnswer FindInWineRegistryFile(const std::filesystem::path& file,
     if (!in)
         return {RegistryFileState::Unreadable, {}};
     // The size was checked, but a file can grow while it is read.
-    FileLines lines(in, kMaxRegistryFileBytes);
+    LineReader lines(in, kMaxRegistryFileBytes);
     ValueSearch search(keys, valueName);
     const bool isRegistry = search.Read(lines, ValueSearch::Reading::UntilSettled);
     if (lines.Failed())
