@@ -108,12 +108,14 @@ std::vector<fs::path> CandidatePrefixes(const SearchStart& start) {
 
 PrefixSearch SearchWinePrefixes(const SearchStart& start, std::size_t maxFiles) {
     PrefixSearch search;
+    std::size_t filesRead = 0;
     for (const fs::path& prefix : CandidatePrefixes(start)) {
-        if (search.lookedAt.size() == maxFiles) {
+        if (filesRead == maxFiles) {
             search.leftOut.push_back(prefix);
             continue;
         }
         PrefixReading reading = ReadInstallDirFromWinePrefix(prefix);
+        filesRead += reading.file != RegistryFileState::Missing;
         const bool holdsKey = reading.lookup.outcome != InstallDirLookup::Outcome::NotFound;
         if (holdsKey)
             search.lookup = reading.lookup;

@@ -41,8 +41,8 @@ constexpr std::size_t kMaxRegistryFilesRead = 200;
 std::vector<std::filesystem::path> CandidatePrefixes(const SearchStart& start);
 
 // Reads the candidates' registry files in order until one holds the game's key, at most
-// `maxFiles` of them. A file that cannot be read, is too large or is not a registry is
-// passed over.
+// `maxFiles` of them (a missing ~/.wine/system.reg is not counted). A file that cannot be
+// read, is too large or is not a registry is passed over.
 PrefixSearch SearchWinePrefixes(const SearchStart& start,
                                 std::size_t maxFiles = kMaxRegistryFilesRead);
 
