@@ -3,6 +3,7 @@
 #include "core/registry/WineRegistry.h"
 #include "ui/platform/WindowsRegistry.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -238,6 +239,23 @@ private slots:
         QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("first"));
         WriteFile(file, RegFile("[First] 1\n\"W\"=\"x\"\n[Second] 1\n\"V\"=\"second\"\n"));
         QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("second"));
+        fs::remove(file);
+    }
+
+    void longLinesCostLinearTime() {
+        // A line of 32 MB, half of it brackets that start no key: the file is read in pieces,
+        // and no piece may send the reader back over what it has already looked at.
+        const fs::path file = Prefix() / "system.reg";
+        std::string brackets;
+        while (brackets.size() < (16 << 20))
+            brackets += "x[";
+        WriteFile(file, RegFile(" " + brackets + std::string(16 << 20, 'x') +
+                                "\n[K] 1\n\"V\"=\"found\"\n"));
+        const std::string_view keys[] = {"K"};
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("found"));
+        QVERIFY2(timer.elapsed() < 20'000, "a hang, not a slow machine");
         fs::remove(file);
     }
 

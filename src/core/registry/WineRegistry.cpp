@@ -71,10 +71,6 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
     return line;
 }
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(kBlanks) == std::string_view::npos;
-}
-
 // The lines of a registry file: of a text held in memory, or of a stream read a piece at a
 // time so that reading can stop early. A line handed out stays valid until the next call.
 // After a read error, or past `limit` bytes, no more lines come and Failed() says so; a line
@@ -85,13 +81,15 @@ public:
     LineReader(std::istream& in, std::uintmax_t limit) : in_(&in), limit_(limit) {}
 
     bool Next(std::string_view& line) {
+        std::size_t from = start_;
         for (;;) {
-            const auto end = data_.find('\n', start_);
+            const auto end = data_.find('\n', from);
             if (end != std::string_view::npos) {
                 line = WithoutCarriageReturn(data_.substr(start_, end - start_));
                 start_ = end + 1;
                 return true;
             }
+            const std::size_t searched = data_.size() - start_;
             if (!ReadMore()) {
                 if (failed_ || start_ == data_.size())
                     return false;
@@ -99,32 +97,30 @@ public:
                 start_ = data_.size();
                 return true;
             }
+            from = start_ + searched;
         }
     }
 
     // The next line that starts a key: "[" after blanks. The lines before it are passed
     // over without being split, which is most of a registry file when one key is looked for.
+    // Every byte is looked at a bounded number of times, however long the lines.
     bool NextKeyLine(std::string_view& line) {
         std::size_t from = start_;
         for (;;) {
             const auto bracket = data_.find('[', from);
             if (bracket == std::string_view::npos) {
                 // Only the unfinished last line can still turn out to start a key.
-                const auto lastEnd = data_.rfind('\n');
-                if (lastEnd != std::string_view::npos && lastEnd >= start_)
-                    start_ = lastEnd + 1;
+                const auto lastEnd = data_.substr(from).rfind('\n');
+                if (lastEnd != std::string_view::npos)
+                    start_ = from + lastEnd + 1;
                 const std::size_t searched = data_.size() - start_;
                 if (!ReadMore())
                     return false;
                 from = start_ + searched;
                 continue;
             }
-            const auto lineEnd =
-                bracket == 0 ? std::string_view::npos : data_.rfind('\n', bracket - 1);
-            const std::size_t lineStart =
-                std::max(start_, lineEnd == std::string_view::npos ? 0 : lineEnd + 1);
-            if (IsBlank(data_.substr(lineStart, bracket - lineStart))) {
-                start_ = lineStart;
+            if (const auto lineStart = BlankLineStart(bracket)) {
+                start_ = *lineStart;
                 return Next(line);
             }
             from = bracket + 1;
@@ -135,6 +131,17 @@ public:
 
 private:
     static constexpr std::size_t kPieceBytes = 64 * 1024;
+
+    static bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+
+    // Where the line holding `position` starts, when only blanks stand before it there.
+    std::optional<std::size_t> BlankLineStart(std::size_t position) const {
+        while (position > start_ && IsBlankChar(data_[position - 1]))
+            --position;
+        if (position == start_ || data_[position - 1] == '\n')
+            return position;
+        return std::nullopt;
+    }
 
     // Appends the next piece of the stream, dropping the lines already handed out. False when
     // nothing more comes: the end, a read error, or the limit passed.
