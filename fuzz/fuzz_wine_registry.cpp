@@ -58,8 +58,8 @@ bool IsHexDigit(char16_t c) {
 // `text` escaped as Wine's registry saving escapes names and strings: a character above 127
 // as "\x" and its hex code (four digits when a hex digit follows), a control character as a
 // C letter escape or "\" and its octal code (three digits when an octal digit follows), and
-// a backslash or either of `specials` with a backslash before it.
-std::string WineEscaped(const std::u16string& text, const char specials[2]) {
+// a backslash or either of `delimiters` with a backslash before it.
+std::string WineEscaped(const std::u16string& text, const char delimiters[2]) {
     static constexpr char kLetters[33] = ".......abtnvfr.............e....";
     std::string out;
     char number[16];
@@ -77,7 +77,7 @@ std::string WineEscaped(const std::u16string& text, const char specials[2]) {
                           unsigned(c));
             out += number;
         } else {
-            if (c == '\\' || c == specials[0] || c == specials[1])
+            if (c == '\\' || c == delimiters[0] || c == delimiters[1])
                 out += '\\';
             out += static_cast<char>(c);
         }
