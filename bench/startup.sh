@@ -36,11 +36,16 @@ if [ -n "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
 else
   platform="offscreen"
 fi
-# No Wine prefix of the machine's user enters the figures: the registry is read and not found.
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
+# The programs run in an empty home, without WINEPREFIX: the program looks for ~/.wine and
+# every launcher's prefixes, finds none, and no prefix of the machine's user enters the
+# figures. Qt and fontconfig keep their settings and caches from the real home.
+export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$HOME/.config} XDG_CACHE_HOME=${XDG_CACHE_HOME:-$HOME/.cache}
+export XDG_DATA_HOME=${XDG_DATA_HOME:-$HOME/.local/share}
+empty_home=$(mktemp -d)
+export HOME=$empty_home
+unset WINEPREFIX
 results=$(mktemp)
-trap 'rm -rf "$WINEPREFIX" "$results" "$results.rss"' EXIT
+trap 'rm -rf "$empty_home" "$results" "$results.rss"' EXIT
 
 programs=(floor:"$build/bench/startup_floor" text:"$build/bench/startup_floor_text"
   program:"$build/bench/startup_probe")

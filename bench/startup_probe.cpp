@@ -5,5 +5,5 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return vornask::RunVornaskCreator(vornask::RunUntil::FirstIdle);
+    return vornask::RunVornaskCreator({vornask::RunUntil::FirstIdle, {}});
 }

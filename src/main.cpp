@@ -1,8 +1,98 @@
+// The program. Its command line is read before the window system is reached, so that --help,
+// --version and --find-game work without a display.
 #include "ui/start/Startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct QtOption {
+    const char* name;
+    const char* valueName; // nullptr for a switch
+};
+
+// The options Qt's application object takes from the same command line: accepted and left to
+// it, unlisted in the help.
+constexpr QtOption kQtOptions[] = {
+    {"platform", "name"},
+    {"platformpluginpath", "path"},
+    {"platformtheme", "name"},
+    {"plugin", "name"},
+    {"qwindowgeometry", "geometry"},
+    {"qwindowicon", "icon"},
+    {"qwindowtitle", "title"},
+    {"session", "session"},
+    {"display", "display"},
+    {"geometry", "geometry"},
+    {"style", "style"},
+    {"stylesheet", "file"},
+    {"qmljsdebugger", "options"},
+    {"reverse", nullptr},
+    {"widgetcount", nullptr},
+    {"nograb", nullptr},
+    {"dograb", nullptr},
+    {"sync", nullptr},
+};
+
+struct CommandLine {
+    bool findGame = false;
+    QString fileToOpen;
+};
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+void AddQtOptions(QCommandLineParser& parser) {
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name));
+        if (qt.valueName)
+            option.setValueName(QLatin1String(qt.valueName));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Prints and ends the program for --help, --version and a command line it cannot take.
+CommandLine ReadCommandLine(int argc, char* argv[]) {
+    // An application object for the parsing only: it gives the help text the program's name
+    // and needs no display.
+    QCoreApplication parsing(argc, argv);
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash: "-platform offscreen".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Tr("Writes mission and campaign files for NetStorm maps."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption findGame(
+        QStringLiteral("find-game"),
+        Tr("Print where the game's registry key was looked for and found, and the folder the "
+           "file dialogs will start in, then exit (status 0 when the game was found)."));
+    parser.addOption(findGame);
+    parser.addPositionalArgument(QStringLiteral("file"), Tr("A mission or campaign guide file to open."),
+                                 QStringLiteral("[FILE]"));
+    AddQtOptions(parser);
+    parser.process(parsing);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs(qPrintable(Tr("Only one file can be opened.") + QLatin1Char('\n')), stderr);
+        std::exit(EXIT_FAILURE);
+    }
+    return {parser.isSet(findGame), files.value(0)};
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("vornask-creator"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORNASK_VERSION));
+    const CommandLine commandLine = ReadCommandLine(argc, argv);
+    if (commandLine.findGame)
+        return vornask::PrintGameSearch();
     QApplication app(argc, argv);
-    return vornask::RunVornaskCreator();
+    return vornask::RunVornaskCreator(
+        {vornask::RunUntil::StartWindowClosed, commandLine.fileToOpen});
 }

@@ -1,11 +1,14 @@
 #include "core/registry/InstallFolder.h"
+#include "core/registry/PrefixSearch.h"
 #include "core/registry/WineRegistry.h"
 #include "ui/platform/WindowsRegistry.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace vornask;
 namespace fs = std::filesystem;
@@ -63,8 +66,8 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string Text(const InstallDirLookup& lookup) {
-    return lookup.installDir;
+std::string Text(const PrefixReading& reading) {
+    return reading.lookup.installDir;
 }
 
 } // namespace
@@ -141,6 +144,152 @@ private slots:
         QCOMPARE(FindWineRegistryValue(RegFile("[Caf\\x00e9\\\\a\\]b] 1\n\"V\"=\"ok\"\n"),
                                        "caf\xC3\xA9\\a]b", "v"),
                  String("ok"));
+    }
+
+    void octalEscapesReadAsWineWritesThem() {
+        // Wine writes a control character without a letter escape as "\" and its code in
+        // octal, with three digits when an octal digit follows.
+        const struct {
+            const char* data;
+            std::string text;
+        } cases[] = {
+            {"\"A\\1B\"", "A\x01"
+                          "B"},
+            {"\"C:\\\\A\\0017\"", "C:\\A\x01"
+                                  "7"},
+            {"\"\\0\"", std::string(1, '\0')},
+            {"\"\\101\\1011\"", "AA1"}, // three digits at most
+            {"\"\\33[0m\"", "\x1B[0m"},
+            {"\"\\400\"", "\xC4\x80"}, // U+0100: Wine reads up to \777
+            {"\"\\8\\9\"", "89"},      // not octal: the character itself
+            {"\"\\a\\b\\e\\f\\v\"", "\a\b\x1B\f\v"},
+        };
+        for (const auto& [data, text] : cases)
+            QVERIFY2(DataOf(data) == String(text), data);
+        // Key and value names are escaped alike.
+        QCOMPARE(
+            FindWineRegistryValue(RegFile("[K\\\\A\\1] 1\n\"V\\2\"=\"x\"\n"), "K\\A\x01", "V\x02"),
+            String("x"));
+    }
+
+    void illFormedUtf8BecomesReplacementCharacters() {
+        // One U+FFFD for each maximal part of a sequence that could have begun well.
+        const std::string fffd = "\xEF\xBF\xBD";
+        const struct {
+            std::string raw, text;
+        } cases[] = {
+            {"\xC0\xAF", fffd + fffd},                       // overlong "/"
+            {"\xE0\x80\xAF", fffd + fffd + fffd},            // overlong, three bytes
+            {"\xED\xA0\x80", fffd + fffd + fffd},            // a surrogate
+            {"\xF4\x90\x80\x80", fffd + fffd + fffd + fffd}, // above U+10FFFF
+            {"\xF5\x80", fffd + fffd},
+            {"\xE2\x98x", fffd + "x"}, // cut short
+            {"\x80"
+             "a",
+             fffd + "a"},
+            {"\xED\x9F\xBF\xF4\x8F\xBF\xBF\xC2\x80", "\xED\x9F\xBF\xF4\x8F\xBF\xBF\xC2\x80"},
+        };
+        for (const auto& [raw, text] : cases)
+            QVERIFY2(DataOf("\"" + raw + "\"") == String(text),
+                     qPrintable(QByteArray::fromStdString(raw).toHex()));
+    }
+
+    void anUnreadableFileIsNotFound() {
+        const std::string holdsKey = RegFile("[Software\\\\Titanic Entertainment\\\\NetStorm] 1\n"
+                                             "\"InstallDir\"=\"C:\\\\NS\"\n");
+        const fs::path file = Prefix() / "system.reg";
+        const std::string_view keys[] = {kGameKey};
+        const auto answer = [&] { return FindInWineRegistryFile(file, keys, "InstallDir"); };
+        WriteFile(file, holdsKey);
+        QCOMPARE(answer(), (RegistryFileAnswer{RegistryFileState::Read, String("C:\\NS")}));
+
+        // Past the size limit nothing is read, so a sparse file of any size costs nothing.
+        fs::resize_file(file, kMaxRegistryFileBytes + 1);
+        QCOMPARE(answer(), (RegistryFileAnswer{RegistryFileState::TooLarge, kNotFound}));
+        fs::resize_file(file, 20ull << 30);
+        QCOMPARE(answer().state, RegistryFileState::TooLarge);
+        fs::remove(file);
+
+        // A read error (the kernel refuses reads of its own memory at offset 0), a pipe with
+        // no writer, a folder, a link to nothing: not found, without an exception or a wait.
+        fs::create_symlink("/proc/self/mem", file);
+        QCOMPARE(answer(), (RegistryFileAnswer{RegistryFileState::Unreadable, kNotFound}));
+        fs::remove(file);
+        QCOMPARE(mkfifo(file.c_str(), 0600), 0);
+        QCOMPARE(answer().state, RegistryFileState::Unreadable);
+        fs::remove(file);
+        fs::create_directory(file);
+        QCOMPARE(answer().state, RegistryFileState::Unreadable);
+        fs::remove(file);
+        fs::create_symlink("nowhere", file);
+        QCOMPARE(answer().state, RegistryFileState::Missing);
+        fs::remove(file);
+        WriteFile(file, "REGEDIT4\n" + holdsKey);
+        QCOMPARE(answer(), (RegistryFileAnswer{RegistryFileState::NotARegistry, kNotFound}));
+        fs::remove(file);
+    }
+
+    void theFileIsReadOnlyUntilTheAnswerIsSettled() {
+        // The key's first section settles it: what follows is never parsed, so a second
+        // section (which Wine never writes) is not reached; a later-preferred key is read on.
+        const fs::path file = Prefix() / "system.reg";
+        const std::string_view keys[] = {"First", "Second"};
+        WriteFile(file, RegFile("[Second] 1\n\"V\"=\"second\"\n[First] 1\n\"V\"=\"first\"\n"
+                                "[Other] 1\n[First] 1\n\"V\"=\"again\"\n"));
+        QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("first"));
+        WriteFile(file, RegFile("[First] 1\n\"W\"=\"x\"\n[Second] 1\n\"V\"=\"second\"\n"));
+        QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("second"));
+        fs::remove(file);
+    }
+
+    void longLinesCostLinearTime() {
+        // A line of 32 MB, half of it brackets that start no key: the file is read in pieces,
+        // and no piece may send the reader back over what it has already looked at.
+        const fs::path file = Prefix() / "system.reg";
+        std::string brackets;
+        while (brackets.size() < (16 << 20))
+            brackets += "x[";
+        WriteFile(file, RegFile(" " + brackets + std::string(16 << 20, 'x') +
+                                "\n[K] 1\n\"V\"=\"found\"\n"));
+        const std::string_view keys[] = {"K"};
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(FindInWineRegistryFile(file, keys, "V").value, String("found"));
+        QVERIFY2(timer.elapsed() < 20'000, "a hang, not a slow machine");
+        fs::remove(file);
+    }
+
+    void namesMatchAsWindowsUpperCasesThem() {
+        const struct {
+            const char* a;
+            const char* b;
+            bool same;
+        } cases[] = {
+            {"N\u00e9tstorm", "N\u00c9TSTORM", true},             // Latin-1
+            {"\u00ff\u00e6\u00fe", "\u0178\u00c6\u00de", true},   // ÿ -> Ÿ in Latin Extended-A
+            {"\u0142\u00f3d\u017a", "\u0141\u00d3D\u0179", true}, // Latin Extended-A
+            {"\u03c0\u03b1\u03b9\u03c7\u03bd\u03af\u03b4\u03b9\u03b1",
+             "\u03a0\u0391\u0399\u03a7\u039d\u038a\u0394\u0399\u0391", true},
+            {"\u03c3\u03c2", "\u03a3\u03a3", true}, // both sigmas
+            {"\u0438\u0433\u0440\u044b \u0451", "\u0418\u0413\u0420\u042b \u0401", true},
+            {"\u00b5", "\u039c", true},        // micro sign -> capital mu
+            {"stra\u00dfe", "STRASSE", false}, // no letter becomes two
+            {"\u00e9", "e", false},
+            {"\xff", "\xfe", false}, // ill-formed bytes: only themselves
+            {"\xff", "\xff", true},
+            {"a", "ab", false},
+        };
+        for (const auto& [a, b, same] : cases)
+            QVERIFY2(SameWindowsName(a, b) == same, a);
+
+        const fs::path folder = Prefix() / "drive_c" / "N\u00c9TSTORM" / "\u0418\u0413\u0420\u042b";
+        fs::create_directories(folder);
+        fs::create_directories(Prefix() / "dosdevices");
+        fs::create_directory_symlink("../drive_c", Prefix() / "dosdevices" / "c:");
+        QCOMPARE(LocalFolderInWinePrefix(Prefix(), "C:\\N\u00e9tstorm\\\u0438\u0433\u0440\u044b\\"),
+                 fs::canonical(folder).string() + "/");
+        fs::remove_all(Prefix() / "drive_c");
+        fs::remove_all(Prefix() / "dosdevices");
     }
 
     void onlyTextValuesAreStrings() {
@@ -245,17 +394,17 @@ private slots:
                                 "\"InstallDir\"=dword:00000001\n"
                                 "[Software\\\\Titanic Entertainment\\\\NetStorm] 1\n"
                                 "\"InstallDir\"=\"C:\\\\Plain\\\\\"\n"));
-        const InstallDirLookup wrong = ReadInstallDirFromWinePrefix(Prefix());
+        const InstallDirLookup wrong = ReadInstallDirFromWinePrefix(Prefix()).lookup;
         QCOMPARE(wrong.outcome, InstallDirLookup::Outcome::Error);
         QVERIFY(wrong.error.find("InstallDir") != std::string::npos);
 
         WriteFile(file, RegFile("[Software\\\\Wine] 1\n\"InstallDir\"=\"C:\\\\Wine\"\n"));
-        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()), InstallDirLookup{});
+        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()).lookup, InstallDirLookup{});
         fs::remove(file);
-        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()), InstallDirLookup{});
+        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()).lookup, InstallDirLookup{});
         // Neither a folder nor a pipe in the file's place blocks or fails the reader.
         fs::create_directory(file);
-        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()), InstallDirLookup{});
+        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()).lookup, InstallDirLookup{});
         fs::remove(file);
     }
 
@@ -264,11 +413,11 @@ private slots:
                   RegFile("[Software\\\\Titanic Entertainment\\\\NetStorm] 1\n"
                           "\"InstallDir\"=\"C:\\\\FromEnv\"\n"));
         qputenv("WINEPREFIX", prefix_.path().toUtf8());
-        QCOMPARE(Text(ReadInstallDir()), std::string("C:\\FromEnv"));
+        QCOMPARE(ReadInstallDir().installDir, std::string("C:\\FromEnv"));
         qunsetenv("WINEPREFIX");
         const QByteArray home = qgetenv("HOME");
         qputenv("HOME", prefix_.path().toUtf8());
-        QCOMPARE(WinePrefix(), std::optional(Prefix() / ".wine"));
+        QCOMPARE(CandidatePrefixes(SearchStart::FromEnvironment()).front(), Prefix() / ".wine");
         QCOMPARE(ReadInstallDir(), InstallDirLookup{});
         qputenv("HOME", home);
     }
@@ -294,10 +443,8 @@ private slots:
                  std::string("\\\\server\\share\\D\\"));
         QCOMPARE(LocalFolderInWinePrefix(Prefix(), "D\\"), std::string("D/"));
 
-        qputenv("WINEPREFIX", prefix_.path().toUtf8());
-        QCOMPARE(LocalDialogFolder("C:\\Games\\NetStorm"), local + "/Games/NetStorm/D/");
-        QCOMPARE(LocalDialogFolder(""), std::string("D/"));
-        qunsetenv("WINEPREFIX");
+        QCOMPARE(LocalDialogFolder("C:\\Games\\NetStorm", Prefix()), local + "/Games/NetStorm/D/");
+        QCOMPARE(LocalDialogFolder("", Prefix()), std::string("D/"));
     }
 };
 

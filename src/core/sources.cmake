@@ -11,8 +11,10 @@ target_sources(vornask_core PRIVATE
   src/core/mission/MissionWriter.cpp
   src/core/mission/TechAllyEncoding.cpp
   src/core/registry/InstallFolder.cpp
+  src/core/registry/PrefixSearch.cpp
   src/core/registry/WinePrefix.cpp
   src/core/registry/WineRegistry.cpp
+  src/core/registry/WindowsNames.cpp
   src/core/saving/SaveProcedure.cpp
   src/core/text/Completion.cpp
   src/core/text/FileKind.cpp
@@ -20,4 +22,5 @@ target_sources(vornask_core PRIVATE
   src/core/text/LostCharacters.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextLines.cpp
+  src/core/text/Utf8.cpp
   src/core/text/Windows1252.cpp)

@@ -35,5 +35,5 @@ target_sources(vornask_ui PRIVATE
   src/ui/wizard/ThirdBox.cpp
   src/ui/wizard/ViewSourceBox.cpp
   src/ui/wizard/WizardPage.cpp)
-set_source_files_properties(src/ui/start/StartBox.cpp PROPERTIES
-  COMPILE_DEFINITIONS "VORNASK_VERSION=\"${PROJECT_VERSION}\"")
+# The version shown in the start window and by --version.
+target_compile_definitions(vornask_ui PUBLIC "VORNASK_VERSION=\"${PROJECT_VERSION}\"")

@@ -1,7 +1,6 @@
 #include "core/registry/InstallFolder.h"
 
-#include "core/registry/WinePrefix.h"
-#include "core/registry/WineRegistry.h"
+#include "core/registry/WindowsNames.h"
 
 #include <algorithm>
 #include <cctype>
@@ -84,12 +83,13 @@ std::string LocalFolderInWinePrefix(const fs::path& prefix, const std::string& w
     return windowsPath;
 }
 
-std::string LocalDialogFolder(const std::string& installDir) {
+std::string LocalDialogFolder(const std::string& installDir, const fs::path& winePrefix) {
     const std::string text = DialogFolderText(installDir);
 #ifdef _WIN32
+    (void)winePrefix;
     return text;
 #else
-    return LocalFolderInWinePrefix(WinePrefix().value_or(fs::path()), text);
+    return LocalFolderInWinePrefix(winePrefix, text);
 #endif
 }
 

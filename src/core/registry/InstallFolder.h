@@ -11,8 +11,10 @@ namespace vornask {
 std::string DialogFolderText(const std::string& installDir);
 
 // The local folder the dialogs open for `installDir` on this system: on Windows the text
-// itself, elsewhere the folder that the Wine prefix gives the Windows path.
-std::string LocalDialogFolder(const std::string& installDir);
+// itself, elsewhere the folder that `winePrefix`, where the value was read, gives the
+// Windows path.
+std::string LocalDialogFolder(const std::string& installDir,
+                              const std::filesystem::path& winePrefix);
 
 // The local folder of the Windows path `windowsPath` in the Wine prefix `prefix`. A drive
 // letter maps through the prefix's "dosdevices" links, each name is matched without regard to

@@ -2,8 +2,9 @@
 // runs under Wine). The real Windows registry is read by the UI's platform layer.
 #pragma once
 
+#include "core/registry/WineRegistry.h"
+
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace vornask {
@@ -17,6 +18,9 @@ struct InstallDirLookup {
     Outcome outcome = Outcome::NotFound;
     std::string installDir; // UTF-8, when found
     std::string error;
+    // The Wine prefix the value was read from, which maps its drive letters; empty for the
+    // Windows registry and when nothing was found.
+    std::filesystem::path winePrefix;
 
     bool operator==(const InstallDirLookup&) const = default;
 
@@ -26,11 +30,17 @@ struct InstallDirLookup {
     static InstallDirLookup NotText();
 };
 
-// The same from the registry file of the Wine prefix `prefix`: the 32-bit view of a 64-bit
-// prefix lies under Wow6432Node, a 32-bit prefix has none.
-InstallDirLookup ReadInstallDirFromWinePrefix(const std::filesystem::path& prefix);
+// What one prefix's registry file said about the game.
+struct PrefixReading {
+    RegistryFileState file = RegistryFileState::Read;
+    InstallDirLookup lookup; // NotFound unless the file was read
 
-// The Wine prefix the game runs in: $WINEPREFIX, else $HOME/.wine; nothing without either.
-std::optional<std::filesystem::path> WinePrefix();
+    bool operator==(const PrefixReading&) const = default;
+};
+
+// The game's value from the registry file of the Wine prefix `prefix`: the 32-bit view of a
+// 64-bit prefix lies under Wow6432Node and is read first; a 32-bit prefix has only the plain
+// key, which is also where a 64-bit program would have put it.
+PrefixReading ReadInstallDirFromWinePrefix(const std::filesystem::path& prefix);
 
 } // namespace vornask

@@ -1,8 +1,9 @@
 #include "core/registry/WineRegistry.h"
 
+#include "core/text/Utf8.h"
+
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -63,69 +64,125 @@ std::optional<unsigned> ConsumeHex(std::string_view& text, std::size_t maxDigits
     return number;
 }
 
-// The file's lines; a CR before the LF is no part of a line.
-class Lines {
+// A CR before the LF is no part of a line.
+std::string_view WithoutCarriageReturn(std::string_view line) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
+// The lines of a registry file: of a text held in memory, or of a stream read a piece at a
+// time so that reading can stop early. A line handed out stays valid until the next call.
+// After a read error, or past `limit` bytes, no more lines come and Failed() says so; a line
+// cut short by either is never handed out.
+class LineReader {
 public:
-    explicit Lines(std::string_view text) : rest_(text) {}
+    explicit LineReader(std::string_view text) : data_(text) {}
+    LineReader(std::istream& in, std::uintmax_t limit) : in_(&in), limit_(limit) {}
 
     bool Next(std::string_view& line) {
-        if (done_)
-            return false;
-        const auto end = rest_.find('\n');
-        if (end == std::string_view::npos) {
-            line = rest_;
-            done_ = true;
-        } else {
-            line = rest_.substr(0, end);
-            rest_.remove_prefix(end + 1);
+        std::size_t from = start_;
+        for (;;) {
+            const auto end = data_.find('\n', from);
+            if (end != std::string_view::npos) {
+                line = WithoutCarriageReturn(data_.substr(start_, end - start_));
+                start_ = end + 1;
+                return true;
+            }
+            const std::size_t searched = data_.size() - start_;
+            if (!ReadMore()) {
+                if (failed_ || start_ == data_.size())
+                    return false;
+                line = WithoutCarriageReturn(data_.substr(start_));
+                start_ = data_.size();
+                return true;
+            }
+            from = start_ + searched;
         }
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        return true;
     }
+
+    // The next line that starts a key: "[" after blanks. The lines before it are passed
+    // over without being split, which is most of a registry file when one key is looked for.
+    // Every byte is looked at a bounded number of times, however long the lines.
+    bool NextKeyLine(std::string_view& line) {
+        std::size_t from = start_;
+        for (;;) {
+            const auto bracket = data_.find('[', from);
+            if (bracket == std::string_view::npos) {
+                // Only the unfinished last line can still turn out to start a key.
+                const auto lastEnd = data_.substr(from).rfind('\n');
+                if (lastEnd != std::string_view::npos)
+                    start_ = from + lastEnd + 1;
+                const std::size_t searched = data_.size() - start_;
+                if (!ReadMore())
+                    return false;
+                from = start_ + searched;
+                continue;
+            }
+            if (const auto lineStart = BlankLineStart(bracket)) {
+                start_ = *lineStart;
+                return Next(line);
+            }
+            from = bracket + 1;
+        }
+    }
+
+    bool Failed() const { return failed_; }
 
 private:
-    std::string_view rest_;
-    bool done_ = false;
+    static constexpr std::size_t kPieceBytes = 64 * 1024;
+
+    static bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+
+    // Where the line holding `position` starts, when only blanks stand before it there.
+    std::optional<std::size_t> BlankLineStart(std::size_t position) const {
+        while (position > start_ && IsBlankChar(data_[position - 1]))
+            --position;
+        if (position == start_ || data_[position - 1] == '\n')
+            return position;
+        return std::nullopt;
+    }
+
+    // Appends the next piece of the stream, dropping the lines already handed out. False when
+    // nothing more comes: the end, a read error, or the limit passed.
+    bool ReadMore() {
+        if (!in_ || atEnd_ || failed_)
+            return false;
+        buffer_.erase(0, start_);
+        start_ = 0;
+        const std::size_t kept = buffer_.size();
+        buffer_.resize(kept + kPieceBytes);
+        // An istream reports a read error as its bad bit; unlike reading through a stream
+        // buffer iterator, read() throws nothing.
+        in_->read(buffer_.data() + kept, static_cast<std::streamsize>(kPieceBytes));
+        const auto got = static_cast<std::size_t>(in_->gcount());
+        buffer_.resize(kept + got);
+        data_ = buffer_;
+        total_ += got;
+        failed_ = in_->bad() || total_ > limit_;
+        atEnd_ = got < kPieceBytes;
+        return got > 0 && !failed_;
+    }
+
+    std::istream* in_ = nullptr; // none: the whole text is in data_
+    std::uintmax_t limit_ = 0;
+    std::uintmax_t total_ = 0;
+    std::string buffer_;
+    std::string_view data_; // the text, or what the buffer holds
+    std::size_t start_ = 0; // where the next line starts in data_
+    bool atEnd_ = false;
+    bool failed_ = false;
 };
 
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0 when there is none.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80             ? 1
-                               : (lead & 0xE0) == 0xC0 ? 2
-                               : (lead & 0xF0) == 0xE0 ? 3
-                               : (lead & 0xF8) == 0xF0 ? 4
-                                                       : 0;
-    if (length == 0 || length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-// The file is UTF-8; a byte that does not belong to a well-formed sequence becomes U+FFFD, so
-// the text handed on is always valid.
-std::string WithoutInvalidUtf8(std::string_view text) {
-    std::string valid;
-    valid.reserve(text.size());
-    while (!text.empty()) {
-        const std::size_t length = Utf8SequenceLength(text);
-        valid += length ? text.substr(0, length) : std::string_view("\xEF\xBF\xBD");
-        text.remove_prefix(length ? length : 1);
-    }
-    return valid;
-}
-
 // Text gathered from UTF-16 code units (escapes, binary string data) and raw bytes of the
-// file, as UTF-8. A surrogate without its partner becomes U+FFFD.
+// file, as UTF-8. A surrogate without its partner becomes U+FFFD; so does a raw byte that
+// belongs to no well-formed UTF-8 sequence.
 class Utf8Text {
 public:
     void AddUnit(char16_t unit) {
         if (pendingHigh_ && unit >= 0xDC00 && unit <= 0xDFFF) {
-            AddCodePoint(0x10000 + ((char32_t(pendingHigh_) - 0xD800) << 10) + (unit - 0xDC00));
+            AppendUtf8(text_,
+                       0x10000 + ((char32_t(pendingHigh_) - 0xD800) << 10) + (unit - 0xDC00));
             pendingHigh_ = 0;
             return;
         }
@@ -133,9 +190,9 @@ public:
         if (unit >= 0xD800 && unit <= 0xDBFF)
             pendingHigh_ = unit;
         else if (unit >= 0xDC00 && unit <= 0xDFFF)
-            AddCodePoint(0xFFFD);
+            AppendUtf8(text_, kReplacementCharacter);
         else
-            AddCodePoint(unit);
+            AppendUtf8(text_, unit);
     }
 
     void AddByte(char byte) {
@@ -143,35 +200,18 @@ public:
         text_ += byte;
     }
 
+    // Raw bytes never join the bytes of an escaped character into a sequence: those start
+    // with an ASCII or a lead byte, never with a continuation byte.
     std::string Take() {
         FlushLoneSurrogate();
-        return WithoutInvalidUtf8(text_);
+        return ValidUtf8(text_);
     }
 
 private:
     void FlushLoneSurrogate() {
         if (pendingHigh_)
-            AddCodePoint(0xFFFD);
+            AppendUtf8(text_, kReplacementCharacter);
         pendingHigh_ = 0;
-    }
-
-    void AddCodePoint(char32_t c) {
-        auto add = [this](char32_t byte) { text_ += static_cast<char>(byte); };
-        if (c < 0x80) {
-            add(c);
-        } else if (c < 0x800) {
-            add(0xC0 | (c >> 6));
-            add(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            add(0xE0 | (c >> 12));
-            add(0x80 | ((c >> 6) & 0x3F));
-            add(0x80 | (c & 0x3F));
-        } else {
-            add(0xF0 | (c >> 18));
-            add(0x80 | ((c >> 12) & 0x3F));
-            add(0x80 | ((c >> 6) & 0x3F));
-            add(0x80 | (c & 0x3F));
-        }
     }
 
     std::string text_;
@@ -183,14 +223,49 @@ struct Escape {
     char16_t unit;
 };
 
-constexpr Escape kEscapes[] = {
-    {'\\', u'\\'}, {'"', u'"'},  {'n', u'\n'},  {'r', u'\r'}, {'t', u'\t'}, {'0', u'\0'},
-    {'a', u'\a'},  {'b', u'\b'}, {'e', 0x001B}, {'f', u'\f'}, {'v', u'\v'},
+// The letter escapes Wine writes for control characters.
+constexpr Escape kLetterEscapes[] = {
+    {'a', u'\a'}, {'b', u'\b'}, {'e', 0x001B}, {'f', u'\f'},
+    {'n', u'\n'}, {'r', u'\r'}, {'t', u'\t'},  {'v', u'\v'},
 };
 
+bool IsOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
+
+// Up to three octal digits from the front of `text`, which starts with one. Wine writes a
+// control character that has no letter escape this way: "\1", or "\001" before a digit.
+char16_t ConsumeOctal(std::string_view& text) {
+    char16_t unit = 0;
+    for (int i = 0; i < 3 && !text.empty() && IsOctalDigit(text.front()); ++i) {
+        unit = static_cast<char16_t>(unit * 8 + (text.front() - '0'));
+        text.remove_prefix(1);
+    }
+    return unit;
+}
+
+// The character after a backslash, which is consumed with it.
+void ConsumeEscape(std::string_view& text, Utf8Text& out) {
+    const char letter = text.front();
+    if (IsOctalDigit(letter)) {
+        out.AddUnit(ConsumeOctal(text));
+        return;
+    }
+    text.remove_prefix(1);
+    if (letter == 'x') {
+        const auto unit = ConsumeHex(text, 4);
+        out.AddUnit(unit ? static_cast<char16_t>(*unit) : u'x');
+        return;
+    }
+    const auto* escape = std::ranges::find(kLetterEscapes, letter, &Escape::letter);
+    if (escape != std::end(kLetterEscapes))
+        out.AddUnit(escape->unit);
+    else
+        out.AddByte(letter); // "\\", "\"", "\]" and any other stand for the character itself
+}
+
 // An escaped text up to the unescaped `terminator`, which is consumed; nothing when the text
-// ends first. "\x" takes up to four hex digits as one UTF-16 code unit; any other escaped
-// character stands for itself (so "\]" in a key name is "]").
+// ends first.
 std::optional<std::string> ConsumeEscaped(std::string_view& text, char terminator) {
     Utf8Text out;
     while (!text.empty()) {
@@ -204,18 +279,7 @@ std::optional<std::string> ConsumeEscaped(std::string_view& text, char terminato
         }
         if (text.empty())
             return std::nullopt;
-        const char letter = text.front();
-        text.remove_prefix(1);
-        if (letter == 'x') {
-            const auto unit = ConsumeHex(text, 4);
-            out.AddUnit(unit ? static_cast<char16_t>(*unit) : u'x');
-            continue;
-        }
-        const auto* escape = std::ranges::find(kEscapes, letter, &Escape::letter);
-        if (escape != std::end(kEscapes))
-            out.AddUnit(escape->unit);
-        else
-            out.AddByte(letter);
+        ConsumeEscape(text, out);
     }
     return std::nullopt;
 }
@@ -293,7 +357,7 @@ RegistryValue ValueOfType(unsigned type, std::string text) {
 
 // Hex data, joined over its continuation lines: a line ending in a backslash goes on in the
 // next one.
-std::string JoinContinuations(std::string_view first, Lines& lines) {
+std::string JoinContinuations(std::string_view first, LineReader& lines) {
     std::string data(TrimRight(first));
     std::string_view next;
     while (data.ends_with('\\') && lines.Next(next)) {
@@ -305,7 +369,7 @@ std::string JoinContinuations(std::string_view first, Lines& lines) {
 
 // The data after "=": a quoted string, str(N):"...", dword:..., hex:... or hex(N):....
 // Nothing when it is malformed.
-std::optional<RegistryValue> ParseData(std::string_view data, Lines& lines) {
+std::optional<RegistryValue> ParseData(std::string_view data, LineReader& lines) {
     if (data.starts_with('"')) {
         const auto text = QuotedLineEnd(data);
         return text ? std::optional(ValueOfType(kRegSz, *text)) : std::nullopt;
@@ -333,7 +397,7 @@ struct NamedValue {
 
 // A line `"Name"=data` or `@=data` (the key's default value). Continuation lines of its data
 // are consumed with it.
-std::optional<NamedValue> ParseValueLine(std::string_view line, Lines& lines) {
+std::optional<NamedValue> ParseValueLine(std::string_view line, LineReader& lines) {
     std::optional<std::string> name;
     if (ConsumePrefix(line, "@"))
         name.emplace();
@@ -355,50 +419,184 @@ std::optional<std::string> KeyOfLine(std::string_view line) {
     return ConsumeEscaped(line, ']');
 }
 
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+// A key name as Wine writes it in a key line, upper-cased: "\", "[" and "]" escaped with a
+// backslash. Nothing for a name beyond ASCII, whose upper case is not a matter of bytes.
+std::optional<std::string> WrittenKeyName(std::string_view name) {
+    if (!std::ranges::all_of(name, IsAscii))
+        return std::nullopt;
+    std::string written;
+    for (char c : name) {
+        if (c == '\\' || c == '[' || c == ']')
+            written += '\\';
+        written += AsciiUpper(c);
+    }
+    return written;
+}
+
+// Whether the line `[Key\\Path] timestamp` names the key `wanted`, which Wine would write as
+// `written`, as KeyOfLine and SameWindowsName would find. A registry file has thousands of
+// keys, and nearly all differ from the one looked for within their first few characters:
+// the line is compared with the written form as it stands, and decoded in full only where
+// it departs from that form with an escape or a character beyond ASCII.
+bool KeyLineNames(std::string_view line, std::string_view wanted,
+                  const std::optional<std::string>& written) {
+    const std::string_view name = line.substr(1);
+    for (std::size_t i = 0; written && i < name.size(); ++i) {
+        const char c = name[i];
+        if (i == written->size()) {
+            if (c == ']')
+                return true;
+            if (c != '\\' && IsAscii(c))
+                return false;
+            break;
+        }
+        const char expected = (*written)[i];
+        if (AsciiUpper(c) == expected)
+            continue;
+        if (c == '\\' || !IsAscii(c) || expected == '\\')
+            break;
+        return false;
+    }
+    const auto key = KeyOfLine(line);
+    return key && SameWindowsName(*key, wanted);
+}
+
 bool IsHeader(std::string_view line) {
     ConsumePrefix(line, kUtf8Bom);
     return TrimRight(line) == kHeader;
 }
 
-} // namespace
+// One value looked for under several keys at once, earlier keys preferred, in one pass over
+// the file's lines.
+class ValueSearch {
+public:
+    ValueSearch(std::span<const std::string_view> keys, std::string_view valueName)
+        : keys_(keys), valueName_(valueName), values_(keys.size()), seen_(keys.size()) {
+        for (std::string_view key : keys)
+            writtenKeys_.push_back(WrittenKeyName(key));
+    }
 
-bool SameWindowsName(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    enum class Reading { Whole, UntilSettled };
+
+    // Reads lines until they end or, when asked, until no later line can change the answer.
+    // False when the first line is not the registry header.
+    bool Read(LineReader& lines, Reading reading) {
+        std::string_view line;
+        if (!lines.Next(line) || !IsHeader(line))
+            return false;
+        // Outside the keys looked for only the next key matters.
+        while (current_ ? lines.Next(line) : lines.NextKeyLine(line)) {
+            line = TrimLeft(line);
+            if (line.starts_with('[')) {
+                EndSection();
+                current_ = KeyIndexOf(line);
+                if (reading == Reading::UntilSettled && Settled())
+                    return true;
+            } else if (current_ && (line.starts_with('"') || line.starts_with('@'))) {
+                // Values of other keys are passed over unread, with the continuation lines of
+                // their hex data, which begin with neither character.
+                const auto value = ParseValueLine(line, lines);
+                if (value && SameWindowsName(value->name, valueName_))
+                    values_[*current_] = value->value;
+            }
+            // Anything else carries no value: blank lines, "#" and ";" comments, stray text.
+        }
+        EndSection();
+        return true;
+    }
+
+    // The value of the first key that has it.
+    RegistryValue Answer() const {
+        const auto found = std::ranges::find_if(values_, [](const RegistryValue& v) {
+            return v.status != RegistryValueStatus::NotFound;
+        });
+        return found == values_.end() ? RegistryValue{} : *found;
+    }
+
+private:
+    std::optional<std::size_t> KeyIndexOf(std::string_view line) const {
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            if (KeyLineNames(line, keys_[i], writtenKeys_[i]))
+                return i;
+        return std::nullopt;
+    }
+
+    void EndSection() {
+        if (current_)
+            seen_[*current_] = true;
+        current_.reset();
+    }
+
+    // Every key before the first one holding the value has been read, or every key has.
+    bool Settled() const {
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            if (!seen_[i])
+                return false;
+            if (values_[i].status != RegistryValueStatus::NotFound)
+                return true;
+        }
+        return true;
+    }
+
+    std::span<const std::string_view> keys_;
+    std::vector<std::optional<std::string>> writtenKeys_;
+    std::string_view valueName_;
+    std::vector<RegistryValue> values_;
+    std::vector<bool> seen_; // a section of the key has been read to its end
+    std::optional<std::size_t> current_;
+};
+
+std::optional<RegistryFileState> ProblemBeforeReading(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found)
+        return RegistryFileState::Missing;
+    if (error || !fs::is_regular_file(status))
+        return RegistryFileState::Unreadable;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error)
+        return RegistryFileState::Unreadable;
+    if (size > kMaxRegistryFileBytes)
+        return RegistryFileState::TooLarge;
+    return std::nullopt;
 }
+
+} // namespace
 
 RegistryValue FindWineRegistryValue(std::string_view fileText, std::string_view keyPath,
                                     std::string_view valueName) {
-    Lines lines(fileText);
-    std::string_view line;
-    if (!lines.Next(line) || !IsHeader(line))
-        return {};
-    // A key may appear more than once; as when Wine loads the file, the last value counts.
-    RegistryValue found;
-    bool inKey = false;
-    while (lines.Next(line)) {
-        line = TrimLeft(line);
-        if (line.starts_with('[')) {
-            const auto key = KeyOfLine(line);
-            inKey = key && SameWindowsName(*key, keyPath);
-        } else if (line.starts_with('"') || line.starts_with('@')) {
-            const auto value = ParseValueLine(line, lines);
-            if (inKey && value && SameWindowsName(value->name, valueName))
-                found = value->value;
-        }
-        // Anything else carries no value: blank lines, "#" and ";" comments, stray text.
-    }
-    return found;
+    LineReader lines(fileText);
+    ValueSearch search(std::span(&keyPath, 1), valueName);
+    search.Read(lines, ValueSearch::Reading::Whole);
+    return search.Answer();
 }
 
-std::string ReadWineRegistryFile(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        return {};
+RegistryFileAnswer FindInWineRegistryFile(const std::filesystem::path& file,
+                                          std::span<const std::string_view> keys,
+                                          std::string_view valueName) {
+    if (const auto problem = ProblemBeforeReading(file))
+        return {*problem, {}};
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return {RegistryFileState::Unreadable, {}};
+    // The size was checked, but a file can grow while it is read.
+    LineReader lines(in, kMaxRegistryFileBytes);
+    ValueSearch search(keys, valueName);
+    const bool isRegistry = search.Read(lines, ValueSearch::Reading::UntilSettled);
+    if (lines.Failed())
+        return {RegistryFileState::Unreadable, {}};
+    if (!isRegistry)
+        return {RegistryFileState::NotARegistry, {}};
+    return {RegistryFileState::Read, search.Answer()};
 }
 
 } // namespace vornask

@@ -3,7 +3,11 @@
 // installation folder is found there.
 #pragma once
 
+#include "core/registry/WindowsNames.h"
+
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,16 +28,40 @@ struct RegistryValue {
 
 // Looks up `valueName` ("" for the key's default value) of the key `keyPath` in the text of a
 // registry file. `keyPath` is relative to the file's root and separated by single
-// backslashes, e.g. "Software\\Wine"; key and value names compare without regard to case.
-// A file without the registry header, or a malformed value line, reads as not found.
+// backslashes, e.g. "Software\\Wine"; key and value names compare as Windows compares them,
+// without regard to case. Strings are read as Wine writes them: "\x" and up to four hex
+// digits, "\" and up to three octal digits, and C's letter escapes. A file without the
+// registry header, or a malformed value line, reads as not found. A key written more than
+// once counts as Wine loads it: the last value wins.
 RegistryValue FindWineRegistryValue(std::string_view fileText, std::string_view keyPath,
                                     std::string_view valueName);
 
-// The text of a registry file; empty (which holds no values) when the file is missing,
-// unreadable or not a regular file, so a pipe or a device never blocks the reader.
-std::string ReadWineRegistryFile(const std::filesystem::path& file);
+// Why a registry file gave no answer, or that it was read.
+enum class RegistryFileState {
+    Read,         // read to the answer; the value may still be absent
+    Missing,      // no such file
+    Unreadable,   // a read error, or not a regular file (a folder, a pipe, a device)
+    TooLarge,     // over kMaxRegistryFileBytes
+    NotARegistry, // no registry header: not a file Wine wrote
+};
 
-// Whether two key, value or file names are the same to Windows, which ignores letter case.
-bool SameWindowsName(std::string_view a, std::string_view b);
+// Real registry files are a few megabytes; anything far larger is not read at all.
+constexpr std::uintmax_t kMaxRegistryFileBytes = 256u << 20;
+
+struct RegistryFileAnswer {
+    RegistryFileState state = RegistryFileState::Read;
+    RegistryValue value; // of the first of the keys that holds it; NotFound unless Read
+
+    bool operator==(const RegistryFileAnswer&) const = default;
+};
+
+// Looks up `valueName` under each of `keys` in the registry file `file`, preferring the
+// earlier keys, and reads only as far as needed: it stops as soon as no later line can change
+// the answer. Wine writes each key once, so the first time a key is written is taken. Any
+// failure to read the file reads as not found; nothing is thrown, and a pipe or a device
+// never blocks the reader.
+RegistryFileAnswer FindInWineRegistryFile(const std::filesystem::path& file,
+                                          std::span<const std::string_view> keys,
+                                          std::string_view valueName);
 
 } // namespace vornask

@@ -9,15 +9,15 @@ namespace vornask {
 #ifdef _WIN32
 namespace {
 
+// The game's key in one view of the registry.
 class OpenKey {
 public:
-    OpenKey() {
+    explicit OpenKey(REGSAM view) {
         const wchar_t* path = L"SOFTWARE\\Titanic Entertainment\\NetStorm";
         // Full access is asked for first, as the game's own tools do; a user without
         // administrator rights still gets read access.
         for (REGSAM access : {KEY_ALL_ACCESS, KEY_READ}) {
-            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | KEY_WOW64_32KEY, &key_) ==
-                ERROR_SUCCESS)
+            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | view, &key_) == ERROR_SUCCESS)
                 return;
             key_ = nullptr;
         }
@@ -88,17 +88,23 @@ InstallDirLookup ReadOpenKey(HKEY key) {
 } // namespace
 
 InstallDirLookup ReadInstallDir() {
-    const OpenKey key;
-    if (!key.get())
-        return {};
-    return ReadOpenKey(key.get());
+    // The 32-bit view, where the 32-bit game writes, then the 64-bit one, where a 64-bit
+    // installer would have: the same order as in a Wine prefix's registry file.
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        const OpenKey key(view);
+        if (!key.get())
+            continue;
+        InstallDirLookup lookup = ReadOpenKey(key.get());
+        if (lookup.outcome != InstallDirLookup::Outcome::NotFound)
+            return lookup;
+    }
+    return {};
 }
 
 #else
 
 InstallDirLookup ReadInstallDir() {
-    const auto prefix = WinePrefix();
-    return prefix ? ReadInstallDirFromWinePrefix(*prefix) : InstallDirLookup{};
+    return SearchWinePrefixes(SearchStart::FromEnvironment()).lookup;
 }
 
 #endif

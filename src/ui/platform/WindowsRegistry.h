@@ -3,12 +3,13 @@
 // Plain C++ with no Qt, so the Windows side can be compiled on its own.
 #pragma once
 
-#include "core/registry/WinePrefix.h"
+#include "core/registry/PrefixSearch.h"
 
 namespace vornask {
 
 // Reads the "InstallDir" value of HKEY_LOCAL_MACHINE\SOFTWARE\Titanic Entertainment\NetStorm
-// in the 32-bit view of the registry, which is where the 32-bit game keeps it.
+// in the 32-bit view of the registry, which is where the 32-bit game keeps it, and then in
+// the 64-bit view. Elsewhere the Wine prefixes are searched for it (see PrefixSearch.h).
 InstallDirLookup ReadInstallDir();
 
 } // namespace vornask

@@ -84,7 +84,7 @@ void AppWindows::OpenFile(const QString& path) {
 }
 
 QString AppWindows::DialogFolder() const {
-    return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir));
+    return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir, startBox_->GamePrefix));
 }
 
 } // namespace vornask

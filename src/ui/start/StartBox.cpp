@@ -150,6 +150,7 @@ void TStartBox::ReadRegistry() {
         break;
     case InstallDirLookup::Outcome::Found:
         InstallDir = lookup.installDir;
+        GamePrefix = lookup.winePrefix;
         break;
     case InstallDirLookup::Outcome::Error:
         ShowError(this, QString::fromStdString(lookup.error));

@@ -3,6 +3,7 @@
 #include "ui/platform/FileDialogs.h"
 
 #include <QWidget>
+#include <filesystem>
 #include <string>
 
 namespace vornask {
@@ -19,6 +20,9 @@ public:
 
     // The game's installation directory as the registry holds it; empty when not found.
     std::string InstallDir;
+    // The Wine prefix it was read from, whose drive letters the dialogs' folder maps through;
+    // empty on Windows and when nothing was found.
+    std::filesystem::path GamePrefix;
 
     void GoCampaign();
     void BeginCreating();

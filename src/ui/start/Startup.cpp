@@ -1,23 +1,125 @@
 #include "ui/start/Startup.h"
 
+#include "core/registry/InstallFolder.h"
+#include "ui/platform/WindowsRegistry.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
 
 namespace vornask {
+namespace {
 
-int RunVornaskCreator(RunUntil until) {
+QString Tr(const char* text) {
+    return QCoreApplication::translate("GameSearch", text);
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+void Print(const QString& line) {
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+}
+
+// What one prefix's registry file said, in a few words.
+QString VerdictOf(const PrefixReading& reading) {
+    switch (reading.file) {
+    case RegistryFileState::Missing:
+        return Tr("no system.reg");
+    case RegistryFileState::Unreadable:
+        return Tr("system.reg cannot be read, passed over");
+    case RegistryFileState::TooLarge:
+        return Tr("system.reg is over 256 MB, passed over");
+    case RegistryFileState::NotARegistry:
+        return Tr("system.reg is not a Wine registry file, passed over");
+    case RegistryFileState::Read:
+        break;
+    }
+    switch (reading.lookup.outcome) {
+    case InstallDirLookup::Outcome::NotFound:
+        return Tr("no key of the game");
+    case InstallDirLookup::Outcome::Found:
+        return Tr("holds the game");
+    case InstallDirLookup::Outcome::Error:
+        return Tr("holds the game's key, but: %1")
+            .arg(QString::fromStdString(reading.lookup.error));
+    }
+    return {};
+}
+
+#ifndef _WIN32
+void PrintPrefixes(const PrefixSearch& search) {
+    if (search.lookedAt.empty())
+        Print(Tr("No Wine prefix to look in: neither WINEPREFIX nor HOME is set."));
+    else
+        Print(Tr("Wine prefixes looked at, in order:"));
+    for (const PrefixVisit& visit : search.lookedAt)
+        Print(QStringLiteral("  %1: %2").arg(PathText(visit.prefix), VerdictOf(visit.reading)));
+    if (search.leftOut.empty())
+        return;
+    Print(Tr("Left out, past the limit of %1 registry files read (%2):")
+              .arg(kMaxRegistryFilesRead)
+              .arg(search.leftOut.size()));
+    for (const std::filesystem::path& prefix : search.leftOut)
+        Print(QStringLiteral("  %1").arg(PathText(prefix)));
+}
+#endif
+
+void PrintOutcome(const InstallDirLookup& lookup) {
+    switch (lookup.outcome) {
+    case InstallDirLookup::Outcome::NotFound:
+        Print(Tr("The game's registry key was not found. If the game is installed under Wine, "
+                 "start the program with WINEPREFIX set to the game's Wine prefix."));
+        break;
+    case InstallDirLookup::Outcome::Found:
+        if (!lookup.winePrefix.empty())
+            Print(Tr("The game's prefix: %1").arg(PathText(lookup.winePrefix)));
+        Print(Tr("InstallDir: %1").arg(QString::fromStdString(lookup.installDir)));
+        break;
+    case InstallDirLookup::Outcome::Error:
+        Print(QString::fromStdString(lookup.error));
+        break;
+    }
+    const std::string folder = LocalDialogFolder(
+        lookup.outcome == InstallDirLookup::Outcome::Found ? lookup.installDir : std::string(),
+        lookup.winePrefix);
+    Print(Tr("The file dialogs start in: %1").arg(QString::fromStdString(folder)));
+}
+
+} // namespace
+
+int RunVornaskCreator(const StartupOptions& options) {
     // No display name: Qt would append it to every title bar, and titles are the captions.
     QApplication::setApplicationName(QStringLiteral("vornask-creator"));
     AppWindows windows;
     windows.StartBox().show();
+    // Opened once the start window is up and the game's folder is known, as "Open" would.
+    if (!options.fileToOpen.isEmpty()) {
+        const QString path = QFileInfo(options.fileToOpen).absoluteFilePath();
+        QTimer::singleShot(0, &windows.StartBox(), [&windows, path] { windows.OpenFile(path); });
+    }
     // Queued after what showing the start window posted (reading the registry among it), so
     // the loop ends once the start-up's own work is done.
-    if (until == RunUntil::FirstIdle)
+    if (options.until == RunUntil::FirstIdle)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QApplication::exec();
+}
+
+int PrintGameSearch() {
+#ifdef _WIN32
+    const InstallDirLookup lookup = ReadInstallDir();
+#else
+    const PrefixSearch search = SearchWinePrefixes(SearchStart::FromEnvironment());
+    PrintPrefixes(search);
+    const InstallDirLookup& lookup = search.lookup;
+#endif
+    PrintOutcome(lookup);
+    return lookup.outcome == InstallDirLookup::Outcome::Found ? 0 : 1;
 }
 
 } // namespace vornask

@@ -1,0 +1,90 @@
+// The program's command line, run as a process: what it prints and that it needs no display.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+};
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+
+    // The program with `arguments`, HOME at the made-up home, no WINEPREFIX and no display:
+    // the X11 platform is asked for, which fails without one, if a window were ever made.
+    Run Start(const QStringList& arguments) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home_.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("WINEPREFIX"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VORNASK_PROGRAM), arguments);
+        if (!process.waitForFinished(30'000))
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+    }
+
+    fs::path Home() const { return home_.path().toStdString(); }
+
+private slots:
+    void helpAndVersionNeedNoDisplay() {
+        const Run help = Start({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--find-game")));
+        QVERIFY(help.out.contains(QStringLiteral("[FILE]")));
+        const Run version = Start({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out.trimmed(), QStringLiteral("vornask-creator " VORNASK_VERSION));
+        QCOMPARE(Start({QStringLiteral("--no-such-option")}).exitCode, 1);
+        QCOMPARE(Start({QStringLiteral("one"), QStringLiteral("two")}).exitCode, 1);
+    }
+
+    void findGameSaysWhereItLookedAndWhatItFound() {
+        const Run none = Start({QStringLiteral("--find-game")});
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY2(none.out.contains(home_.path() + "/.wine: no system.reg"), qPrintable(none.out));
+        QVERIFY(none.out.contains(QStringLiteral("WINEPREFIX")));
+        QVERIFY(none.out.contains(QStringLiteral("The file dialogs start in: D/")));
+
+        const fs::path other = Home() / ".cxoffice" / "other";
+        fs::create_directories(other);
+        std::ofstream(other / "system.reg") << "WINE REGISTRY Version 2\n[Software\\\\Wine] 1\n";
+        const fs::path game = Home() / "Games" / "netstorm";
+        fs::create_directories(game / "drive_c" / "N\u00c9TSTORM");
+        fs::create_directories(game / "dosdevices");
+        fs::create_directory_symlink("../drive_c", game / "dosdevices" / "c:");
+        std::ofstream(game / "system.reg")
+            << "WINE REGISTRY Version 2\n[Software\\\\Wow6432Node\\\\Titanic "
+               "Entertainment\\\\NetStorm] 1\n\"InstallDir\"=\"C:\\\\N\\xe9tStorm\"\n";
+        // The Qt options are left to Qt, not refused.
+        const Run found = Start({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                 QStringLiteral("--find-game")});
+        QCOMPARE(found.exitCode, 0);
+        const QString local = QString::fromStdString(fs::canonical(game / "drive_c").string());
+        const QStringList expected = {
+            "Wine prefixes looked at, in order:",
+            "  " + home_.path() + "/.wine: no system.reg",
+            "  " + QString::fromStdString(game.string()) + ": holds the game",
+            "The game's prefix: " + QString::fromStdString(game.string()),
+            QStringLiteral("InstallDir: C:\\N\u00e9tStorm"),
+            "The file dialogs start in: " + local + QStringLiteral("/N\u00c9TSTORM/D/"),
+        };
+        QCOMPARE(found.out.split('\n', Qt::SkipEmptyParts), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
