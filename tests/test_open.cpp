@@ -7,6 +7,7 @@
 #include "core/mission/MissionWriter.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
+#include "ui/start/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -287,6 +288,24 @@ private slots:
                            "no campaign guide file.")
                 .arg(QDir::toNativeSeparators(mission))));
         QCOMPARE(windows_->Campaign().missions, WorkedExampleCampaign().missions);
+    }
+
+    // The program started with a file opens it once its start window is up, as "Open" would;
+    // the file's content, not its name, says which kind it is.
+    void aFileNamedOnTheCommandLineOpensAsOpenWould() {
+        windows_.reset();
+        const QString path = folder_->filePath("islands.txt");
+        Write(path, FileBytes(kWorkedExampleCampaignLines));
+        ModalDriver driver;
+        driver.When("CampaignBox", [](QWidget* w) {
+            QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
+                     WorkedExampleCampaign().title);
+            QVERIFY(TopLevel("StartBox")->isVisible());
+            w->close();
+            TopLevel("StartBox")->close();
+        });
+        QCOMPARE(RunVornaskCreator({RunUntil::StartWindowClosed, path}), 0);
+        QVERIFY(driver.Done());
     }
 
 private:
