@@ -70,7 +70,7 @@ MissionLine ParseMissionLine(std::string_view line, const CampaignMission* previ
 }
 
 // The missions, up to as many as the editor holds, and whether they are played in sequence.
-void ReadMissions(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+void ReadMissions(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
                   CampaignFileReading& reading) {
     std::vector<CampaignMission>& missions = reading.settings.missions;
     int afterPrevious = 0;
@@ -92,7 +92,7 @@ void ReadMissions(const std::vector<std::string>& lines, std::size_t begin, std:
 
 // Everything after "[Overview]": its heading, then from the end up the closing button, the
 // missions and the intro text.
-void ReadOverview(const std::vector<std::string>& lines, std::size_t overview,
+void ReadOverview(const std::vector<std::string_view>& lines, std::size_t overview,
                   CampaignFileReading& reading) {
     const std::size_t count = lines.size();
     const std::size_t textStart = FirstLine(
@@ -125,9 +125,10 @@ void ReadOverview(const std::vector<std::string>& lines, std::size_t overview,
 
 CampaignFileReading ReadCampaignFile(std::string_view bytes) {
     CampaignFileReading reading;
-    const std::vector<std::string> lines = DecodeFileText(bytes, reading.report);
+    const FileText file(bytes, reading.report);
     if (reading.report.refusal)
         return reading;
+    const std::vector<std::string_view>& lines = file.Lines();
     const auto overview = std::find(lines.begin(), lines.end(), kOverviewHeader);
     if (overview == lines.end()) {
         reading.report.refusal = Refusal{RefusalReason::NoOverviewSection};

@@ -57,22 +57,34 @@ struct ReadReport {
     std::vector<FileLine> notKept;
 };
 
-// The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR; fills
-// `report`'s refusal, encoding and replaced characters. Refuses files over
-// kMaxReadableFileBytes and files holding a NUL byte (no lines then). Without the UTF-8
-// byte-order mark the bytes are Windows-1252 and kept as they are; with it the text is UTF-8 and
-// converted, a character Windows-1252 lacks becoming "?".
-std::vector<std::string> DecodeFileText(std::string_view bytes, ReadReport& report);
+// The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
+// fills a report's refusal, encoding and replaced characters: files over
+// kMaxReadableFileBytes and files holding a NUL byte are refused (no lines then). Without the
+// UTF-8 byte-order mark the bytes are Windows-1252 and the lines are views into them, so the
+// bytes must outlive this; with the mark the text is converted and held here, a character
+// Windows-1252 lacks becoming "?". Neither copied nor moved: its lines point into it.
+class FileText {
+public:
+    FileText(std::string_view bytes, ReadReport& report);
+    FileText(const FileText&) = delete;
+    FileText& operator=(const FileText&) = delete;
+
+    const std::vector<std::string_view>& Lines() const { return lines_; }
+
+private:
+    std::string converted_;
+    std::vector<std::string_view> lines_;
+};
 
 // The lines of `fileLines` that are not among `savedLines`, compared line by line as a
 // multiset: each saved line keeps one equal file line, the earliest one not yet kept.
 // `savedLines` are as a writer builds them: one entry may hold line breaks and then stands for
 // several lines of the saved file.
-std::vector<FileLine> LinesNotKept(const std::vector<std::string>& fileLines,
+std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLines,
                                    const std::vector<std::string>& savedLines);
 
 // Whether saving `savedLines` writes exactly `fileLines`, in order.
-bool SavesTheSameLines(const std::vector<std::string>& fileLines,
+bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
                        const std::vector<std::string>& savedLines);
 
 // The shapes of lines that the mission and the guide file share.
@@ -96,8 +108,8 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line);
 
 // The first of `lines` from `begin` to `end` that passes `test`; `end` when none does.
 template <class Test>
-std::size_t FirstLine(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
-                      Test test) {
+std::size_t FirstLine(const std::vector<std::string_view>& lines, std::size_t begin,
+                      std::size_t end, Test test) {
     for (std::size_t i = begin; i < end; ++i)
         if (test(lines[i]))
             return i;
@@ -105,7 +117,7 @@ std::size_t FirstLine(const std::vector<std::string>& lines, std::size_t begin, 
 }
 
 // The lines from `begin` to `end` as one text, joined by CR LF, after `first`.
-std::string JoinedText(std::string_view first, const std::vector<std::string>& lines,
+std::string JoinedText(std::string_view first, const std::vector<std::string_view>& lines,
                        std::size_t begin, std::size_t end);
 
 } // namespace vornask
