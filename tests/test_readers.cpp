@@ -195,6 +195,10 @@ private slots:
         const std::string huge(kMaxReadableFileBytes + 1, 'x');
         QCOMPARE(ReadMissionFile(huge).report.refusal,
                  std::optional(Refusal{RefusalReason::TooLarge, huge.size()}));
+        const std::string mostLines = guide + std::string(kMaxReadableFileLines - 12, '\n');
+        QCOMPARE(ReadCampaignFile(mostLines).report.refusal, std::nullopt);
+        QCOMPARE(ReadCampaignFile(mostLines + "\n").report.refusal,
+                 std::optional(Refusal{RefusalReason::TooManyLines, kMaxReadableFileLines + 1}));
         QCOMPARE(ReadCampaignFile("a\r\nb\nc\0d"s).report.refusal,
                  std::optional(Refusal{RefusalReason::HoldsNulByte, 3}));
         QCOMPARE(ReadMissionFile(guide).report.refusal,

@@ -3,8 +3,6 @@
 #include "core/campaign/CampaignFormat.h"
 #include "core/campaign/CampaignWriter.h"
 
-#include <algorithm>
-
 namespace vornask {
 namespace {
 
@@ -126,20 +124,17 @@ void ReadOverview(const std::vector<std::string_view>& lines, std::size_t overvi
 CampaignFileReading ReadCampaignFile(std::string_view bytes) {
     CampaignFileReading reading;
     const FileText file(bytes, reading.report);
-    if (reading.report.refusal)
+    const std::optional<std::size_t> overview =
+        file.FindSection(kOverviewHeader, RefusalReason::NoOverviewSection, reading.report);
+    if (!overview)
         return reading;
     const std::vector<std::string_view>& lines = file.Lines();
-    const auto overview = std::find(lines.begin(), lines.end(), kOverviewHeader);
-    if (overview == lines.end()) {
-        reading.report.refusal = Refusal{RefusalReason::NoOverviewSection};
-        return reading;
-    }
-    for (auto line = lines.begin(); line != overview; ++line)
-        if (const std::optional<KeyLine> key = ParseKeyLine(*line); key && key->key == "title") {
+    for (std::size_t i = 0; i < *overview; ++i)
+        if (const std::optional<KeyLine> key = ParseKeyLine(lines[i]); key && key->key == "title") {
             reading.settings.title = key->value;
             break;
         }
-    ReadOverview(lines, static_cast<std::size_t>(overview - lines.begin()), reading);
+    ReadOverview(lines, *overview, reading);
     std::vector<std::string> saved;
     BuildCampaignLines(reading.settings, saved);
     reading.report.notKept = LinesNotKept(lines, saved);

@@ -451,15 +451,12 @@ std::vector<FileLine> Merged(std::vector<FileLine> a, const std::vector<FileLine
 MissionFileReading ReadMissionFile(std::string_view bytes) {
     MissionFileReading reading;
     const FileText file(bytes, reading.report);
-    if (reading.report.refusal)
+    const std::optional<std::size_t> header =
+        file.FindSection(kHeaderHeader, RefusalReason::NoHeaderSection, reading.report);
+    if (!header)
         return reading;
     const std::vector<std::string_view>& lines = file.Lines();
-    const auto header = std::find(lines.begin(), lines.end(), kHeaderHeader);
-    if (header == lines.end()) {
-        reading.report.refusal = Refusal{RefusalReason::NoHeaderSection};
-        return reading;
-    }
-    MissionFileReader reader(lines, static_cast<std::size_t>(header - lines.begin()));
+    MissionFileReader reader(lines, *header);
     reading.settings = reader.Read();
     MissionLines saved;
     BuildMissionLines(reading.settings, saved);

@@ -93,6 +93,15 @@ FileText::FileText(std::string_view bytes, ReadReport& report) {
         report.refusal = Refusal{RefusalReason::HoldsNulByte, LineNumberAt(bytes, nul)};
         return;
     }
+    // Only a file with more bytes than the bound has lines could have too many.
+    if (bytes.size() > kMaxReadableFileLines) {
+        std::size_t lines = 0;
+        ForEachLine(bytes, false, [&lines](std::string_view) { ++lines; });
+        if (lines > kMaxReadableFileLines) {
+            report.refusal = Refusal{RefusalReason::TooManyLines, lines};
+            return;
+        }
+    }
     if (!bytes.starts_with(kUtf8ByteOrderMark)) {
         lines_ = SplitLineViews(bytes);
         return;
@@ -112,6 +121,17 @@ FileText::FileText(std::string_view bytes, ReadReport& report) {
         lines_.emplace_back(converted_.data() + start, end - start);
         start = end;
     }
+}
+
+std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,
+                                                 ReadReport& report) const {
+    if (report.refusal)
+        return std::nullopt;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i] == header)
+            return i;
+    report.refusal = Refusal{missing};
+    return std::nullopt;
 }
 
 std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLines,

@@ -11,8 +11,11 @@
 
 namespace vornask {
 
-// Larger files are refused unread: no mission or guide file comes near it.
+// Larger files are refused unread: no mission or guide file comes near either bound. The lines
+// bound keeps the memory a file of mostly empty lines takes within reason (each line becomes
+// a value or a line to report).
 constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
+constexpr std::size_t kMaxReadableFileLines = 1000 * 1000;
 
 // The UTF-8 byte-order mark, which tells a UTF-8 file from a Windows-1252 one.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
@@ -25,6 +28,7 @@ enum class TextEncoding {
 // Why a file was not read. The window words it for the user.
 enum class RefusalReason {
     TooLarge,          // detail: the file's size in bytes
+    TooManyLines,      // detail: the number of its lines
     HoldsNulByte,      // detail: the number of the line (from 1) holding the first one
     NoHeaderSection,   // a mission file must have a line "[Header]"
     NoOverviewSection, // a campaign guide file must have a line "[Overview]"
@@ -59,7 +63,8 @@ struct ReadReport {
 
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
 // fills a report's refusal, encoding and replaced characters: files over
-// kMaxReadableFileBytes and files holding a NUL byte are refused (no lines then). Without the
+// kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL byte are refused (no
+// lines then). Without the
 // UTF-8 byte-order mark the bytes are Windows-1252 and the lines are views into them, so the
 // bytes must outlive this; with the mark the text is converted and held here, a character
 // Windows-1252 lacks becoming "?". Neither copied nor moved: its lines point into it.
@@ -70,6 +75,12 @@ public:
     FileText& operator=(const FileText&) = delete;
 
     const std::vector<std::string_view>& Lines() const { return lines_; }
+
+    // The index of the first line that is exactly `header`, the section a file of its kind
+    // must have; none when the file was refused or has no such line (then refused as
+    // `missing`).
+    std::optional<std::size_t> FindSection(std::string_view header, RefusalReason missing,
+                                           ReadReport& report) const;
 
 private:
     std::string converted_;
