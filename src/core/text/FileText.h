@@ -13,7 +13,9 @@ namespace vornask {
 
 // Larger files are refused unread: no mission or guide file comes near either bound. The lines
 // bound keeps the memory a file of mostly empty lines takes within reason (each line becomes
-// a value or a line to report).
+// a value or a line to report). A window may read at most kMaxReadableFileBytes + 1 bytes of a
+// file and hand them on: the readers then refuse it as too large (with the bytes handed on as
+// the detail, not the file's size).
 constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
 constexpr std::size_t kMaxReadableFileLines = 1000 * 1000;
 
@@ -64,10 +66,10 @@ struct ReadReport {
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
 // fills a report's refusal, encoding and replaced characters: files over
 // kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL byte are refused (no
-// lines then). Without the
-// UTF-8 byte-order mark the bytes are Windows-1252 and the lines are views into them, so the
-// bytes must outlive this; with the mark the text is converted and held here, a character
-// Windows-1252 lacks becoming "?". Neither copied nor moved: its lines point into it.
+// lines then). Without the UTF-8 byte-order mark the bytes are Windows-1252 and the lines are
+// views into them, so the bytes must outlive this; with the mark the text is converted and
+// held here, a character Windows-1252 lacks becoming "?". Neither copied nor moved: its lines
+// point into it.
 class FileText {
 public:
     FileText(std::string_view bytes, ReadReport& report);
