@@ -43,6 +43,31 @@ inline bool HasHeaderLine(const std::string& text) {
     return false;
 }
 
+// What a mission reads back as: the opponents the file does not hold, and their messages, at
+// their defaults; the finish options other than the next mission at theirs.
+inline MissionSettings AsReadBack(MissionSettings s) {
+    const MissionSettings defaults;
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+        if (!s.opponent(side).enabled) {
+            s.opponent(side) = defaults.opponent(side);
+            s.advancedOf(side) = {};
+            s.events.opponent[side - kFirstOpponent] = {};
+        }
+    s.finish.DuplicateCheck = defaults.finish.DuplicateCheck;
+    s.finish.EditSourceCheck = defaults.finish.EditSourceCheck;
+    if (!s.finish.NextMissionCheck)
+        s.finish.MissionName.clear();
+    return s;
+}
+
+// What a campaign reads back as: with fewer than two missions the file does not say whether
+// they are played in sequence, and the setting keeps its default.
+inline CampaignSettings AsReadBack(CampaignSettings c) {
+    if (c.missions.size() < 2)
+        c.Sequential = CampaignSettings{}.Sequential;
+    return c;
+}
+
 // `Choices` gives Number(low, high), a whole number from low to high inclusive.
 template <class Choices> class SettingsGenerator {
 public:

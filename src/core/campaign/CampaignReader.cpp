@@ -3,8 +3,6 @@
 #include "core/campaign/CampaignFormat.h"
 #include "core/campaign/CampaignWriter.h"
 
-#include <algorithm>
-
 namespace vornask {
 namespace {
 
@@ -21,25 +19,33 @@ bool IsMissionLine(std::string_view line) {
            line.find(kMissionBegin) != std::string_view::npos;
 }
 
-std::string CompletionFlag(std::string_view name) {
-    return std::string(kFlagStart).append(name).append(kFlagEnd);
+// The size of a mission's completion flag "{Done" + name + "}".
+std::size_t FlagSize(std::string_view name) {
+    return kFlagStart.size() + name.size() + kFlagEnd.size();
+}
+
+// Whether `text` ends with the completion flag of the mission named `name`.
+bool EndsWithFlag(std::string_view text, std::string_view name) {
+    if (text.size() < FlagSize(name))
+        return false;
+    const std::string_view flag = text.substr(text.size() - FlagSize(name));
+    return flag.starts_with(kFlagStart) && flag.ends_with(kFlagEnd) &&
+           flag.substr(kFlagStart.size(), name.size()) == name;
 }
 
 // The title and the name in "title,MissionBegin,name,{Donename},". A title may itself hold
 // ",MissionBegin,", so every one is tried from the left; the name's length follows from the
 // length of what comes after it.
 std::optional<CampaignMission> SplitTitleAndName(std::string_view fields) {
-    constexpr std::size_t kFlagFrame = 1 + kFlagStart.size() + kFlagEnd.size() + 1; // ",{Done" "},"
     for (std::size_t at = fields.find(kMissionBegin); at != std::string_view::npos;
          at = fields.find(kMissionBegin, at + 1)) {
         const std::string_view rest = fields.substr(at + kMissionBegin.size());
-        if (rest.size() < kFlagFrame || (rest.size() - kFlagFrame) % 2 != 0)
+        const std::size_t frame = FlagSize("") + 2; // the commas before and after the flag
+        if (rest.size() < frame || (rest.size() - frame) % 2 != 0)
             continue;
-        const std::string_view name = rest.substr(0, (rest.size() - kFlagFrame) / 2);
-        const std::string_view flag = rest.substr(name.size());
-        const std::string_view flagName = flag.substr(1 + kFlagStart.size(), name.size());
-        if (flag.starts_with(",") && flag.substr(1).starts_with(kFlagStart) && flagName == name &&
-            flag.substr(1 + kFlagStart.size() + name.size()) == "},")
+        const std::string_view name = rest.substr(0, (rest.size() - frame) / 2);
+        if (rest[name.size()] == ',' && rest.ends_with(',') &&
+            EndsWithFlag(rest.substr(0, rest.size() - 1), name))
             return CampaignMission{std::string(fields.substr(0, at)), std::string(name)};
     }
     return std::nullopt;
@@ -54,15 +60,18 @@ MissionLine ParseMissionLine(std::string_view line, const CampaignMission* previ
         rest.remove_prefix(1);
     if (rest.starts_with(' '))
         rest.remove_prefix(1);
-    const std::string afterPrevious = previous ? CompletionFlag(previous->name) : std::string();
-    const std::pair<Condition, std::string_view> conditions[] = {
-        {Condition::Always, kAlwaysAvailable}, {Condition::AfterPrevious, afterPrevious}};
-    for (const auto& [condition, text] : conditions) {
-        if (text.empty() || !rest.ends_with(text))
-            continue;
-        if (auto mission = SplitTitleAndName(rest.substr(0, rest.size() - text.size())))
-            return {std::move(*mission), condition};
+    Condition condition = Condition::Other;
+    std::size_t conditionSize = 0;
+    if (rest.ends_with(kAlwaysAvailable)) {
+        condition = Condition::Always;
+        conditionSize = kAlwaysAvailable.size();
+    } else if (previous && EndsWithFlag(rest, previous->name)) {
+        condition = Condition::AfterPrevious;
+        conditionSize = FlagSize(previous->name);
     }
+    if (condition != Condition::Other)
+        if (auto mission = SplitTitleAndName(rest.substr(0, rest.size() - conditionSize)))
+            return {std::move(*mission), condition};
     const std::size_t begin = rest.find(kMissionBegin);
     const std::string_view fields = rest.substr(begin + kMissionBegin.size());
     return {{std::string(rest.substr(0, begin)), std::string(fields.substr(0, fields.find(',')))},
@@ -70,7 +79,7 @@ MissionLine ParseMissionLine(std::string_view line, const CampaignMission* previ
 }
 
 // The missions, up to as many as the editor holds, and whether they are played in sequence.
-void ReadMissions(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+void ReadMissions(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
                   CampaignFileReading& reading) {
     std::vector<CampaignMission>& missions = reading.settings.missions;
     int afterPrevious = 0;
@@ -92,7 +101,7 @@ void ReadMissions(const std::vector<std::string>& lines, std::size_t begin, std:
 
 // Everything after "[Overview]": its heading, then from the end up the closing button, the
 // missions and the intro text.
-void ReadOverview(const std::vector<std::string>& lines, std::size_t overview,
+void ReadOverview(const std::vector<std::string_view>& lines, std::size_t overview,
                   CampaignFileReading& reading) {
     const std::size_t count = lines.size();
     const std::size_t textStart = FirstLine(
@@ -125,20 +134,18 @@ void ReadOverview(const std::vector<std::string>& lines, std::size_t overview,
 
 CampaignFileReading ReadCampaignFile(std::string_view bytes) {
     CampaignFileReading reading;
-    const std::vector<std::string> lines = DecodeFileText(bytes, reading.report);
-    if (reading.report.refusal)
+    const FileText file(bytes, reading.report);
+    const std::optional<std::size_t> overview =
+        file.FindSection(kOverviewHeader, RefusalReason::NoOverviewSection, reading.report);
+    if (!overview)
         return reading;
-    const auto overview = std::find(lines.begin(), lines.end(), kOverviewHeader);
-    if (overview == lines.end()) {
-        reading.report.refusal = Refusal{RefusalReason::NoOverviewSection};
-        return reading;
-    }
-    for (auto line = lines.begin(); line != overview; ++line)
-        if (const std::optional<KeyLine> key = ParseKeyLine(*line); key && key->key == "title") {
+    const std::vector<std::string_view>& lines = file.Lines();
+    for (std::size_t i = 0; i < *overview; ++i)
+        if (const std::optional<KeyLine> key = ParseKeyLine(lines[i]); key && key->key == "title") {
             reading.settings.title = key->value;
             break;
         }
-    ReadOverview(lines, static_cast<std::size_t>(overview - lines.begin()), reading);
+    ReadOverview(lines, *overview, reading);
     std::vector<std::string> saved;
     BuildCampaignLines(reading.settings, saved);
     reading.report.notKept = LinesNotKept(lines, saved);

@@ -112,9 +112,19 @@ bool Allies(Entry e, Value v) {
 bool OwnColour(Entry e, Value v) {
     return v == kOpponentColours.at(e.side - kFirstOpponent);
 }
+// What GetAbility gives for some flags: "!" + name + ";" for abilities off, in their order.
+bool AbilityValue(Value v) {
+    for (const Ability& ability : Abilities()) {
+        const std::string_view name = ability.name;
+        if (v.starts_with('!') && v.substr(1).starts_with(name) &&
+            v.substr(1 + name.size()).starts_with(';'))
+            v.remove_prefix(name.size() + 2);
+    }
+    return v.empty();
+}
 bool AdvancedValue(Entry e, Value v) {
     if (e.option == kAbilityOption)
-        return GetAbility(AbilityFlagsOf(v)) == v;
+        return AbilityValue(v);
     const std::vector<const char*>& offered = AdvancedOptions()[e.option].values;
     return v.empty() || std::find(offered.begin(), offered.end(), v) != offered.end();
 }
@@ -200,11 +210,12 @@ bool IsNextMissionButton(std::string_view line) {
 // belongs to the one it stands in; each section is read when the next one starts.
 class MissionFileReader {
 public:
-    MissionFileReader(const std::vector<std::string>& lines, std::size_t headerLine)
+    MissionFileReader(const std::vector<std::string_view>& lines, std::size_t headerLine)
         : lines_(lines), keyTaken_(HeaderKeys().table.size(), false) {
         cuts_.push_back({kHeaderSection, headerLine});
     }
 
+    // Reads the file once; the reader is spent afterwards but for DoubtfulHeaders.
     MissionSettings Read() {
         for (std::size_t i = cuts_.front().line + 1; i < lines_.size(); ++i) {
             const std::optional<int> section = SectionOfHeader(lines_[i]);
@@ -219,7 +230,7 @@ public:
         FinishSection(lines_.size(), kNoSection);
         if (!keyTaken_[HeaderKeys().title] && entryBoxTitle_)
             settings_.general.title = *entryBoxTitle_;
-        return settings_;
+        return std::move(settings_);
     }
 
     // The header lines at which a text was ended although the rest of the file shows that
@@ -235,7 +246,7 @@ public:
                 (lastHeaderLine_[cut.section] > cut.line ||
                  PassedOverSectionComesLater(closed, cut) ||
                  (!endingFound_[closed] && lastEndingLine_[closed] > cut.line)))
-                doubtful.push_back({cut.line + 1, lines_[cut.line]});
+                doubtful.push_back({cut.line + 1, std::string(lines_[cut.line])});
         }
         return doubtful;
     }
@@ -349,8 +360,7 @@ private:
         if (heading < text)
             message.heading = *HeadingText(lines_[heading]);
         if (text < end)
-            message.text =
-                JoinedText(std::string_view(lines_[text]).substr(3), lines_, text + 1, end);
+            message.text = JoinedText(lines_[text].substr(3), lines_, text + 1, end);
         return message;
     }
 
@@ -368,7 +378,7 @@ private:
         if (!endsWithEnding && storyEnd > story + 1 && lines_[storyEnd - 1].empty())
             --storyEnd;
         settings_.entryBox.BackgroundStoryBox =
-            JoinedText(std::string_view(lines_[story]).substr(3), lines_, story + 1, storyEnd);
+            JoinedText(lines_[story].substr(3), lines_, story + 1, storyEnd);
     }
 
     // The heading, quote and author lines before the story, the first of each shape.
@@ -417,7 +427,7 @@ private:
         settings_.events.Failed = ReadMessage(begin, textEnd);
     }
 
-    const std::vector<std::string>& lines_;
+    const std::vector<std::string_view>& lines_;
     MissionSettings settings_;
     std::vector<Cut> cuts_;
     std::vector<bool> keyTaken_;
@@ -440,15 +450,13 @@ std::vector<FileLine> Merged(std::vector<FileLine> a, const std::vector<FileLine
 
 MissionFileReading ReadMissionFile(std::string_view bytes) {
     MissionFileReading reading;
-    const std::vector<std::string> lines = DecodeFileText(bytes, reading.report);
-    if (reading.report.refusal)
+    const FileText file(bytes, reading.report);
+    const std::optional<std::size_t> header =
+        file.FindSection(kHeaderHeader, RefusalReason::NoHeaderSection, reading.report);
+    if (!header)
         return reading;
-    const auto header = std::find(lines.begin(), lines.end(), kHeaderHeader);
-    if (header == lines.end()) {
-        reading.report.refusal = Refusal{RefusalReason::NoHeaderSection};
-        return reading;
-    }
-    MissionFileReader reader(lines, static_cast<std::size_t>(header - lines.begin()));
+    const std::vector<std::string_view>& lines = file.Lines();
+    MissionFileReader reader(lines, *header);
     reading.settings = reader.Read();
     MissionLines saved;
     BuildMissionLines(reading.settings, saved);

@@ -78,43 +78,63 @@ std::string Windows1252FromUtf8(std::string_view line, bool& replaced) {
 
 // Calls `take` with every line that saving `savedLines` writes, in order.
 template <class Take> void ForEachSavedLine(const std::vector<std::string>& savedLines, Take take) {
-    for (const std::string& entry : savedLines) {
-        std::string_view rest = entry;
-        for (std::size_t at = rest.find_first_of("\r\n"); at != std::string_view::npos;
-             at = rest.find_first_of("\r\n")) {
-            take(rest.substr(0, at));
-            const bool crLf = rest[at] == '\r' && at + 1 < rest.size() && rest[at + 1] == '\n';
-            rest.remove_prefix(at + (crLf ? 2 : 1));
-        }
-        take(rest);
-    }
+    for (const std::string& entry : savedLines)
+        ForEachLine(entry, true, take);
 }
 
 } // namespace
 
-std::vector<std::string> DecodeFileText(std::string_view bytes, ReadReport& report) {
+FileText::FileText(std::string_view bytes, ReadReport& report) {
     if (bytes.size() > kMaxReadableFileBytes) {
         report.refusal = Refusal{RefusalReason::TooLarge, bytes.size()};
-        return {};
+        return;
     }
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
         report.refusal = Refusal{RefusalReason::HoldsNulByte, LineNumberAt(bytes, nul)};
-        return {};
+        return;
     }
-    if (!bytes.starts_with(kUtf8ByteOrderMark))
-        return SplitLines(bytes);
+    // Only a file with more bytes than the bound has lines could have too many.
+    if (bytes.size() > kMaxReadableFileLines) {
+        std::size_t lines = 0;
+        ForEachLine(bytes, false, [&lines](std::string_view) { ++lines; });
+        if (lines > kMaxReadableFileLines) {
+            report.refusal = Refusal{RefusalReason::TooManyLines, lines};
+            return;
+        }
+    }
+    if (!bytes.starts_with(kUtf8ByteOrderMark)) {
+        lines_ = SplitLineViews(bytes);
+        return;
+    }
     report.encoding = TextEncoding::Utf8;
-    std::vector<std::string> lines = SplitLines(bytes.substr(kUtf8ByteOrderMark.size()));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::vector<std::size_t> ends; // of each line in the converted text
+    for (std::string_view line : SplitLineViews(bytes.substr(kUtf8ByteOrderMark.size()))) {
         bool replaced = false;
-        lines[i] = Windows1252FromUtf8(lines[i], replaced);
+        const std::string text = Windows1252FromUtf8(line, replaced);
         if (replaced)
-            report.replacedCharacters.push_back({i + 1, lines[i]});
+            report.replacedCharacters.push_back({ends.size() + 1, text});
+        converted_ += text;
+        ends.push_back(converted_.size());
     }
-    return lines;
+    std::size_t start = 0;
+    for (std::size_t end : ends) {
+        lines_.emplace_back(converted_.data() + start, end - start);
+        start = end;
+    }
 }
 
-std::vector<FileLine> LinesNotKept(const std::vector<std::string>& fileLines,
+std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,
+                                                 ReadReport& report) const {
+    if (report.refusal)
+        return std::nullopt;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i] == header)
+            return i;
+    report.refusal = Refusal{missing};
+    return std::nullopt;
+}
+
+std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLines,
                                    const std::vector<std::string>& savedLines) {
     if (SavesTheSameLines(fileLines, savedLines))
         return {};
@@ -126,12 +146,12 @@ std::vector<FileLine> LinesNotKept(const std::vector<std::string>& fileLines,
         if (found != saved.end() && found->second > 0)
             --found->second;
         else
-            notKept.push_back({i + 1, fileLines[i]});
+            notKept.push_back({i + 1, std::string(fileLines[i])});
     }
     return notKept;
 }
 
-bool SavesTheSameLines(const std::vector<std::string>& fileLines,
+bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
                        const std::vector<std::string>& savedLines) {
     std::size_t next = 0;
     bool same = true;
@@ -170,7 +190,7 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
     return KeyLine{key, *value};
 }
 
-std::string JoinedText(std::string_view first, const std::vector<std::string>& lines,
+std::string JoinedText(std::string_view first, const std::vector<std::string_view>& lines,
                        std::size_t begin, std::size_t end) {
     std::size_t size = first.size();
     for (std::size_t i = begin; i < end; ++i)

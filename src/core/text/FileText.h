@@ -11,8 +11,13 @@
 
 namespace vornask {
 
-// Larger files are refused unread: no mission or guide file comes near it.
+// Larger files are refused unread: no mission or guide file comes near either bound. The lines
+// bound keeps the memory a file of mostly empty lines takes within reason (each line becomes
+// a value or a line to report). A window may read at most kMaxReadableFileBytes + 1 bytes of a
+// file and hand them on: the readers then refuse it as too large (with the bytes handed on as
+// the detail, not the file's size).
 constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
+constexpr std::size_t kMaxReadableFileLines = 1000 * 1000;
 
 // The UTF-8 byte-order mark, which tells a UTF-8 file from a Windows-1252 one.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
@@ -25,6 +30,7 @@ enum class TextEncoding {
 // Why a file was not read. The window words it for the user.
 enum class RefusalReason {
     TooLarge,          // detail: the file's size in bytes
+    TooManyLines,      // detail: the number of its lines
     HoldsNulByte,      // detail: the number of the line (from 1) holding the first one
     NoHeaderSection,   // a mission file must have a line "[Header]"
     NoOverviewSection, // a campaign guide file must have a line "[Overview]"
@@ -57,22 +63,41 @@ struct ReadReport {
     std::vector<FileLine> notKept;
 };
 
-// The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR; fills
-// `report`'s refusal, encoding and replaced characters. Refuses files over
-// kMaxReadableFileBytes and files holding a NUL byte (no lines then). Without the UTF-8
-// byte-order mark the bytes are Windows-1252 and kept as they are; with it the text is UTF-8 and
-// converted, a character Windows-1252 lacks becoming "?".
-std::vector<std::string> DecodeFileText(std::string_view bytes, ReadReport& report);
+// The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
+// fills a report's refusal, encoding and replaced characters: files over
+// kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL byte are refused (no
+// lines then). Without the UTF-8 byte-order mark the bytes are Windows-1252 and the lines are
+// views into them, so the bytes must outlive this; with the mark the text is converted and
+// held here, a character Windows-1252 lacks becoming "?". Neither copied nor moved: its lines
+// point into it.
+class FileText {
+public:
+    FileText(std::string_view bytes, ReadReport& report);
+    FileText(const FileText&) = delete;
+    FileText& operator=(const FileText&) = delete;
+
+    const std::vector<std::string_view>& Lines() const { return lines_; }
+
+    // The index of the first line that is exactly `header`, the section a file of its kind
+    // must have; none when the file was refused or has no such line (then refused as
+    // `missing`).
+    std::optional<std::size_t> FindSection(std::string_view header, RefusalReason missing,
+                                           ReadReport& report) const;
+
+private:
+    std::string converted_;
+    std::vector<std::string_view> lines_;
+};
 
 // The lines of `fileLines` that are not among `savedLines`, compared line by line as a
 // multiset: each saved line keeps one equal file line, the earliest one not yet kept.
 // `savedLines` are as a writer builds them: one entry may hold line breaks and then stands for
 // several lines of the saved file.
-std::vector<FileLine> LinesNotKept(const std::vector<std::string>& fileLines,
+std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLines,
                                    const std::vector<std::string>& savedLines);
 
 // Whether saving `savedLines` writes exactly `fileLines`, in order.
-bool SavesTheSameLines(const std::vector<std::string>& fileLines,
+bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
                        const std::vector<std::string>& savedLines);
 
 // The shapes of lines that the mission and the guide file share.
@@ -96,8 +121,8 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line);
 
 // The first of `lines` from `begin` to `end` that passes `test`; `end` when none does.
 template <class Test>
-std::size_t FirstLine(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
-                      Test test) {
+std::size_t FirstLine(const std::vector<std::string_view>& lines, std::size_t begin,
+                      std::size_t end, Test test) {
     for (std::size_t i = begin; i < end; ++i)
         if (test(lines[i]))
             return i;
@@ -105,7 +130,7 @@ std::size_t FirstLine(const std::vector<std::string>& lines, std::size_t begin, 
 }
 
 // The lines from `begin` to `end` as one text, joined by CR LF, after `first`.
-std::string JoinedText(std::string_view first, const std::vector<std::string>& lines,
+std::string JoinedText(std::string_view first, const std::vector<std::string_view>& lines,
                        std::size_t begin, std::size_t end);
 
 } // namespace vornask

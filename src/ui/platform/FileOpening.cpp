@@ -26,6 +26,9 @@ QString RefusalText(const Refusal& refusal) {
     switch (refusal.reason) {
     case RefusalReason::TooLarge:
         return Tr("it is larger than 16 MB, so it is no mission or campaign guide file.");
+    case RefusalReason::TooManyLines:
+        return Tr("it has more than a million lines, so it is no mission or campaign guide "
+                  "file.");
     case RefusalReason::HoldsNulByte:
         return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
     case RefusalReason::NoHeaderSection:
