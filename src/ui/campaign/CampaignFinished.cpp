@@ -64,7 +64,7 @@ void TCampaignFinished::CloseCampaign() {
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), user, files);
+    return SaveLinesToFile(CampaignLines, duplicate_->isChecked(), SaveSide::Campaign, user, files);
 }
 
 void TCampaignFinished::done(int result) {

@@ -52,8 +52,9 @@ void TViewSourceBox::SaveIt() {
 void TViewSourceBox::SaveMissionFile() {
     DialogSaveUser user(MessageParent(), SaveDialog1());
     DiskFileStore files;
-    const SaveResult result = SaveLinesToFile(
-        windows_.SixthBox().MissionLines(), windows_.Mission().finish.DuplicateCheck, user, files);
+    const SaveResult result =
+        SaveLinesToFile(windows_.SixthBox().MissionLines(),
+                        windows_.Mission().finish.DuplicateCheck, SaveSide::Mission, user, files);
     if (result.saved)
         CloseWizardPages();
 }
