@@ -362,6 +362,29 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
+    // Return neither replaces the guide nor gives up saving: "No" is the default answer.
+    void questionsDefaultToNo() {
+        QTemporaryDir dir;
+        QFile old(dir.filePath("Guide7.english"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver.When("CampaignFinished", [](QWidget* finished) { Click(finished, "Button1"); })
+                .ChooseFile("SaveDialog1", dir.filePath("Guide7"))
+                .PressReturn(QMessageBox::No)
+                .CancelFile("SaveDialog1")
+                .PressReturn(QMessageBox::No)
+                .CancelFile("SaveDialog1")
+                .Answer(QMessageBox::Yes);
+            Click(editor, "Button1");
+        });
+        QCOMPARE(driver.Seen().mid(3, 3),
+                 QStringList({kQuestion + "Overwrite " + dir.filePath("Guide7.english") + "?",
+                              "SaveDialog1", kQuestion + "Sure you don't want to save?"}));
+        QCOMPARE(FileBytes(dir.filePath("Guide7.english")), QByteArray());
+    }
+
     // Saved from the source window with a folder where the copy should go: the guide is
     // saved, the user is told about the copy, and the window closes as after any save.
     void aCopyThatCannotFollowIsReportedAndTheSourceWindowCloses() {

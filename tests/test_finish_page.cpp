@@ -249,6 +249,29 @@ private slots:
         QVERIFY(!QFile::exists(folder_ + "/found.german"));
     }
 
+    // Return never replaces a file or throws the mission away: "No" is the default answer.
+    void questionsDefaultToNo() {
+        const QString path = folder_ + "/kept.english";
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "Button1"); });
+        driver.ChooseFile("SaveDialog1", path).PressReturn(QMessageBox::No);
+        driver.CancelFile("SaveDialog1").PressReturn(QMessageBox::No);
+        driver.CancelFile("SaveDialog1").Answer(QMessageBox::Yes);
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        const QString question = QString("MessageBox:%1:").arg(QMessageBox::Question);
+        QCOMPARE(driver.Seen().mid(1),
+                 QStringList({"SaveDialog1", question + "Overwrite " + path + "?", "SaveDialog1",
+                              question + "Sure you don't want to save?", "SaveDialog1",
+                              question + "Sure you don't want to save?"}));
+        QCOMPARE(Contents(path), QByteArray("old"));
+    }
+
     // The mission is saved; only its copy could not follow, and the user is told so.
     void aCopyThatCannotFollowIsReportedAfterTheSave() {
         QVERIFY(QDir(folder_).mkdir("blocked.german"));
