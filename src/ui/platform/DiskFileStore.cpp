@@ -90,13 +90,10 @@ StoreError Failure(const std::error_code& error, const fs::path& folder) {
 // A short name of its own, so that it fits in the folder however long the target's name is.
 fs::path TemporaryName(const fs::path& folder) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::random_device random;
+    const unsigned value = std::random_device()();
     std::string name = ".vornask-";
-    for (int k = 0; k < 4; ++k) {
-        const unsigned value = random();
-        for (int shift = 0; shift < 32; shift += 16)
-            name += kDigits[(value >> shift) & 15];
-    }
+    for (int shift = 0; shift < 32; shift += 4)
+        name += kDigits[(value >> shift) & 15];
     return folder / (name + ".tmp");
 }
 
@@ -154,7 +151,7 @@ TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std
     const fs::file_status replaced = fs::status(destination, error);
     const fs::path folder = FolderOf(destination);
     fs::path path;
-    const int file = CreateTemporary(folder, fs::exists(replaced), path, error);
+    const int file = CreateTemporary(folder, fs::is_regular_file(replaced), path, error);
     if (file < 0)
         return {{}, Failure(error, folder)};
     error = Fill(file, path, bytes, replaced);
