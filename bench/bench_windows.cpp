@@ -128,9 +128,9 @@ BENCHMARK(BM_CampaignBox_SetValues_80Missions)->Unit(benchmark::kMicrosecond);
 class CancellingUser : public SaveUser {
 public:
     std::optional<std::string> AskFileName() override { return std::nullopt; }
-    Answer Confirm(const std::string&, bool) override { return Answer::Yes; }
-    void Warn(const std::string&) override {}
-    void ReportError(const std::string&) override {}
+    Answer Confirm(const SaveMessage&, bool) override { return Answer::Yes; }
+    void Warn(const SaveMessage&) override {}
+    void ReportError(const SaveMessage&) override {}
 };
 
 void BM_SixthBox_GoToNext_WithoutDialog(benchmark::State& state) {
@@ -140,7 +140,7 @@ void BM_SixthBox_GoToNext_WithoutDialog(benchmark::State& state) {
         BuildMissionLines(settings, lines);
         CancellingUser user;
         DiskFileStore files;
-        benchmark::DoNotOptimize(SaveLinesToFile(lines, true, user, files));
+        benchmark::DoNotOptimize(SaveLinesToFile(lines, true, SaveSide::Mission, user, files));
     }
 }
 BENCHMARK(BM_SixthBox_GoToNext_WithoutDialog)->Unit(benchmark::kMicrosecond);

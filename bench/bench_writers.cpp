@@ -76,14 +76,14 @@ class InstantUser : public SaveUser {
 public:
     explicit InstantUser(std::string path) : path_(std::move(path)) {}
     std::optional<std::string> AskFileName() override { return path_; }
-    Answer Confirm(const std::string&, bool) override { return Answer::Yes; }
-    void Warn(const std::string&) override {}
-    void ReportError(const std::string& message) override { failures_.push_back(message); }
-    const std::vector<std::string>& Failures() const { return failures_; }
+    Answer Confirm(const SaveMessage&, bool) override { return Answer::Yes; }
+    void Warn(const SaveMessage& message) override { failures_.push_back(message); }
+    void ReportError(const SaveMessage& message) override { failures_.push_back(message); }
+    const std::vector<SaveMessage>& Failures() const { return failures_; }
 
 private:
     std::string path_;
-    std::vector<std::string> failures_;
+    std::vector<SaveMessage> failures_;
 };
 
 // The whole save of the longest mission with its ".german" copy, through the real file
@@ -95,7 +95,7 @@ void BM_SaveLongestMissionWithCopy(benchmark::State& state) {
     InstantUser user(folder.filePath(QStringLiteral("mission3.english")).toStdString());
     DiskFileStore files;
     for (auto _ : state) {
-        const SaveResult result = SaveLinesToFile(lines, true, user, files);
+        const SaveResult result = SaveLinesToFile(lines, true, SaveSide::Mission, user, files);
         if (!result.saved || !user.Failures().empty()) {
             state.SkipWithError("the file was not saved");
             break;

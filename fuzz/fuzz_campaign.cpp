@@ -1,12 +1,42 @@
-// Random campaigns and paths: mission names never carry a folder or the extension, and the
-// guide file has one line per intro line and per mission around its fixed frame.
+// Random campaigns and paths: mission names never carry a folder or the extension, the
+// guide file has one line per intro line and per mission around its fixed frame, and every
+// value stands in its place.
 #include "Check.h"
+#include "LineCursor.h"
 #include "core/campaign/CampaignWriter.h"
 #include "core/campaign/MissionName.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace vornask;
+
+namespace {
+
+// A mission's line: its number, title and name, the flag its success sets, and when it opens.
+std::string ExpectedMissionLine(const CampaignSettings& s, std::size_t k) {
+    const CampaignMission& mission = s.missions[k];
+    const std::string opens =
+        s.Sequential && k > 0 ? "{Done" + s.missions[k - 1].name + "}" : std::string("1");
+    return "$Checked=" + std::to_string(k + 1) + " " + mission.title + ",MissionBegin," +
+           mission.name + ",{Done" + mission.name + "}," + opens;
+}
+
+void ExpectValuesInPlace(const CampaignSettings& s, const std::vector<std::string>& lines) {
+    LineCursor at(lines);
+    at.Next("title = \"" + s.title + "\"");
+    at.Skip(3); // a blank line, [Overview], the background
+    at.Next("<h2>" + s.CampaignHeader + "</h2>");
+    at.Skip(); // <p>
+    for (const std::string& line : s.CampaignText)
+        at.Next(line);
+    at.Skip();
+    for (std::size_t k = 0; k < s.missions.size(); ++k)
+        at.Next(ExpectedMissionLine(s, k));
+    at.Skip(2); // a blank line, the Back button
+    Check(at.AtEnd());
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
@@ -35,5 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         const std::string& line = lines[6 + s.CampaignText.size() + 1 + k];
         Check(line.rfind("$Checked=" + std::to_string(k + 1) + " ", 0) == 0);
     }
+    ExpectValuesInPlace(s, lines);
     return 0;
 }

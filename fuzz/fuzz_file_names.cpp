@@ -1,5 +1,6 @@
 // File-name rules on arbitrary paths: the ".german" copy always stays in the chosen file's
-// folder, and the text helpers keep every byte.
+// folder (beside an ".english" file, under the same name), and the text helpers keep every
+// byte.
 #include "Check.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextLines.h"
@@ -25,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         Check(copy->size() >= 7 && copy->compare(copy->size() - 7, 7, ".german") == 0);
         Check(FolderOf(*copy) == FolderOf(path));
         Check(path.compare(0, copy->size() - 7, *copy, 0, copy->size() - 7) == 0);
+        // An ".english" file's copy differs from it in the ending alone.
+        if (HasEnglishExtension(path))
+            Check(copy->size() == path.size() - 1);
     } else {
         Check(path.substr(FolderOf(path).size()).find(".eng") == std::string::npos);
     }

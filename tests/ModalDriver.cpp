@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace vornask::test {
@@ -30,6 +31,15 @@ ModalDriver& ModalDriver::Answer(int standardButton) {
                             box->button(QMessageBox::StandardButton(standardButton))->click();
                         }});
     return *this;
+}
+
+ModalDriver& ModalDriver::PressReturn(int standardButton) {
+    return OnMessageBox([standardButton](QMessageBox* box) {
+        QAbstractButton* expected = box->button(QMessageBox::StandardButton(standardButton));
+        const bool isDefault = box->defaultButton() == expected;
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY2(isDefault, qPrintable(box->text()));
+    });
 }
 
 ModalDriver& ModalDriver::OnMessageBox(std::function<void(QMessageBox*)> action) {

@@ -25,6 +25,9 @@ public:
     ModalDriver& When(const QString& objectName, Action action);
     // Answers the next message box with `button`, recording its text and icon.
     ModalDriver& Answer(int standardButton);
+    // Presses Return on the next message box, as a user who trusts its default answer; the
+    // test fails unless that default is `standardButton`.
+    ModalDriver& PressReturn(int standardButton);
     // Runs `action` on the next message box (to look at its buttons before answering it).
     ModalDriver& OnMessageBox(std::function<void(QMessageBox*)> action);
     // Types `path` into the next file dialog and accepts it.

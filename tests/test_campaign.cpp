@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <cerrno>
+#include <cstring>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -108,6 +110,20 @@ class CampaignTest : public QObject {
     void AddWorkedExampleMissions(QWidget* editor) {
         Add(editor, "C:\\Games\\NetStorm\\D\\Island1.english", "Island One");
         Add(editor, "C:\\Games\\NetStorm\\D\\Bridge2.english", "The Bridge");
+    }
+
+    // Fills the editor with `fill`, then "Save" and the finish window's "OK" with "ViewSource"
+    // ticked: the campaign source window that opens then stays open on its own.
+    QWidget* ToTheSourceWindow(ModalDriver& driver, std::function<void(QWidget*)> fill) {
+        InEditor(driver, [&](QWidget* editor) {
+            fill(editor);
+            driver.When("CampaignFinished", [](QWidget* finished) {
+                SetCheck(finished, "ViewSource", true);
+                Click(finished, "Button1");
+            });
+            Click(editor, "Button1");
+        });
+        return TopLevel("ViewCampaignSource");
     }
 
     static void SetCheck(QWidget* window, const char* objectName, bool checked) {
@@ -374,18 +390,53 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
+    // Return neither replaces the guide nor gives up saving: "No" is the default answer.
+    void questionsDefaultToNo() {
+        QTemporaryDir dir;
+        QFile old(dir.filePath("Guide7.english"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver.When("CampaignFinished", [](QWidget* finished) { Click(finished, "Button1"); })
+                .ChooseFile("SaveDialog1", dir.filePath("Guide7"))
+                .PressReturn(QMessageBox::No)
+                .CancelFile("SaveDialog1")
+                .PressReturn(QMessageBox::No)
+                .CancelFile("SaveDialog1")
+                .Answer(QMessageBox::Yes);
+            Click(editor, "Button1");
+        });
+        QCOMPARE(driver.Seen().mid(3, 3),
+                 QStringList({kQuestion + "Overwrite " + dir.filePath("Guide7.english") + "?",
+                              "SaveDialog1", kQuestion + "Sure you don't want to save?"}));
+        QCOMPARE(FileBytes(dir.filePath("Guide7.english")), QByteArray());
+    }
+
+    // Saved from the source window with a folder where the copy should go: the guide is
+    // saved, the user is told about the copy, and the window closes as after any save.
+    void aCopyThatCannotFollowIsReportedAndTheSourceWindowCloses() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Guide2.german"));
+        ModalDriver driver;
+        QWidget* source = ToTheSourceWindow(driver, [](QWidget*) {});
+        QVERIFY(source->isVisible());
+        driver.ChooseFile("SaveDialog1", dir.filePath("Guide2")).Answer(QMessageBox::Ok);
+        Click(source, "Button1");
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen().last(),
+                 kWarning + "The campaign was saved, but its German copy could not be written: " +
+                     dir.filePath("Guide2.german") + ": " + std::strerror(EISDIR));
+        QVERIFY(!source->isVisible());
+        QVERIFY(FileBytes(dir.filePath("Guide2.english")).startsWith("title = \"My Campaign\""));
+        SetCheck(TopLevel("CampaignFinished"), "ViewSource", false);
+    }
+
     void throughTheSourceWindowWithAnEditedLine() {
         QTemporaryDir dir;
         ModalDriver driver;
-        InEditor(driver, [&](QWidget* editor) {
-            AddWorkedExampleMissions(editor);
-            driver.When("CampaignFinished", [](QWidget* finished) {
-                SetCheck(finished, "ViewSource", true);
-                Click(finished, "Button1");
-            });
-            Click(editor, "Button1");
-        });
-        QWidget* source = TopLevel("ViewCampaignSource");
+        QWidget* source = ToTheSourceWindow(
+            driver, [this](QWidget* editor) { AddWorkedExampleMissions(editor); });
         QVERIFY(source->isVisible());
         QVERIFY(!TopLevel("CampaignFinished")->isVisible());
         auto* sourceBox = Find<QPlainTextEdit>(source, "SourceBox");

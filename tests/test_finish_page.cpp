@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -248,6 +250,49 @@ private slots:
         QVERIFY(!QFile::exists(folder_ + "/found.german"));
     }
 
+    // Return never replaces a file or throws the mission away: "No" is the default answer.
+    void questionsDefaultToNo() {
+        const QString path = folder_ + "/kept.english";
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "Button1"); });
+        driver.ChooseFile("SaveDialog1", path).PressReturn(QMessageBox::No);
+        driver.CancelFile("SaveDialog1").PressReturn(QMessageBox::No);
+        driver.CancelFile("SaveDialog1").Answer(QMessageBox::Yes);
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        const QString question = QString("MessageBox:%1:").arg(QMessageBox::Question);
+        QCOMPARE(driver.Seen().mid(1),
+                 QStringList({"SaveDialog1", question + "Overwrite " + path + "?", "SaveDialog1",
+                              question + "Sure you don't want to save?", "SaveDialog1",
+                              question + "Sure you don't want to save?"}));
+        QCOMPARE(Contents(path), QByteArray("old"));
+    }
+
+    // The mission is saved; only its copy could not follow, and the user is told so.
+    void aCopyThatCannotFollowIsReportedAfterTheSave() {
+        QVERIFY(QDir(folder_).mkdir("blocked.german"));
+        const QString path = QDir(folder_).filePath("blocked.english");
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "Button1"); });
+        driver.ChooseFile("SaveDialog1", path).Answer(QMessageBox::Ok);
+        // Would answer the dialog, were it to come back.
+        driver.CancelFile("SaveDialog1").Answer(QMessageBox::Yes);
+        windows_->SixthBox().OpenFromPrevious();
+        QCOMPARE(driver.Seen().mid(1),
+                 QStringList(
+                     {"SaveDialog1", QString("MessageBox:%1:").arg(QMessageBox::Warning) +
+                                         "The mission was saved, but its German copy could not be "
+                                         "written: " +
+                                         QDir(folder_).filePath("blocked.german") + ": " +
+                                         std::strerror(EISDIR)}));
+        QCOMPARE(Contents(path), Expected(false, ""));
+    }
+
     void sourceViewSavesTheEditedText() {
         const QString path = temp_->path() + "/edited.english";
         const QString longLine = "<p>" + QString(600, QLatin1Char('w'));
@@ -307,11 +352,12 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, icon);
         QFETCH(int, buttons);
+        QString text;
         ModalDriver driver;
         driver.OnMessageBox([&](QMessageBox* box) {
             QCOMPARE(int(box->icon()), icon);
             QCOMPARE(int(box->standardButtons()), buttons);
-            QCOMPARE(box->text(), QStringLiteral("the text"));
+            QCOMPARE(box->text(), text);
             // The way out each box offers: Cancel, else No, else OK.
             for (auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
                 if (box->button(button)) {
@@ -323,18 +369,21 @@ private slots:
         const auto expectAnswer = [&](Answer answer, Answer expected) {
             QCOMPARE(int(answer), int(expected));
         };
+        // Each box shows its message as worded for the user.
+        const SaveMessage message{SaveMessageKind::CannotCreateFile, "the", "text"};
+        text = DialogSaveUser::Text(message);
         switch (kind) {
         case 0:
-            expectAnswer(user.Confirm("the text", true), Answer::Cancel);
+            expectAnswer(user.Confirm(message, true), Answer::Cancel);
             break;
         case 1:
-            expectAnswer(user.Confirm("the text", false), Answer::No);
+            expectAnswer(user.Confirm(message, false), Answer::No);
             break;
         case 2:
-            user.Warn("the text");
+            user.Warn(message);
             break;
         default:
-            user.ReportError("the text");
+            user.ReportError(message);
         }
         QVERIFY(driver.Done());
     }

@@ -1,17 +1,23 @@
 // The save procedure's decisions, answered by a scripted user, writing into a temporary
 // folder through the real file store.
 #include "core/saving/SaveProcedure.h"
+#include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <deque>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace vornask;
 
@@ -37,7 +43,7 @@ public:
             return std::nullopt;
         return (dir_ + QLatin1Char('/') + *name).toStdString();
     }
-    Answer Confirm(const std::string& question, bool withCancel) override {
+    Answer Confirm(const SaveMessage& question, bool withCancel) override {
         log << QStringLiteral("confirm%1:").arg(withCancel ? "YNC" : "YN") + Relative(question);
         if (answers_.empty()) {
             log << QStringLiteral("unscripted answer");
@@ -47,18 +53,19 @@ public:
         answers_.pop_front();
         return answer;
     }
-    void Warn(const std::string& message) override {
+    void Warn(const SaveMessage& message) override {
         log << QStringLiteral("warn:") + Relative(message);
     }
-    void ReportError(const std::string& message) override {
+    void ReportError(const SaveMessage& message) override {
         log << QStringLiteral("error:") + Relative(message);
     }
 
     QStringList log;
 
 private:
-    QString Relative(const std::string& text) const {
-        return QString::fromStdString(text).replace(dir_, QStringLiteral("<dir>"));
+    // Worded as the message box words it.
+    QString Relative(const SaveMessage& message) const {
+        return DialogSaveUser::Text(message).replace(dir_, QStringLiteral("<dir>"));
     }
 
     QString dir_;
@@ -66,27 +73,54 @@ private:
     std::deque<Answer> answers_;
 };
 
-// The real store, recording the order of the writes.
+// The real store, recording the order of its writes and renames by their targets. The step
+// numbered `failAt` (counting writes and renames from 0) fails as a full disk would.
 class RecordingStore : public FileStore {
 public:
-    RecordingStore(const QString& dir, QStringList& log) : dir_(dir), log_(log) {}
+    RecordingStore(const QString& dir, QStringList& log, int failAt)
+        : dir_(dir), log_(log), failAt_(failAt) {}
     bool Exists(const std::string& path) override { return disk_.Exists(path); }
-    std::optional<std::string> Write(const std::string& path, const std::string& bytes) override {
-        log_ << QStringLiteral("write:") +
-                    QString::fromStdString(path).replace(dir_, QStringLiteral("<dir>"));
-        return disk_.Write(path, bytes);
+    TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override {
+        if (const auto failure = Step("write:", target))
+            return {{}, failure};
+        return disk_.WriteTemporary(target, bytes);
     }
+    std::optional<StoreError> Rename(const std::string& temporary,
+                                     const std::string& target) override {
+        if (const auto failure = Step("rename:", target))
+            return failure;
+        return disk_.Rename(temporary, target);
+    }
+    void Discard(const std::string& temporary) override { disk_.Discard(temporary); }
 
 private:
+    std::optional<StoreError> Step(const char* what, const std::string& target) {
+        log_ << what + QString::fromStdString(target).replace(dir_, QStringLiteral("<dir>"));
+        if (step_++ != failAt_)
+            return std::nullopt;
+        return StoreError{std::strerror(ENOSPC), {}};
+    }
+
     DiskFileStore disk_;
     QString dir_;
     QStringList& log_;
+    int failAt_;
+    int step_ = 0;
 };
 
 const std::vector<std::string> kLines = {"[Header]", "title = \"M\xE9ine\"", "", "[END]"};
 const QByteArray kBytes("[Header]\r\ntitle = \"M\xE9ine\"\r\n\r\n[END]\r\n");
 const QString kSure = QStringLiteral("confirmYN:Sure you don't want to save?");
 const QString kWrongExtension = QStringLiteral("warn:You didn't use an .english file extension!");
+
+// The log of a save that writes each target into a temporary file, then renames each.
+QStringList Written(const QStringList& names) {
+    QStringList log;
+    for (const char* step : {"write:<dir>/", "rename:<dir>/"})
+        for (const QString& name : names)
+            log << step + name;
+    return log;
+}
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -109,16 +143,46 @@ struct Run {
 };
 
 Run Save(const QString& dir, bool duplicate, std::deque<std::optional<QString>> names,
-         std::deque<Answer> answers, const std::vector<std::string>& lines = kLines) {
+         std::deque<Answer> answers, const std::vector<std::string>& lines = kLines,
+         SaveSide side = SaveSide::Mission, int failAt = -1) {
     ScriptedUser user(dir, std::move(names), std::move(answers));
-    RecordingStore files(dir, user.log);
-    const SaveResult result = SaveLinesToFile(lines, duplicate, user, files);
+    RecordingStore files(dir, user.log, failAt);
+    const SaveResult result = SaveLinesToFile(lines, duplicate, side, user, files);
     return {result, user.log};
 }
+
+mode_t Mode(const QString& path) {
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// Lets a folder's permission bits bind even when the tests run as root, by dropping the
+// right to override them for as long as it lives.
+class WithoutOverridingPermissions {
+public:
+    WithoutOverridingPermissions() {
+        if (syscall(SYS_capget, &header_, saved_) != 0)
+            return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        active_ = syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~WithoutOverridingPermissions() {
+        if (active_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+    bool Active() const { return active_; }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+    bool active_ = false;
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(Answer)
+Q_DECLARE_METATYPE(SaveSide)
 
 class SaveProcedureTest : public QObject {
     Q_OBJECT
@@ -139,8 +203,13 @@ private slots:
                                  << "/maps/mission.german";
         QTest::newRow("engine") << "/maps/test.engine"
                                 << "/maps/test.german";
-        QTest::newRow("first .eng") << "/maps/a.eng.english"
-                                    << "/maps/a.german";
+        // An ".english" ending is replaced whatever stands before it.
+        QTest::newRow(".eng before .english") << "/maps/a.eng.english"
+                                              << "/maps/a.eng.german";
+        QTest::newRow("engine map") << "/maps/my.engine.map.english"
+                                    << "/maps/my.engine.map.german";
+        QTest::newRow("engine map, no .english") << "/maps/my.engine.map"
+                                                 << "/maps/my.german";
         QTest::newRow("folder old.eng") << "/maps/old.eng/m.english"
                                         << "/maps/old.eng/m.german";
         QTest::newRow("windows folder") << "C:\\x.eng\\Guide1.english"
@@ -157,12 +226,11 @@ private slots:
         QCOMPARE(result ? QString::fromStdString(*result) : QString(), copy);
     }
 
-    void bareNameWritesTheGermanCopyFirstThenTheFile() {
+    void bareNameWritesBothThenRenamesTheFileBeforeItsCopy() {
         // The dialog has added the default extension to the typed "mission".
         const Run run = Save(dir_, true, {"mission.english"}, {});
         QVERIFY(run.result.saved);
-        QCOMPARE(run.log, QStringList({"dialog", "write:<dir>/mission.german",
-                                       "write:<dir>/mission.english"}));
+        QCOMPARE(run.log, QStringList{"dialog"} + Written({"mission.english", "mission.german"}));
         QCOMPARE(Contents(dir_ + "/mission.english"), kBytes);
         QCOMPARE(Contents(dir_ + "/mission.german"), kBytes);
         QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
@@ -177,7 +245,7 @@ private slots:
 
         const Run second = Save(dir_, false, {std::nullopt, "late.english"}, {Answer::No});
         QVERIFY(second.result.saved);
-        QCOMPARE(second.log, QStringList({"dialog", kSure, "dialog", "write:<dir>/late.english"}));
+        QCOMPARE(second.log, QStringList({"dialog", kSure, "dialog"}) + Written({"late.english"}));
     }
 
     void existingFileIsReplacedOnlyAfterYes_data() {
@@ -193,8 +261,8 @@ private slots:
         const QString overwrite = "confirmYNC:Overwrite <dir>/mission.english?";
         if (answer == Answer::Yes) {
             QVERIFY(run.result.saved);
-            QCOMPARE(run.log, QStringList({"dialog", overwrite, "write:<dir>/mission.german",
-                                           "write:<dir>/mission.english"}));
+            QCOMPARE(run.log, QStringList({"dialog", overwrite}) +
+                                  Written({"mission.english", "mission.german"}));
             QCOMPARE(Contents(dir_ + "/mission.english"), kBytes);
         } else {
             QVERIFY(!run.result.saved);
@@ -207,8 +275,7 @@ private slots:
     void existingGermanCopyIsReplacedWithoutAsking() {
         Put(dir_ + "/mission.german", "old copy\r\n");
         const Run run = Save(dir_, true, {"mission.english"}, {});
-        QCOMPARE(run.log, QStringList({"dialog", "write:<dir>/mission.german",
-                                       "write:<dir>/mission.english"}));
+        QCOMPARE(run.log, QStringList{"dialog"} + Written({"mission.english", "mission.german"}));
         QCOMPARE(Contents(dir_ + "/mission.german"), kBytes);
     }
 
@@ -221,11 +288,10 @@ private slots:
         QTest::newRow("capitals") << true << "MISSION.ENGLISH" << refused << QStringList();
         QTest::newRow("no .eng") << true << "notes.txt" << refused << QStringList();
         QTest::newRow("engine") << true << "test.engine"
-                                << QStringList({"dialog", "write:<dir>/test.german",
-                                                "write:<dir>/test.engine"})
+                                << QStringList{"dialog"} + Written({"test.engine", "test.german"})
                                 << QStringList({"test.engine", "test.german"});
         QTest::newRow("no copy wanted")
-            << false << "notes.txt" << QStringList({"dialog", "write:<dir>/notes.txt"})
+            << false << "notes.txt" << QStringList{"dialog"} + Written({"notes.txt"})
             << QStringList({"notes.txt"});
     }
     void extensionDecidesTheCopy() {
@@ -244,8 +310,8 @@ private slots:
         QVERIFY(QDir(dir_).mkdir("old.eng"));
         Put(dir_ + "/old.german", "unrelated\r\n");
         const Run run = Save(dir_, true, {"old.eng/mission.english"}, {});
-        QCOMPARE(run.log, QStringList({"dialog", "write:<dir>/old.eng/mission.german",
-                                       "write:<dir>/old.eng/mission.english"}));
+        QCOMPARE(run.log, QStringList{"dialog"} +
+                              Written({"old.eng/mission.english", "old.eng/mission.german"}));
         QCOMPARE(Contents(dir_ + "/old.german"), QByteArray("unrelated\r\n"));
         QCOMPARE(FilesIn(dir_ + "/old.eng"), QStringList({"mission.english", "mission.german"}));
     }
@@ -263,14 +329,14 @@ private slots:
         const Run run = Save(dir_, true, {folder + "/mission.english", "mission.english"}, {});
         QVERIFY(run.result.saved);
         QVERIFY(run.result.writeFailed);
-        QCOMPARE(run.log.size(), 6);
+        QCOMPARE(run.log.size(), 8);
         QCOMPARE(run.log.mid(0, 2),
-                 QStringList({"dialog", "write:<dir>/" + folder + "/mission.german"}));
-        // The copy could not be written, so the file itself was not tried.
+                 QStringList({"dialog", "write:<dir>/" + folder + "/mission.english"}));
+        // The file could not be written, so its copy was not tried.
         QCOMPARE(run.log[2], "error:Cannot create file <dir>/" + folder +
-                                 "/mission.german: " + std::strerror(reason));
-        QCOMPARE(run.log.mid(3), QStringList({"dialog", "write:<dir>/mission.german",
-                                              "write:<dir>/mission.english"}));
+                                 "/mission.english: " + std::strerror(reason));
+        QCOMPARE(run.log.mid(3),
+                 QStringList{"dialog"} + Written({"mission.english", "mission.german"}));
         QCOMPARE(Contents(dir_ + "/mission.english"), kBytes);
     }
 
@@ -299,14 +365,179 @@ private slots:
 
         QVERIFY(!run.result.saved);
         QVERIFY(run.result.writeFailed);
-        const QString failed = duplicate ? "mission.german" : "mission.english";
         QCOMPARE(run.log.size(), 6);
-        QCOMPARE(run.log[3],
-                 "error:Cannot create file <dir>/" + failed + ": " + std::strerror(EFBIG));
+        QCOMPARE(run.log[3], "error:Cannot create file <dir>/mission.english: " +
+                                 QString(std::strerror(EFBIG)));
         QCOMPARE(run.log.mid(4), QStringList({"dialog", kSure}));
         QCOMPARE(Contents(dir_ + "/mission.english"), oldFile);
         QCOMPARE(Contents(dir_ + "/mission.german"), oldCopy);
         QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
+    }
+
+    // Whichever step fails, the copy never holds newer bytes than the file, and no temporary
+    // file is left behind.
+    void aFailureAtAnyStepLeavesNoMismatchedPair_data() {
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<SaveSide>("side");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("fileSaved");
+        const QString full = std::strerror(ENOSPC);
+        const QString cannot = "error:Cannot create file <dir>/%1: " + full;
+        QTest::newRow("file's temporary")
+            << 0 << SaveSide::Mission << cannot.arg("mission.english") << false;
+        QTest::newRow("copy's temporary")
+            << 1 << SaveSide::Mission << cannot.arg("mission.german") << false;
+        QTest::newRow("file's rename")
+            << 2 << SaveSide::Campaign << cannot.arg("mission.english") << false;
+        QTest::newRow("copy's rename, mission")
+            << 3 << SaveSide::Mission
+            << "warn:The mission was saved, but its German copy could not be written: "
+               "<dir>/mission.german: " +
+                   full
+            << true;
+        QTest::newRow("copy's rename, campaign")
+            << 3 << SaveSide::Campaign
+            << "warn:The campaign was saved, but its German copy could not be written: "
+               "<dir>/mission.german: " +
+                   full
+            << true;
+    }
+    void aFailureAtAnyStepLeavesNoMismatchedPair() {
+        QFETCH(int, failAt);
+        QFETCH(SaveSide, side);
+        QFETCH(QString, message);
+        QFETCH(bool, fileSaved);
+        Put(dir_ + "/mission.english", "old file");
+        Put(dir_ + "/mission.german", "old copy");
+        const Run run = Save(dir_, true, {"mission.english", std::nullopt},
+                             {Answer::Yes, Answer::Yes}, kLines, side, failAt);
+        QCOMPARE(run.result.saved, fileSaved);
+        QCOMPARE(run.log.mid(0, 2 + failAt + 1),
+                 (QStringList{"dialog", "confirmYNC:Overwrite <dir>/mission.english?"} +
+                  Written({"mission.english", "mission.german"}))
+                     .mid(0, 2 + failAt + 1));
+        QCOMPARE(run.log[2 + failAt + 1], message);
+        // A failed save brings the dialog back; a saved file ends the saving.
+        QCOMPARE(run.log.mid(2 + failAt + 2),
+                 fileSaved ? QStringList() : QStringList({"dialog", kSure}));
+        QCOMPARE(Contents(dir_ + "/mission.english"), fileSaved ? kBytes : "old file");
+        QCOMPARE(Contents(dir_ + "/mission.german"), QByteArray("old copy"));
+        QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
+    }
+
+    // A folder where the file should go: its rename fails with the system's reason, and the
+    // old copy stays as it was. (A folder where the copy should go: see the windows' tests.)
+    void aFolderInTheFilesPlaceLeavesTheCopyAlone() {
+        QVERIFY(QDir(dir_).mkdir("mission.english"));
+        Put(dir_ + "/mission.german", "old copy");
+        const Run run =
+            Save(dir_, true, {"mission.english", std::nullopt}, {Answer::Yes, Answer::Yes});
+        QCOMPARE(run.log.mid(5), QStringList({"error:Cannot create file <dir>/mission.english: " +
+                                                  QString(std::strerror(EISDIR)),
+                                              "dialog", kSure}));
+        QCOMPARE(Contents(dir_ + "/mission.german"), QByteArray("old copy"));
+        QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
+    }
+
+    void aFolderThatRefusesNewFilesIsNamed() {
+        const QString folder = dir_ + "/locked";
+        QVERIFY(QDir(dir_).mkdir("locked"));
+        Put(folder + "/mission.english", "old file");
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        Run run;
+        {
+            WithoutOverridingPermissions guard;
+            if (!guard.Active() || QFile(folder + "/probe").open(QIODevice::WriteOnly))
+                QSKIP("a folder cannot be made read-only for this user");
+            run = Save(dir_, false, {"locked/mission.english", std::nullopt},
+                       {Answer::Yes, Answer::Yes});
+        }
+        QVERIFY(
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(run.log.mid(2, 2),
+                 QStringList({"write:<dir>/locked/mission.english",
+                              "error:The folder <dir>/locked does not allow new files: " +
+                                  QString(std::strerror(EACCES))}));
+        QCOMPARE(Contents(folder + "/mission.english"), QByteArray("old file"));
+    }
+
+    // The temporary file has a short name of its own: a target whose name is as long as the
+    // system allows can still be replaced.
+    void longFileNamesAreReplaced_data() {
+        QTest::addColumn<int>("length");
+        QTest::newRow("249 bytes") << 249;
+        QTest::newRow("255 bytes") << 255;
+    }
+    void longFileNamesAreReplaced() {
+        QFETCH(int, length);
+        const QString name = QString(length - 8, QLatin1Char('n')) + ".english";
+        const QString copy = QString(length - 8, QLatin1Char('n')) + ".german";
+        Put(dir_ + '/' + name, "old file");
+        Put(dir_ + '/' + copy, "old copy");
+        const Run run = Save(dir_, true, {name, std::nullopt}, {Answer::Yes, Answer::Yes});
+        QVERIFY(run.result.saved);
+        QVERIFY(!run.result.writeFailed);
+        QCOMPARE(Contents(dir_ + '/' + name), kBytes);
+        QCOMPARE(Contents(dir_ + '/' + copy), kBytes);
+        QCOMPARE(FilesIn(dir_).size(), 2);
+    }
+
+    void replacingKeepsPermissionBitsAndLinks() {
+        Put(dir_ + "/mission.english", "old file");
+        QCOMPARE(chmod(QFile::encodeName(dir_ + "/mission.english").constData(), 0604), 0);
+        QVERIFY(QDir(dir_).mkdir("maps"));
+        Put(dir_ + "/maps/linked.english", "old linked");
+        QVERIFY(QFile::link(dir_ + "/maps/linked.english", dir_ + "/link.english"));
+
+        QVERIFY(Save(dir_, false, {"mission.english"}, {Answer::Yes}).result.saved);
+        QVERIFY(Save(dir_, false, {"link.english"}, {Answer::Yes}).result.saved);
+        QCOMPARE(Mode(dir_ + "/mission.english"), mode_t(0604));
+        QCOMPARE(Contents(dir_ + "/mission.english"), kBytes);
+        QVERIFY(QFileInfo(dir_ + "/link.english").isSymLink());
+        QCOMPARE(Contents(dir_ + "/maps/linked.english"), kBytes);
+        QCOMPARE(FilesIn(dir_ + "/maps"), QStringList({"linked.english"}));
+    }
+
+    // A copy named after an ".english" file replaces its own earlier copy; a copy name cut at
+    // another ".eng" replaces an existing file only after the question.
+    void copyOfAnotherNameIsReplacedOnlyAfterAsking_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QByteArray>("copy");
+        const QString ask = "confirmYNC:Overwrite <dir>/test.german?";
+        QTest::newRow("own copy") << "my.engine.map.english" << Answer::Yes
+                                  << QStringList{"dialog"} +
+                                         Written({"my.engine.map.english", "my.engine.map.german"})
+                                  << kBytes;
+        QTest::newRow("cut name, No")
+            << "test.engine" << Answer::No << QStringList({"dialog", ask, "dialog", kSure})
+            << QByteArray("old copy");
+        QTest::newRow("cut name, Yes")
+            << "test.engine" << Answer::Yes
+            << QStringList({"dialog", ask}) + Written({"test.engine", "test.german"}) << kBytes;
+    }
+    void copyOfAnotherNameIsReplacedOnlyAfterAsking() {
+        QFETCH(QString, name);
+        QFETCH(Answer, answer);
+        QFETCH(QStringList, log);
+        QFETCH(QByteArray, copy);
+        Put(dir_ + "/my.german", "unrelated");
+        Put(dir_ + "/my.engine.map.german", "old copy");
+        Put(dir_ + "/test.german", "old copy");
+        const Run run = Save(dir_, true, {name, std::nullopt}, {answer, Answer::Yes});
+        QCOMPARE(run.log, log);
+        const QString copyName = QString::fromStdString(*GermanCopyPath(name.toStdString()));
+        QCOMPARE(Contents(dir_ + '/' + copyName), copy);
+        QCOMPARE(Contents(dir_ + "/my.german"), QByteArray("unrelated"));
+    }
+
+    // The other messages are worded in the logs above; a path keeps its own "%1" and "%2".
+    void aPathIsWordedAsItStands() {
+        const SaveMessage message{SaveMessageKind::CannotCreateFile, "/maps/%2 100%1.english",
+                                  "Permission denied"};
+        QCOMPARE(DialogSaveUser::Text(message),
+                 QStringLiteral("Cannot create file /maps/%2 100%1.english: Permission denied"));
     }
 };
 

@@ -1,6 +1,8 @@
 // The one save procedure of the mission and the campaign side: ask for a file name, guard
-// against overwriting, write the ".german" copy when wanted, then the file itself.
+// against overwriting, then write the file and, when wanted, its ".german" copy.
 #pragma once
+
+#include "core/saving/FileStore.h"
 
 #include <optional>
 #include <string>
@@ -10,37 +12,54 @@ namespace vornask {
 
 enum class Answer { Yes, No, Cancel };
 
+// Which road the saved file ends: some messages name it.
+enum class SaveSide { Mission, Campaign };
+
+// What the procedure tells or asks the user. The windows word it; `path` and `reason` are
+// its arguments where it has them.
+enum class SaveMessageKind {
+    SureNotToSave,            // question: give up saving?
+    Overwrite,                // question: replace the existing file `path`?
+    NoEnglishExtension,       // warning: a copy is wanted but the name holds no ".eng"
+    CannotCreateFile,         // error: `path` could not be written, for `reason`
+    FolderRefusesNewFiles,    // error: the folder `path` refused a new file, for `reason`
+    MissionSavedWithoutCopy,  // warning: the mission is saved, its copy `path` is not
+    CampaignSavedWithoutCopy, // warning: the same for a campaign
+};
+
+struct SaveMessage {
+    SaveMessageKind kind;
+    std::string path;   // a file or folder, as the user chose it (UTF-8)
+    std::string reason; // the system's words for a failure
+
+    bool operator==(const SaveMessage&) const = default;
+};
+
 // How the procedure talks to the user; the windows answer with real dialogs, tests by script.
 class SaveUser {
 public:
     virtual ~SaveUser() = default;
     // The chosen full path (UTF-8), or nothing when the user cancelled the dialog.
     virtual std::optional<std::string> AskFileName() = 0;
-    virtual Answer Confirm(const std::string& question, bool withCancel) = 0;
-    virtual void Warn(const std::string& message) = 0;
-    virtual void ReportError(const std::string& message) = 0;
-};
-
-// The file system as the procedure needs it.
-class FileStore {
-public:
-    virtual ~FileStore() = default;
-    virtual bool Exists(const std::string& path) = 0;
-    // Replaces the file at `path` with `bytes` as a whole, or leaves it as it was.
-    // Returns the system's reason when it could not.
-    virtual std::optional<std::string> Write(const std::string& path, const std::string& bytes) = 0;
+    virtual Answer Confirm(const SaveMessage& question, bool withCancel) = 0;
+    virtual void Warn(const SaveMessage& message) = 0;
+    virtual void ReportError(const SaveMessage& message) = 0;
 };
 
 struct SaveResult {
-    bool saved = false;       // the file (and its copy, when wanted) was written
+    bool saved = false;       // the file was written (its copy too, unless the user was told)
     bool writeFailed = false; // some attempt could not write; the user gave up afterwards
 };
 
-// The name of the ".german" copy of `path`: cut at the first ".eng" of the file name (exact
-// case) and followed by ".german"; nothing when the file name holds no ".eng".
+// True when the file name ends in ".english", exact case, as the game's own files do.
+bool HasEnglishExtension(const std::string& path);
+
+// The name of the ".german" copy of `path`: an ".english" ending replaced by ".german";
+// otherwise the file name cut at its first ".eng" (exact case) and followed by ".german".
+// Nothing when the file name holds no ".eng".
 std::optional<std::string> GermanCopyPath(const std::string& path);
 
-SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate, SaveUser& user,
-                           FileStore& files);
+SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate, SaveSide side,
+                           SaveUser& user, FileStore& files);
 
 } // namespace vornask

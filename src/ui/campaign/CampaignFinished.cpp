@@ -71,7 +71,7 @@ void TCampaignFinished::CloseCampaign() {
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), user, files);
+    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), SaveSide::Campaign, user, files);
 }
 
 void TCampaignFinished::done(int result) {

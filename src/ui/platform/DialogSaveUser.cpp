@@ -8,13 +8,6 @@
 #include <QFileInfo>
 
 namespace vornask {
-namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 std::optional<std::string> DialogSaveUser::AskFileName() {
     if (ExecCentredOver(dialog_, parent_) != QDialog::Accepted || dialog_.selectedFiles().isEmpty())
@@ -26,16 +19,41 @@ std::optional<std::string> DialogSaveUser::AskFileName() {
     return QDir::toNativeSeparators(chosen).toStdString();
 }
 
-Answer DialogSaveUser::Confirm(const std::string& question, bool withCancel) {
-    return AskQuestion(parent_, FromUtf8(question), withCancel);
+Answer DialogSaveUser::Confirm(const SaveMessage& question, bool withCancel) {
+    return AskQuestion(parent_, Text(question), withCancel);
 }
 
-void DialogSaveUser::Warn(const std::string& message) {
-    ShowWarning(parent_, FromUtf8(message));
+void DialogSaveUser::Warn(const SaveMessage& message) {
+    ShowWarning(parent_, Text(message));
 }
 
-void DialogSaveUser::ReportError(const std::string& message) {
-    ShowError(parent_, FromUtf8(message));
+void DialogSaveUser::ReportError(const SaveMessage& message) {
+    ShowError(parent_, Text(message));
+}
+
+QString DialogSaveUser::Text(const SaveMessage& message) {
+    const QString path = QString::fromStdString(message.path);
+    const QString reason = QString::fromStdString(message.reason);
+    // Both arguments in one call, so that a "%2" in a path stays as it is.
+    switch (message.kind) {
+    case SaveMessageKind::SureNotToSave:
+        return tr("Sure you don't want to save?");
+    case SaveMessageKind::Overwrite:
+        return tr("Overwrite %1?").arg(path);
+    case SaveMessageKind::NoEnglishExtension:
+        return tr("You didn't use an .english file extension!");
+    case SaveMessageKind::CannotCreateFile:
+        return tr("Cannot create file %1: %2").arg(path, reason);
+    case SaveMessageKind::FolderRefusesNewFiles:
+        return tr("The folder %1 does not allow new files: %2").arg(path, reason);
+    case SaveMessageKind::MissionSavedWithoutCopy:
+        return tr("The mission was saved, but its German copy could not be written: %1: %2")
+            .arg(path, reason);
+    case SaveMessageKind::CampaignSavedWithoutCopy:
+        return tr("The campaign was saved, but its German copy could not be written: %1: %2")
+            .arg(path, reason);
+    }
+    return {};
 }
 
 } // namespace vornask

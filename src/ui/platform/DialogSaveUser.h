@@ -3,18 +3,26 @@
 
 #include "core/saving/SaveProcedure.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 class QFileDialog;
 class QWidget;
 
 namespace vornask {
 
 class DialogSaveUser : public SaveUser {
+    Q_DECLARE_TR_FUNCTIONS(DialogSaveUser)
+
 public:
     DialogSaveUser(QWidget* parent, QFileDialog& dialog) : parent_(parent), dialog_(dialog) {}
     std::optional<std::string> AskFileName() override;
-    Answer Confirm(const std::string& question, bool withCancel) override;
-    void Warn(const std::string& message) override;
-    void ReportError(const std::string& message) override;
+    Answer Confirm(const SaveMessage& question, bool withCancel) override;
+    void Warn(const SaveMessage& message) override;
+    void ReportError(const SaveMessage& message) override;
+
+    // The words of a message of the save procedure, as its box shows them.
+    static QString Text(const SaveMessage& message);
 
 private:
     QWidget* parent_;

@@ -1,42 +1,180 @@
 #include "ui/platform/DiskFileStore.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace vornask {
 namespace {
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
+namespace fs = std::filesystem;
+
+// The few system calls the store makes, the same on both systems. A new file is created
+// for the owner alone when it is to take over another file's permission bits.
+#ifdef _WIN32
+int CreateNew(const fs::path& path, bool /*ownerOnly*/) {
+    return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                  _S_IREAD | _S_IWRITE);
+}
+long WriteSome(int file, const char* data, std::size_t size) {
+    return _write(file, data, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+}
+int SyncToDisk(int file) {
+    return _commit(file);
+}
+int CloseFile(int file) {
+    return _close(file);
+}
+#else
+int CreateNew(const fs::path& path, bool ownerOnly) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnly ? 0600 : 0666);
+}
+long WriteSome(int file, const char* data, std::size_t size) {
+    return ::write(file, data, size);
+}
+int SyncToDisk(int file) {
+    return ::fsync(file);
+}
+int CloseFile(int file) {
+    return ::close(file);
+}
+#endif
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+fs::path Native(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// The file a save replaces: the one a symbolic link points to, else the path itself.
+fs::path Destination(const std::string& target) {
+    const fs::path path = Native(target);
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        fs::path resolved = fs::canonical(path, error);
+        if (!error)
+            return resolved;
+    }
+    return path;
+}
+
+fs::path FolderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// A failure to put a new file into `folder`: the folder refused it, or the file failed.
+StoreError Failure(const std::error_code& error, const fs::path& folder) {
+    const bool folderRefused = error == std::errc::permission_denied ||
+                               error == std::errc::operation_not_permitted ||
+                               error == std::errc::read_only_file_system;
+    return {error.message(), folderRefused ? Utf8(folder) : std::string()};
+}
+
+// A short name of its own, so that it fits in the folder however long the target's name is.
+fs::path TemporaryName(const fs::path& folder) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    const unsigned value = std::random_device()();
+    std::string name = ".vornask-";
+    for (int shift = 0; shift < 32; shift += 4)
+        name += kDigits[(value >> shift) & 15];
+    return folder / (name + ".tmp");
+}
+
+// Creates a new temporary file in `folder`; `path` gets its name, `error` the reason when
+// there is none.
+int CreateTemporary(const fs::path& folder, bool ownerOnly, fs::path& path,
+                    std::error_code& error) {
+    for (int tries = 0; tries < 16; ++tries) {
+        path = TemporaryName(folder);
+        if (const int file = CreateNew(path, ownerOnly); file >= 0)
+            return file;
+        error = LastError();
+        if (error != std::errc::file_exists)
+            break;
+    }
+    return -1;
+}
+
+// Writes all of `bytes` and makes sure they reached the disk, or says why not.
+std::error_code WriteAll(int file, const std::string& bytes) {
+    for (std::size_t written = 0; written < bytes.size();) {
+        const long count = WriteSome(file, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return LastError();
+        if (count == 0)
+            return std::make_error_code(std::errc::io_error);
+        written += static_cast<std::size_t>(count);
+    }
+    return SyncToDisk(file) == 0 ? std::error_code() : LastError();
+}
+
+// Writes and closes `file`, giving it the permission bits of the file it will replace.
+std::error_code Fill(int file, const fs::path& path, const std::string& bytes,
+                     const fs::file_status& replaced) {
+    std::error_code error = WriteAll(file, bytes);
+    if (CloseFile(file) != 0 && !error)
+        error = LastError();
+    if (!error && fs::is_regular_file(replaced))
+        fs::permissions(path, replaced.permissions(), fs::perm_options::replace, error);
+    return error;
 }
 
 } // namespace
 
 bool DiskFileStore::Exists(const std::string& path) {
-    return QFileInfo::exists(FromUtf8(path));
+    std::error_code error;
+    return fs::exists(Native(path), error);
 }
 
-std::optional<std::string> DiskFileStore::Write(const std::string& path, const std::string& bytes) {
-    QSaveFile file(FromUtf8(path));
-    // Unbuffered, so that a full disk shows in the write with the system's reason rather
-    // than in a commit that could not say why.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString().toStdString();
-    // A write near the size limit may be cut short without an error; only the next one
-    // reports it, so write the rest until all is written or the system says why not.
-    const qint64 size = static_cast<qint64>(bytes.size());
-    for (qint64 written = 0; written < size;) {
-        const qint64 count = file.write(bytes.data() + written, size - written);
-        if (count <= 0) {
-            const std::string reason = file.errorString().toStdString();
-            file.cancelWriting();
-            return reason;
-        }
-        written += count;
+TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std::string& bytes) {
+    const fs::path destination = Destination(target);
+    std::error_code error;
+    const fs::file_status replaced = fs::status(destination, error);
+    const fs::path folder = FolderOf(destination);
+    fs::path path;
+    const int file = CreateTemporary(folder, fs::is_regular_file(replaced), path, error);
+    if (file < 0)
+        return {{}, Failure(error, folder)};
+    error = Fill(file, path, bytes, replaced);
+    if (error) {
+        Discard(Utf8(path));
+        return {{}, StoreError{error.message(), {}}};
     }
-    if (!file.commit())
-        return file.errorString().toStdString();
+    return {Utf8(path), std::nullopt};
+}
+
+std::optional<StoreError> DiskFileStore::Rename(const std::string& temporary,
+                                                const std::string& target) {
+    const fs::path destination = Destination(target);
+    std::error_code error;
+    fs::rename(Native(temporary), destination, error);
+    if (error)
+        return Failure(error, FolderOf(destination));
     return std::nullopt;
+}
+
+void DiskFileStore::Discard(const std::string& temporary) {
+    std::error_code error;
+    fs::remove(Native(temporary), error);
 }
 
 } // namespace vornask

@@ -1,15 +1,19 @@
 // The save procedure's file system: the local disk.
 #pragma once
 
-#include "core/saving/SaveProcedure.h"
+#include "core/saving/FileStore.h"
 
 namespace vornask {
 
-// Files written atomically: a temporary file beside the target, renamed over it.
+// Temporary files with short names of their own beside each target, renamed over it. A
+// symbolic link is followed: the file it points to is replaced and the link stays.
 class DiskFileStore : public FileStore {
 public:
     bool Exists(const std::string& path) override;
-    std::optional<std::string> Write(const std::string& path, const std::string& bytes) override;
+    TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override;
+    std::optional<StoreError> Rename(const std::string& temporary,
+                                     const std::string& target) override;
+    void Discard(const std::string& temporary) override;
 };
 
 } // namespace vornask

@@ -34,7 +34,8 @@ Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
-    switch (QMessageBox::question(parent, BoxTitle(), text, buttons)) {
+    // Every question asks before work is thrown away or a file replaced: Return must not do it.
+    switch (QMessageBox::question(parent, BoxTitle(), text, buttons, QMessageBox::No)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

@@ -13,6 +13,7 @@ namespace vornask {
 void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
+// A question with Yes and No (and Cancel), "No" the default.
 Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
 
 } // namespace vornask

@@ -155,7 +155,7 @@ void TSixthBox::SaveMissionFile() {
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result =
-        SaveLinesToFile(missionLines_, windows().Mission().finish.DuplicateCheck, user, files);
+        SaveLinesToFile(missionLines_, windows().Mission().finish.DuplicateCheck, SaveSide::Mission, user, files);
     if (result.saved)
         windows().CloseMissionWizard();
 }
