@@ -63,12 +63,8 @@ using namespace vornask;
 
 TCampaignBox::TCampaignBox(AppWindows& windows)
     : windows_(windows),
-      openDialog1_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog1"),
-                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english")}),
-      openDialog2_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog2"),
-                          tr("Campaign Files (guide*.english)"), QStringLiteral("Guide*.english"),
-                          QStringLiteral("english"), QStringLiteral("Guide*.english")}) {
+      openDialog1_(this, MissionFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog1"))),
+      openDialog2_(this, CampaignFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog2"))) {
     SetUpDialog(*this, QStringLiteral("CampaignBox"), tr("VORNASK Creator"), OnEscape::KeepOpen);
     BuildControls();
     ConnectHandlers();

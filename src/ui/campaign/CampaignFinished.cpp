@@ -18,9 +18,7 @@ using namespace vornask;
 TCampaignFinished::TCampaignFinished(AppWindows& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), tr("VORNASK Creator"), tr("Finished!")),
       windows_(windows),
-      saveDialog1_(this, {FileDialogKind::Save, QStringLiteral("SaveDialog1"),
-                          tr("Campaign Files (guide*.english)"), QStringLiteral("Guide*.english"),
-                          QStringLiteral("english"), QStringLiteral("Guide*.english")}) {
+      saveDialog1_(this, CampaignFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {
 
     auto* note = new QLabel(
         tr("The campaign file is finished... please choose from the saving options below:"));
@@ -71,7 +69,8 @@ void TCampaignFinished::CloseCampaign() {
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), SaveSide::Campaign, user, files);
+    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), SaveSide::Campaign, user,
+                           files);
 }
 
 void TCampaignFinished::done(int result) {

@@ -1,10 +1,31 @@
 #include "ui/platform/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace vornask {
+
+FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
+    return {mode,
+            objectName,
+            QCoreApplication::translate("FileDialogs", "Mission Files (*.english)"),
+            QStringLiteral("*.english"),
+            QStringLiteral("english"),
+            QStringLiteral("*.english")};
+}
+
+// The pattern keeps the capital G of the game's own guide files; the description shows it
+// as the game's documentation writes it.
+FileDialogKind CampaignFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
+    return {mode,
+            objectName,
+            QCoreApplication::translate("FileDialogs", "Campaign Files (guide*.english)"),
+            QStringLiteral("Guide*.english"),
+            QStringLiteral("english"),
+            QStringLiteral("Guide*.english")};
+}
 
 void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind) {
     dialog.setAcceptMode(kind.mode == FileDialogKind::Save ? QFileDialog::AcceptSave

@@ -21,6 +21,10 @@ struct FileDialogKind {
     QString initialFileName;
 };
 
+// The dialogs of the two kinds of file the program writes, named `objectName`.
+FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& objectName);
+FileDialogKind CampaignFilesDialog(FileDialogKind::Mode mode, const QString& objectName);
+
 // A save or open dialog as this program keeps them: Qt's own dialog, which never asks about
 // existing files itself.
 void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind);

@@ -74,9 +74,7 @@ using namespace vornask;
 
 TStartBox::TStartBox(AppWindows& windows)
     : windows_(windows),
-      openDialog1_(this, {FileDialogKind::Open, QStringLiteral("OpenDialog1"),
-                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english")}) {
+      openDialog1_(this, MissionFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog1"))) {
     RegisterAppResources();
     setObjectName(QStringLiteral("StartBox"));
     setWindowTitle(tr("VORNASK Creator"));

@@ -154,8 +154,8 @@ void TSixthBox::SaveMissionFile() {
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
-    const SaveResult result =
-        SaveLinesToFile(missionLines_, windows().Mission().finish.DuplicateCheck, SaveSide::Mission, user, files);
+    const SaveResult result = SaveLinesToFile(
+        missionLines_, windows().Mission().finish.DuplicateCheck, SaveSide::Mission, user, files);
     if (result.saved)
         windows().CloseMissionWizard();
 }

@@ -14,9 +14,7 @@ using namespace vornask;
 TViewSourceBox::TViewSourceBox()
     : TPageFrame(QStringLiteral("ViewSourceBox"), tr("VORNASK Creator"), tr("View/Edit Source")),
       sourceBox_(MakeTextBox(QStringLiteral("SourceBox"))),
-      saveDialog1_(this, {FileDialogKind::Save, QStringLiteral("SaveDialog1"),
-                          tr("Mission Files (*.english)"), QStringLiteral("*.english"),
-                          QStringLiteral("english"), QStringLiteral("*.english")}) {
+      saveDialog1_(this, MissionFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {
     okButton()->setCursor(Qt::PointingHandCursor);
 
     sourceBox_->setFixedSize(265, 201);
