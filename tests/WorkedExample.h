@@ -113,3 +113,16 @@ inline const std::vector<std::string> kWorkedExampleCampaignLines = {
     "$Checked=2 The Bridge,MissionBegin,Bridge2,{DoneBridge2},{DoneIsland1}",
     "",
     "$Button=Back,Tell,Campaign"};
+
+// The longest mission file the pages make (220 lines): every opponent taking part with a
+// message for each of its events, and a "Next Mission" button with no name.
+inline vornask::MissionSettings LongestMission() {
+    vornask::MissionSettings s;
+    s.finish.NextMissionCheck = true;
+    for (int side = vornask::kFirstOpponent; side <= vornask::kLastOpponent; ++side) {
+        s.opponent(side).enabled = true;
+        for (int kind = 0; kind < vornask::kOpponentEventCount; ++kind)
+            s.events.of(side, vornask::OpponentEvent(kind)).text = " ";
+    }
+    return s;
+}

@@ -52,19 +52,6 @@ void Write(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Every opponent taking part with a message for each of its events, and a "Next Mission"
-// button with no name: the longest file the pages make.
-MissionSettings LongestMission() {
-    MissionSettings s;
-    s.finish.NextMissionCheck = true;
-    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
-        s.opponent(side).enabled = true;
-        for (int kind = 0; kind < kOpponentEventCount; ++kind)
-            s.events.of(side, OpponentEvent(kind)).text = " ";
-    }
-    return s;
-}
-
 // Presses OK on every page of the wizard as it comes, and saves over `path` when asked.
 void ConfirmEveryPage(ModalDriver& driver, const QString& path) {
     driver.When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })

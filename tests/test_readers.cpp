@@ -29,18 +29,6 @@ std::string CampaignBytes(const CampaignSettings& c) {
     return JoinLinesCrLf(lines);
 }
 
-// The longest file: every opponent enabled with all five messages, and a next mission.
-MissionSettings LongestMission() {
-    MissionSettings s;
-    s.finish.NextMissionCheck = true;
-    for (int side = kFirstOpponent; side <= kLastOpponent; ++side) {
-        s.opponent(side).enabled = true;
-        for (int kind = 0; kind < kOpponentEventCount; ++kind)
-            s.events.of(side, OpponentEvent(kind)).text = " ";
-    }
-    return s;
-}
-
 struct SeededChoices {
     std::mt19937 engine;
     int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }

@@ -7,24 +7,32 @@
 
 namespace vornask {
 
-FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
+namespace {
+
+FileDialogKind GameFilesDialog(FileDialogKind::Mode mode, const QString& objectName,
+                               const char* description, const QString& pattern) {
     return {mode,
             objectName,
-            QCoreApplication::translate("FileDialogs", "Mission Files (*.english)"),
-            QStringLiteral("*.english"),
+            QCoreApplication::translate("FileDialogs", description),
+            pattern,
             QStringLiteral("english"),
-            QStringLiteral("*.english")};
+            pattern};
+}
+
+} // namespace
+
+FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
+    return GameFilesDialog(mode, objectName,
+                           QT_TRANSLATE_NOOP("FileDialogs", "Mission Files (*.english)"),
+                           QStringLiteral("*.english"));
 }
 
 // The pattern keeps the capital G of the game's own guide files; the description shows it
 // as the game's documentation writes it.
 FileDialogKind CampaignFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
-    return {mode,
-            objectName,
-            QCoreApplication::translate("FileDialogs", "Campaign Files (guide*.english)"),
-            QStringLiteral("Guide*.english"),
-            QStringLiteral("english"),
-            QStringLiteral("Guide*.english")};
+    return GameFilesDialog(mode, objectName,
+                           QT_TRANSLATE_NOOP("FileDialogs", "Campaign Files (guide*.english)"),
+                           QStringLiteral("Guide*.english"));
 }
 
 void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind) {
