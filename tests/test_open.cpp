@@ -248,12 +248,20 @@ private slots:
         Write(mission, FileBytes(kWorkedExampleLines));
         const QString guide = folder_->filePath("GuideIslands.english");
         Write(guide, FileBytes(kWorkedExampleCampaignLines));
+        // The game installed in the temporary folder: the dialog starts in its D folder.
+        windows_->StartBox().InstallDir = (folder_->path() + "/NetStorm").toStdString();
+        QVERIFY(QDir().mkpath(windows_->DialogFolder()));
         ModalDriver driver;
         driver
             .When("CampaignBox",
                   [](QWidget* w) {
                       Find<QLineEdit>(w, "TitleBox")->setText("Typed");
                       Click(w, "OpenButton");
+                  })
+            .When("OpenDialog2",
+                  [this](QWidget* w) {
+                      QCOMPARE(static_cast<QFileDialog*>(w)->directory().absolutePath(),
+                               QDir(windows_->DialogFolder()).absolutePath());
                   })
             .ChooseFile("OpenDialog2", mission)
             .Answer(QMessageBox::Ok)

@@ -225,10 +225,7 @@ void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString
 }
 
 void TCampaignBox::OpenCampaign() {
-    QFileDialog& dialog = openDialog2_.get();
-    if (!openDialog2_.made() || dialog.directory().isEmpty())
-        dialog.setDirectory(windows_.DialogFolder());
-    const std::optional<QString> path = ChooseFile(dialog);
+    const std::optional<QString> path = ChooseFile(openDialog2_.get(windows_.DialogFolder()));
     if (!path)
         return;
     const std::optional<FileToOpen> file = LoadFileToOpen(this, *path);

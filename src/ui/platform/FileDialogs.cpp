@@ -63,6 +63,12 @@ QFileDialog& KeptFileDialog::get() {
     return *dialog_;
 }
 
+QFileDialog& KeptFileDialog::get(const QString& firstFolder) {
+    if (!dialog_)
+        get().setDirectory(firstFolder);
+    return *dialog_;
+}
+
 void KeptFileDialog::setDirectory(const QString& folder) {
     get().setDirectory(folder);
 }

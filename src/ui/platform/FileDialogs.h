@@ -40,7 +40,8 @@ public:
     KeptFileDialog(QWidget* owner, FileDialogKind kind)
         : KeptFileDialog(owner, [kind](QFileDialog& dialog) { SetUpFileDialog(dialog, kind); }) {}
     QFileDialog& get();
-    bool made() const { return dialog_ != nullptr; }
+    // The dialog, made the first time in `firstFolder`; later it opens where it was left.
+    QFileDialog& get(const QString& firstFolder);
     // The folder the dialog opens in. Its window sets it when it is activated, so the dialog
     // exists whenever its window is shown.
     void setDirectory(const QString& folder);

@@ -125,11 +125,7 @@ void TStartBox::BeginCreating() {
 }
 
 void TStartBox::OpenFile() {
-    const bool first = !openDialog1_.made();
-    QFileDialog& dialog = openDialog1_.get();
-    if (first)
-        dialog.setDirectory(windows_.DialogFolder());
-    if (const std::optional<QString> path = ChooseFile(dialog))
+    if (const std::optional<QString> path = ChooseFile(openDialog1_.get(windows_.DialogFolder())))
         windows_.OpenFile(*path);
 }
 
