@@ -5,6 +5,7 @@
 #include "WorkedExample.h"
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionWriter.h"
+#include "core/text/LostCharacters.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 #include "ui/start/Startup.h"
@@ -266,8 +267,10 @@ private slots:
             .ChooseFile("OpenDialog2", mission)
             .Answer(QMessageBox::Ok)
             .When("CampaignBox",
-                  [](QWidget* w) {
+                  [this](QWidget* w) {
                       QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), QStringLiteral("Typed"));
+                      // A mission title of the campaign about to be replaced lost a character.
+                      windows_->CampaignLost().Record({TextField::MissionTitle, 0}, u"\u65e5");
                       Click(w, "OpenButton");
                   })
             .ChooseFile("OpenDialog2", guide)
@@ -283,6 +286,7 @@ private slots:
                            "no campaign guide file.")
                 .arg(QDir::toNativeSeparators(mission))));
         QCOMPARE(windows_->Campaign().missions, WorkedExampleCampaign().missions);
+        QVERIFY(windows_->CampaignLost().empty()); // no warning about the old campaign
     }
 
     // The program started with a file opens it once its start window is up, as "Open" would;

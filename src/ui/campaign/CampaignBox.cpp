@@ -220,6 +220,8 @@ void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString
     const bool sequential = opened.sequential.value_or(Settings().Sequential);
     Settings() = opened.settings;
     Settings().Sequential = sequential;
+    // The file's values are 8-bit text already: nothing of the replaced campaign's is lost.
+    Lost().Clear();
     ShowSettings();
     windows_.SetCampaignFile(path);
 }
