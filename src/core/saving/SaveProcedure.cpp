@@ -119,9 +119,9 @@ Attempt TryOnce(Saving& s) {
 
 } // namespace
 
-SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate, SaveSide side,
-                           SaveUser& user, FileStore& files) {
-    Saving saving{JoinLinesCrLf(lines), duplicate, side, user, files};
+SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide side, SaveUser& user,
+                           FileStore& files) {
+    Saving saving{bytes, duplicate, side, user, files};
     SaveResult result;
     for (;;) {
         switch (TryOnce(saving)) {
@@ -137,6 +137,11 @@ SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate
             break;
         }
     }
+}
+
+SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate, SaveSide side,
+                           SaveUser& user, FileStore& files) {
+    return SaveBytesToFile(JoinLinesCrLf(lines), duplicate, side, user, files);
 }
 
 } // namespace vornask

@@ -59,6 +59,11 @@ bool HasEnglishExtension(const std::string& path);
 // Nothing when the file name holds no ".eng".
 std::optional<std::string> GermanCopyPath(const std::string& path);
 
+// Saves `bytes`, the whole file, and its copy when `duplicate` is set.
+SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide side, SaveUser& user,
+                           FileStore& files);
+
+// Saves `lines`, each followed by CR LF, as a new file is written.
 SaveResult SaveLinesToFile(const std::vector<std::string>& lines, bool duplicate, SaveSide side,
                            SaveUser& user, FileStore& files);
 

@@ -103,24 +103,22 @@ FileText::FileText(std::string_view bytes, ReadReport& report) {
         }
     }
     if (!bytes.starts_with(kUtf8ByteOrderMark)) {
-        lines_ = SplitLineViews(bytes);
+        text_ = bytes;
+        lines_ = SplitLineViews(text_);
         return;
     }
     report.encoding = TextEncoding::Utf8;
-    std::vector<std::size_t> ends; // of each line in the converted text
-    for (std::string_view line : SplitLineViews(bytes.substr(kUtf8ByteOrderMark.size()))) {
+    const std::vector<LineWithBreak> lines =
+        SplitLinesWithBreaks(bytes.substr(kUtf8ByteOrderMark.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         bool replaced = false;
-        const std::string text = Windows1252FromUtf8(line, replaced);
+        const std::string text = Windows1252FromUtf8(lines[i].text, replaced);
         if (replaced)
-            report.replacedCharacters.push_back({ends.size() + 1, text});
-        converted_ += text;
-        ends.push_back(converted_.size());
+            report.replacedCharacters.push_back({i + 1, text});
+        converted_.append(text).append(lines[i].lineBreak);
     }
-    std::size_t start = 0;
-    for (std::size_t end : ends) {
-        lines_.emplace_back(converted_.data() + start, end - start);
-        start = end;
-    }
+    text_ = converted_;
+    lines_ = SplitLineViews(text_);
 }
 
 std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,

@@ -77,6 +77,9 @@ public:
     FileText& operator=(const FileText&) = delete;
 
     const std::vector<std::string_view>& Lines() const { return lines_; }
+    // The whole text as Windows-1252, its line breaks as the file has them (after a UTF-8
+    // byte-order mark, which is not part of it); the lines are views into it.
+    std::string_view Text() const { return text_; }
 
     // The index of the first line that is exactly `header`, the section a file of its kind
     // must have; none when the file was refused or has no such line (then refused as
@@ -86,6 +89,7 @@ public:
 
 private:
     std::string converted_;
+    std::string_view text_;
     std::vector<std::string_view> lines_;
 };
 

@@ -26,6 +26,18 @@ std::vector<std::string_view> SplitLineViews(std::string_view text) {
     return lines;
 }
 
+std::vector<LineWithBreak> SplitLinesWithBreaks(std::string_view text) {
+    std::vector<LineWithBreak> lines;
+    ForEachLine(text, false, [&](std::string_view line) {
+        const std::size_t end = static_cast<std::size_t>(line.data() - text.data()) + line.size();
+        std::size_t breakSize = 0;
+        if (end < text.size())
+            breakSize = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+        lines.push_back({line, text.substr(end, breakSize)});
+    });
+    return lines;
+}
+
 std::string WithCrLfLineBreaks(std::string_view text) {
     std::string result;
     result.reserve(text.size() + text.size() / 16);

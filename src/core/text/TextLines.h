@@ -22,6 +22,17 @@ std::vector<std::string> SplitLines(std::string_view text);
 // The same lines as views into `text`.
 std::vector<std::string_view> SplitLineViews(std::string_view text);
 
+// A line of a file and the break that ends it: "\r\n", "\n", "\r", or nothing for a last line
+// that has none.
+struct LineWithBreak {
+    std::string_view text;
+    std::string_view lineBreak;
+};
+
+// The lines of a file's text with their breaks, as views into `text`: joined again they give
+// `text` back. A break at the very end adds no empty last line; an empty text has no lines.
+std::vector<LineWithBreak> SplitLinesWithBreaks(std::string_view text);
+
 // Calls `take` with a view of each line of `text` as separated by its line breaks (LF, CR or
 // CR LF). What follows the last break is a line too when it is not empty, or always when
 // `alwaysLastLine` (as for a line of a file that may hold breaks: each break adds a line).
