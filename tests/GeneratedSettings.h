@@ -1,8 +1,9 @@
 // Settings the pages and the campaign editor can produce, generated from a source of choices:
 // a seeded random engine in the tests, the fuzzer's data in the fuzz targets. Every field is
-// covered; one-line values and texts mix arbitrary bytes with the pieces of the files' own
-// markup (quotes, commas, brackets, tags, the fixed lines and, when asked for, section headers).
-// Plain C++: the fuzz targets use it too.
+// covered; one-line values and texts mix bytes with the pieces of the files' own markup
+// (quotes, commas, brackets, tags). Texts either hold only what a page gives back as typed
+// and the game reads as text, or anything: control characters, the files' fixed lines, section
+// headers, blank lines at either end. Plain C++: the fuzz targets use it too.
 #pragma once
 
 #include "core/campaign/CampaignFormat.h"
@@ -11,12 +12,20 @@
 #include "core/mission/MissionFormat.h"
 #include "core/mission/MissionSettings.h"
 #include "core/mission/TechAllyEncoding.h"
+#include "core/text/Markup.h"
+#include "core/text/Windows1252.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace vornask::testing {
+
+enum class GeneratedTexts {
+    AsTyped,  // what reads back as it was written: no control characters, no line that the game
+              // reads as a header, command or button, no blank line at a text's either end
+    Anything, // any bytes but NUL and line breaks, and any line
+};
 
 // Every section header of the mission file.
 inline std::vector<std::string> MissionSectionHeaders() {
@@ -27,20 +36,6 @@ inline std::vector<std::string> MissionSectionHeaders() {
         for (int kind = 0; kind < kOpponentEventCount; ++kind)
             headers.push_back(EventSectionHeader(side, kind));
     return headers;
-}
-
-// Whether a text holds a line that is exactly a section header of the mission file.
-inline bool HasHeaderLine(const std::string& text) {
-    static const std::vector<std::string> headers = MissionSectionHeaders();
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find("\r\n", start), text.size());
-        if (std::find(headers.begin(), headers.end(), text.substr(start, end - start)) !=
-            headers.end())
-            return true;
-        start = end + 2;
-    }
-    return false;
 }
 
 // What a mission reads back as: the opponents the file does not hold, and their messages, at
@@ -71,8 +66,7 @@ inline CampaignSettings AsReadBack(CampaignSettings c) {
 // `Choices` gives Number(low, high), a whole number from low to high inclusive.
 template <class Choices> class SettingsGenerator {
 public:
-    SettingsGenerator(Choices& choices, bool headerLinesInTexts)
-        : choices_(choices), headerLinesInTexts_(headerLinesInTexts) {}
+    SettingsGenerator(Choices& choices, GeneratedTexts texts) : choices_(choices), texts_(texts) {}
 
     MissionSettings Mission() {
         MissionSettings s;
@@ -101,6 +95,12 @@ public:
         c.CampaignText.resize(Number(0, 4));
         for (std::string& line : c.CampaignText)
             line = Coin() ? OneLine() : FixedCampaignLine();
+        if (texts_ == GeneratedTexts::AsTyped && !c.CampaignText.empty()) {
+            for (std::string& line : c.CampaignText)
+                line = ReadableAsText(line);
+            c.CampaignText.front() = ReadableAtAnEnd(c.CampaignText.front());
+            c.CampaignText.back() = ReadableAtAnEnd(c.CampaignText.back());
+        }
         c.Sequential = Coin();
         c.missions.resize(Number(0, 1) ? Number(0, 6) : Number(0, kMaxCampaignMissions));
         for (CampaignMission& mission : c.missions)
@@ -108,7 +108,7 @@ public:
         return c;
     }
 
-    // A one-line value: arbitrary bytes but NUL and line breaks, and markup pieces.
+    // A one-line value: bytes and markup pieces.
     std::string OneLine() {
         static const char* const pieces[] = {
             "\"",    ",",   "[",   "]",    "{",  "}",    " = \"",    "<h2>",
@@ -121,7 +121,7 @@ public:
             if (pick < kPieces)
                 value += pieces[pick];
             else
-                value += ByteOtherThanBreaks();
+                value += Byte();
         }
         return value;
     }
@@ -130,9 +130,13 @@ private:
     int Number(int low, int high) { return choices_.Number(low, high); }
     bool Coin() { return Number(0, 1) == 1; }
 
-    char ByteOtherThanBreaks() {
+    // Any byte but NUL and line breaks; as typed, none that stands for a control character.
+    char Byte() {
         const int byte = Number(1, 253);
-        return static_cast<char>(byte == '\n' ? 254 : byte == '\r' ? 255 : byte);
+        const char c = static_cast<char>(byte == '\n' ? 254 : byte == '\r' ? 255 : byte);
+        return texts_ == GeneratedTexts::Anything || WithControlsReplaced(std::string(1, c)) != "?"
+                   ? c
+                   : 'c';
     }
 
     std::string Flag() { return Coin() ? "1" : "0"; }
@@ -170,17 +174,20 @@ private:
 
     EventMessage Message() { return {Coin() ? OneLine() : std::string(), Text()}; }
 
-    // A memo's text: its lines joined by CR LF, sometimes ended by a line break; lines may be
-    // empty, markup, the file's fixed lines or (when asked for) its section headers.
+    // A memo's text: its lines joined by CR LF; lines may be empty or markup, and when anything
+    // goes the file's fixed lines or section headers, and the text may end in a line break.
     std::string Text() {
-        std::string text;
-        const int lines = Number(0, 4);
-        for (int i = 0; i < lines; ++i) {
-            if (i > 0)
-                text += "\r\n";
-            text += TextLine();
+        std::vector<std::string> lines(Number(0, 4));
+        for (std::string& line : lines)
+            line = TextLine();
+        if (texts_ == GeneratedTexts::AsTyped && !lines.empty()) {
+            lines.front() = ReadableAtAnEnd(lines.front());
+            lines.back() = ReadableAtAnEnd(lines.back());
         }
-        if (lines > 0 && Number(0, 3) == 0)
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text.append(i > 0 ? "\r\n" : "").append(lines[i]);
+        if (texts_ == GeneratedTexts::Anything && !lines.empty() && Number(0, 3) == 0)
             text += "\r\n";
         return text;
     }
@@ -199,16 +206,33 @@ private:
             "$Button=Next Mission,MissionBegin,m",
         };
         static const std::vector<std::string> headers = MissionSectionHeaders();
+        std::string line;
         switch (Number(0, 5)) {
         case 0:
-            return std::string(fixed[Number(0, static_cast<int>(std::size(fixed)) - 1)]);
+            line = fixed[Number(0, static_cast<int>(std::size(fixed)) - 1)];
+            break;
         case 1:
-            if (headerLinesInTexts_)
-                return headers[Number(0, static_cast<int>(headers.size()) - 1)];
-            return OneLine();
+            line = texts_ == GeneratedTexts::Anything
+                       ? headers[Number(0, static_cast<int>(headers.size()) - 1)]
+                       : OneLine();
+            break;
         default:
-            return OneLine();
+            line = OneLine();
         }
+        return texts_ == GeneratedTexts::Anything ? line : ReadableAsText(line);
+    }
+
+    // A line the game reads as text: one that would start a section or stand for a command or
+    // button gets a letter in front.
+    static std::string ReadableAsText(std::string line) {
+        if (SectionNames(line) || IsCommandLine(line))
+            line.insert(0, "t");
+        return line;
+    }
+
+    // Blank lines at a text's ends are the file's layout, not the text's.
+    static std::string ReadableAtAnEnd(std::string line) {
+        return IsBlank(line) ? line + "t" : line;
     }
 
     std::string FixedCampaignLine() {
@@ -222,7 +246,7 @@ private:
     }
 
     Choices& choices_;
-    bool headerLinesInTexts_;
+    GeneratedTexts texts_;
 };
 
 } // namespace vornask::testing

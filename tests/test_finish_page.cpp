@@ -174,13 +174,13 @@ private slots:
             const FinishOptions& options = windows_->Mission().finish;
             QVERIFY(options.DuplicateCheck && !options.EditSourceCheck);
             QVERIFY(!options.NextMissionCheck && options.MissionName.empty());
-            QVERIFY(windows_->SixthBox().MissionLines().empty());
+            QVERIFY((windows_->SixthBox().FileToSave().LineCount() == 0));
             page->close();
         });
         // Closed by its window frame: nothing is built or saved.
         QCOMPARE(windows_->SixthBox().OpenFromPrevious(&windows_->FifthBox()),
                  int(QDialog::Rejected));
-        QVERIFY(windows_->SixthBox().MissionLines().empty());
+        QVERIFY((windows_->SixthBox().FileToSave().LineCount() == 0));
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(QDir(folder_).isEmpty());

@@ -6,6 +6,7 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionWriter.h"
 #include "core/text/LostCharacters.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 #include "ui/start/Startup.h"
@@ -166,30 +167,54 @@ private slots:
         QVERIFY(fresh.Done());
     }
 
-    // A file edited by hand: the warning lists exactly the lines saving would not write, and
-    // "No" (its default) leaves everything as it was.
-    void linesThatWouldBeLostAreListedBeforeAnythingChanges() {
+    // A file edited by hand keeps what the pages do not show: it opens without a question and,
+    // saved with the title changed, differs from the file in the title's two lines alone.
+    void aHandEditedFileKeepsWhatThePagesDoNotShow() {
         QByteArray bytes = FileBytes(kWorkedExampleLines);
         bytes.replace("[Options]\r\n", "[Options]\r\n; drawn by hand\r\nfog = \"1\"\r\n");
         const QString path = folder_->filePath("Edited.english");
         Write(path, bytes);
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path)
+            .When("SecondBox",
+                  [](QWidget* w) {
+                      Find<QLineEdit>(w, "TitleBox")->setText("Renamed");
+                      Click(w, "Button1");
+                  })
+            .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+            .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
+            .ChooseFile("SaveDialog1", path)
+            .Answer(QMessageBox::Yes); // "Overwrite ...?", the only question
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QByteArray expected = bytes;
+        expected.replace("title = \"My Map\"", "title = \"Renamed\"");
+        expected.replace("<h2>My Map</h2>", "<h2>Renamed</h2>");
+        QCOMPARE(Contents(path), expected);
+    }
+
+    // Should saving a file ever drop lines of it, the user hears which before anything
+    // changes, and "No" (the default) leaves everything as it was.
+    void linesThatWouldBeLostAreListedBeforeAnythingChanges() {
+        ReadReport report;
+        report.notKept = {{4, "; drawn by hand"}, {5, "fog = \"1\""}};
         QString warning;
         ModalDriver driver;
-        driver.ChooseFile("OpenDialog1", path).OnMessageBox([&](QMessageBox* box) {
+        driver.OnMessageBox([&](QMessageBox* box) {
             warning = box->text();
             QCOMPARE(box->icon(), QMessageBox::Warning);
             QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()),
                      box->button(QMessageBox::No));
             box->button(QMessageBox::No)->click();
         });
-        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(!AcceptReading(&windows_->StartBox(), folder_->filePath("Edited.english"), report));
         QVERIFY(driver.Done());
         QVERIFY2(warning.startsWith("2 lines of Edited.english will not be kept"),
                  qPrintable(warning));
-        QVERIFY(warning.contains(": ; drawn by hand\n"));
-        QVERIFY(warning.contains(": fog = \"1\"\n"));
-        QVERIFY(!TopLevel("SecondBox")->isVisible());
-        QCOMPARE(Contents(path), bytes);
+        QVERIFY(warning.contains("Line 4: ; drawn by hand\n"));
+        QVERIFY(warning.contains("Line 5: fog = \"1\"\n"));
     }
 
     void aFileThatIsNoMissionIsRefusedWithItsReason() {

@@ -235,7 +235,7 @@ private slots:
                 })
             .On("FourthBox",
                 [](QWidget* w) {
-                    TypeInto(w, "MyStartMoneyBox", "600000");
+                    TypeInto(w, "MyStartMoneyBox", "3000000");
                     TypeInto(w, "AI4StartMoneyBox", "");
                     Find<QLineEdit>(w, "AI5NameBox")->setText("  Evil \"Ed\"");
                 })
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(Mission().general.randGeysers, std::string("0"));
         QCOMPARE(Mission().entryBox.QuoteAuthorBox, std::string());
         QCOMPARE(Mission().entryBox.BackgroundStoryBox, std::string("first\r\nsecond"));
-        QCOMPARE(Mission().player.myStartMoney, std::string("500000"));
+        QCOMPARE(Mission().player.myStartMoney, std::string("2500000"));
         QCOMPARE(Mission().opponent(4).startMoney, std::string("0"));
         QCOMPARE(Mission().opponent(5).name, std::string("  Evil \"Ed\""));
     }
@@ -398,7 +398,7 @@ private slots:
                 })
             .Finish();
         QCOMPARE(Mission().player.myTech, std::string("all"));
-        QCOMPARE(Mission().opponent(8).tech.size(), std::size_t(302));
+        QCOMPARE(Mission().opponent(8).tech.size(), std::size_t(293));
         QVERIFY(Mission().opponent(8).tech.rfind("rainFence;windBalloon;", 0) == 0);
     }
 
@@ -596,10 +596,10 @@ private slots:
             std::string numberSaved, moneySaved;
         };
         const Case cases[] = {
-            {"150", "600000", true, "99", "500000"},
+            {"150", "3000000", true, "99", "2500000"},
             {"", "+500", true, "1", "500"},
             {"+7", "", false, "7", "0"},
-            {"150", "600000", false, "99", "500000"},
+            {"150", "3000000", false, "99", "2500000"},
         };
         for (const Case& c : cases) {
             Run()

@@ -1,154 +1,199 @@
 #include "core/campaign/CampaignReader.h"
 
 #include "core/campaign/CampaignFormat.h"
-#include "core/campaign/CampaignWriter.h"
+#include "core/text/Windows1252.h"
 
 namespace vornask {
 namespace {
 
-// What a mission line's last field asks before the mission may be played.
-enum class Condition { Always, AfterPrevious, Other };
+using Lines = std::vector<std::string_view>;
 
-struct MissionLine {
+struct ReadMission {
+    MissionLinePlace place;
     CampaignMission mission;
-    Condition condition;
+    std::string condition; // as written
 };
 
-bool IsMissionLine(std::string_view line) {
-    return line.starts_with(kMissionLineStart) &&
-           line.find(kMissionBegin) != std::string_view::npos;
+std::string CompletionFlag(std::string_view name) {
+    return std::string(kFlagStart).append(name).append(kFlagEnd);
 }
 
-// The size of a mission's completion flag "{Done" + name + "}".
-std::size_t FlagSize(std::string_view name) {
-    return kFlagStart.size() + name.size() + kFlagEnd.size();
-}
-
-// Whether `text` ends with the completion flag of the mission named `name`.
-bool EndsWithFlag(std::string_view text, std::string_view name) {
-    if (text.size() < FlagSize(name))
+// "title,MissionBegin,name,{Donename}," + condition, as the writer writes it, for one of the
+// conditions it writes; a title or name may then hold anything, commas and ",MissionBegin,"
+// too, for the name's length follows from the condition's.
+bool SplitAsWritten(std::string_view rest, std::string_view condition, std::size_t& nameSize) {
+    const std::size_t frame = 2 + kFlagStart.size() + kFlagEnd.size() + condition.size();
+    if (rest.size() < frame || (rest.size() - frame) % 2 != 0)
         return false;
-    const std::string_view flag = text.substr(text.size() - FlagSize(name));
-    return flag.starts_with(kFlagStart) && flag.ends_with(kFlagEnd) &&
-           flag.substr(kFlagStart.size(), name.size()) == name;
+    nameSize = (rest.size() - frame) / 2;
+    const std::string_view name = rest.substr(0, nameSize);
+    return rest == std::string(name) + "," + CompletionFlag(name) + "," + std::string(condition);
 }
 
-// The title and the name in "title,MissionBegin,name,{Donename},". A title may itself hold
-// ",MissionBegin,", so every one is tried from the left; the name's length follows from the
-// length of what comes after it.
-std::optional<CampaignMission> SplitTitleAndName(std::string_view fields) {
-    for (std::size_t at = fields.find(kMissionBegin); at != std::string_view::npos;
-         at = fields.find(kMissionBegin, at + 1)) {
-        const std::string_view rest = fields.substr(at + kMissionBegin.size());
-        const std::size_t frame = FlagSize("") + 2; // the commas before and after the flag
-        if (rest.size() < frame || (rest.size() - frame) % 2 != 0)
-            continue;
-        const std::string_view name = rest.substr(0, (rest.size() - frame) / 2);
-        if (rest[name.size()] == ',' && rest.ends_with(',') &&
-            EndsWithFlag(rest.substr(0, rest.size() - 1), name))
-            return CampaignMission{std::string(fields.substr(0, at)), std::string(name)};
+// A mission line: "$Checked=" + number + " " + title + ",MissionBegin," + name + "," + flag +
+// "," + condition. `previous` is the mission line before it.
+std::optional<ReadMission> ParseMissionLine(std::string_view line, std::size_t lineIndex,
+                                            const ReadMission* previous) {
+    const std::size_t start = IndentOf(line);
+    if (!StartsWithNoCase(line.substr(start), kMissionLineStart))
+        return std::nullopt;
+    const std::size_t first = FindNoCase(line, kMissionBegin, start);
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    MissionLinePlace place{lineIndex, start + kMissionLineStart.size(), 0, 0, 0, 0, 0, {}};
+    place.numberEnd = place.numberBegin;
+    while (place.numberEnd < line.size() && line[place.numberEnd] >= '0' &&
+           line[place.numberEnd] <= '9')
+        ++place.numberEnd;
+    place.titleBegin = place.numberEnd + (line.substr(place.numberEnd).starts_with(' ') ? 1 : 0);
+
+    std::vector<std::string> conditions{std::string(kAlwaysAvailable)};
+    if (previous)
+        conditions.push_back(CompletionFlag(previous->mission.name));
+    std::size_t begin = first;
+    std::size_t nameSize = 0;
+    std::optional<std::string> writtenCondition;
+    for (std::size_t at = first; at != std::string_view::npos && !writtenCondition;
+         at = FindNoCase(line, kMissionBegin, at + 1))
+        for (const std::string& condition : conditions)
+            if (SplitAsWritten(line.substr(at + kMissionBegin.size()), condition, nameSize)) {
+                begin = at;
+                writtenCondition = condition;
+                break;
+            }
+    if (begin < place.titleBegin)
+        return std::nullopt;
+    place.titleEnd = begin;
+    const std::size_t nameBegin = begin + kMissionBegin.size();
+    if (writtenCondition) {
+        place.conditionBegin = line.size() - writtenCondition->size();
+    } else {
+        // Any other line: the name up to the next comma, the flag up to the one after it, and
+        // the condition is what follows.
+        nameSize = std::min(line.find(',', nameBegin), line.size()) - nameBegin;
+        const std::size_t flagEnd = line.find(',', nameBegin + nameSize + 1);
+        place.conditionBegin = flagEnd == std::string_view::npos ? line.size() : flagEnd + 1;
     }
-    return std::nullopt;
+    place.conditionEnd = line.size();
+    ReadMission read;
+    read.mission.title =
+        std::string(line.substr(place.titleBegin, place.titleEnd - place.titleBegin));
+    place.shownTitle = WithControlsReplaced(read.mission.title);
+    read.mission.title = place.shownTitle;
+    read.mission.name = std::string(line.substr(nameBegin, nameSize));
+    read.condition = std::string(line.substr(place.conditionBegin));
+    read.place = std::move(place);
+    return read;
 }
 
-// A mission line as the writer writes it, whose condition is "1" or the flag of the mission
-// before it; any other line with ",MissionBegin," gives the title before it and the name after
-// it, up to the next comma.
-MissionLine ParseMissionLine(std::string_view line, const CampaignMission* previous) {
-    std::string_view rest = line.substr(kMissionLineStart.size());
-    while (!rest.empty() && rest.front() >= '0' && rest.front() <= '9')
-        rest.remove_prefix(1);
-    if (rest.starts_with(' '))
-        rest.remove_prefix(1);
-    Condition condition = Condition::Other;
-    std::size_t conditionSize = 0;
-    if (rest.ends_with(kAlwaysAvailable)) {
-        condition = Condition::Always;
-        conditionSize = kAlwaysAvailable.size();
-    } else if (previous && EndsWithFlag(rest, previous->name)) {
-        condition = Condition::AfterPrevious;
-        conditionSize = FlagSize(previous->name);
+class CampaignFileReader {
+public:
+    CampaignFileReader(const Lines& lines, CampaignFileReading& reading)
+        : lines_(lines), reading_(reading), document_(reading.document),
+          settings_(reading.settings) {}
+
+    bool Read() {
+        const std::vector<Section> sections = SplitSections(lines_);
+        const std::optional<std::size_t> overview = FindSection(sections, lines_, {"overview"});
+        if (!overview)
+            return false;
+        document_.overview = sections[*overview];
+        ReadTitle();
+        ReadIntro();
+        ReadMissions();
+        return true;
     }
-    if (condition != Condition::Other)
-        if (auto mission = SplitTitleAndName(rest.substr(0, rest.size() - conditionSize)))
-            return {std::move(*mission), condition};
-    const std::size_t begin = rest.find(kMissionBegin);
-    const std::string_view fields = rest.substr(begin + kMissionBegin.size());
-    return {{std::string(rest.substr(0, begin)), std::string(fields.substr(0, fields.find(',')))},
-            Condition::Other};
-}
 
-// The missions, up to as many as the editor holds, and whether they are played in sequence.
-void ReadMissions(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
-                  CampaignFileReading& reading) {
-    std::vector<CampaignMission>& missions = reading.settings.missions;
-    int afterPrevious = 0;
-    int always = 0;
-    for (std::size_t i = begin; i < end && missions.size() < kMaxCampaignMissions; ++i) {
-        MissionLine line =
-            ParseMissionLine(lines[i], missions.empty() ? nullptr : &missions.back());
-        if (!missions.empty()) {
-            afterPrevious += line.condition == Condition::AfterPrevious;
-            always += line.condition == Condition::Always;
+private:
+    const Section& Overview() const { return *document_.overview; }
+
+    void ReadTitle() {
+        settings_.title.clear();
+        for (std::size_t i = 0; i < Overview().header; ++i)
+            if (const std::optional<KeyLine> key = ParseKeyLine(lines_[i]);
+                key && EqualsNoCase(key->key, "title")) {
+                document_.title = KeyPlace{i, *key};
+                settings_.title = WithControlsReplaced(key->Value(lines_[i]));
+                return;
+            }
+    }
+
+    void ReadIntro() {
+        settings_.CampaignHeader.clear();
+        settings_.CampaignText.clear();
+        for (std::size_t i = Overview().BodyBegin(); i < Overview().end; ++i) {
+            if (const std::optional<std::size_t> paragraph = ParagraphStart(lines_[i])) {
+                document_.paragraphLine = i;
+                const ParagraphText text = ReadParagraphText(lines_, i, *paragraph, Overview().end);
+                document_.intro = text.place;
+                if (!text.value.empty() || text.place.wholeLines)
+                    for (const std::string& line : SplitAtBreaks(text.value))
+                        settings_.CampaignText.push_back(WithControlsReplaced(line));
+                return;
+            }
+            if (!document_.headingLine)
+                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
+                    document_.headingLine = i;
+                    document_.heading = {{i, heading->textBegin}, {i, heading->textEnd}};
+                    settings_.CampaignHeader = WithControlsReplaced(lines_[i].substr(
+                        heading->textBegin, heading->textEnd - heading->textBegin));
+                }
         }
-        missions.push_back(std::move(line.mission));
     }
-    if (missions.size() >= 2) {
-        reading.sequential = afterPrevious >= always;
-        reading.settings.Sequential = *reading.sequential;
-    }
-}
 
-// Everything after "[Overview]": its heading, then from the end up the closing button, the
-// missions and the intro text.
-void ReadOverview(const std::vector<std::string_view>& lines, std::size_t overview,
-                  CampaignFileReading& reading) {
-    const std::size_t count = lines.size();
-    const std::size_t textStart = FirstLine(
-        lines, overview + 1, count, [](std::string_view line) { return line == kIntroTextStart; });
-    const std::size_t heading = FirstLine(lines, overview + 1, textStart, HeadingText);
-    if (heading < textStart)
-        reading.settings.CampaignHeader = *HeadingText(lines[heading]);
-    const std::size_t top = textStart < count ? textStart + 1 : overview + 1;
-    std::size_t missionsEnd = count; // at the last closing button, or the end
-    for (std::size_t i = count; i > top; --i)
-        if (lines[i - 1] == kBackToCampaignsButton) {
-            missionsEnd = i - 1;
-            break;
+    void ReadMissions() {
+        std::vector<ReadMission> missions;
+        for (std::size_t i = Overview().BodyBegin(); i < Overview().end; ++i)
+            if (std::optional<ReadMission> mission =
+                    ParseMissionLine(lines_[i], i, missions.empty() ? nullptr : &missions.back()))
+                missions.push_back(std::move(*mission));
+        int afterPrevious = 0;
+        int always = 0;
+        for (std::size_t k = 1; k < missions.size(); ++k) {
+            afterPrevious += missions[k].condition == CompletionFlag(missions[k - 1].mission.name);
+            always += missions[k].condition == kAlwaysAvailable;
         }
-    if (missionsEnd > top && lines[missionsEnd - 1].empty())
-        --missionsEnd;
-    std::size_t missionsBegin = missionsEnd;
-    while (missionsBegin > top && IsMissionLine(lines[missionsBegin - 1]))
-        --missionsBegin;
-    if (textStart < count) {
-        std::size_t textEnd = missionsBegin;
-        if (textEnd > top && lines[textEnd - 1].empty())
-            --textEnd;
-        reading.settings.CampaignText.assign(lines.begin() + top, lines.begin() + textEnd);
+        if (missions.size() >= 2) {
+            reading_.sequential = afterPrevious >= always;
+            settings_.Sequential = *reading_.sequential;
+        }
+        for (std::size_t k = 0; k < missions.size(); ++k) {
+            // A condition the setting gives is the setting's; any other stays as written.
+            const bool follows = settings_.Sequential && k > 0;
+            const std::string given = follows ? CompletionFlag(missions[k - 1].mission.name)
+                                              : std::string(kAlwaysAvailable);
+            CampaignMission mission = missions[k].mission;
+            if (missions[k].condition != given)
+                mission.condition = missions[k].condition;
+            mission.source = k;
+            settings_.missions.push_back(std::move(mission));
+            document_.missions.push_back(missions[k].place);
+        }
     }
-    ReadMissions(lines, missionsBegin, missionsEnd, reading);
-}
+
+    const Lines& lines_;
+    CampaignFileReading& reading_;
+    CampaignDocument& document_;
+    CampaignSettings& settings_;
+};
 
 } // namespace
 
 CampaignFileReading ReadCampaignFile(std::string_view bytes) {
     CampaignFileReading reading;
     const FileText file(bytes, reading.report);
-    const std::optional<std::size_t> overview =
-        file.FindSection(kOverviewHeader, RefusalReason::NoOverviewSection, reading.report);
-    if (!overview)
+    if (reading.report.refusal)
         return reading;
-    const std::vector<std::string_view>& lines = file.Lines();
-    for (std::size_t i = 0; i < *overview; ++i)
-        if (const std::optional<KeyLine> key = ParseKeyLine(lines[i]); key && key->key == "title") {
-            reading.settings.title = key->value;
-            break;
-        }
-    ReadOverview(lines, *overview, reading);
-    std::vector<std::string> saved;
-    BuildCampaignLines(reading.settings, saved);
-    reading.report.notKept = LinesNotKept(lines, saved);
+    reading.document.text = TextDocument(file.Text());
+    if (!CampaignFileReader(file.Lines(), reading).Read()) {
+        reading.report.refusal = Refusal{RefusalReason::NoOverviewSection};
+        reading.document = {};
+        return reading;
+    }
+    reading.document.read = reading.settings;
+    const TextDocument saved = SaveIntoDocument(reading.document, reading.settings);
+    if (saved != reading.document.text)
+        reading.report.notKept = LinesNotKept(file.Lines(), saved.LineTexts());
     return reading;
 }
 

@@ -1,22 +1,20 @@
-// Reading a campaign guide file back into what the campaign editor holds: the inverse of the
-// campaign file writer (BuildCampaignLines).
+// Reading a campaign guide file into what the campaign editor shows, and into the document that
+// saving it again edits (CampaignDocument).
 //
-// For every campaign the editor can hold, saving what was read from the writer's file writes
-// the same bytes again. The file is read from both ends: the title key line and the overview's
-// heading from the top, then, from the last "$Button=Back,Tell,Campaign" line upwards, the
-// blank line, the run of mission lines and the blank line before them; everything between the
-// "<p>" line and that blank line is the intro text, blank lines and lines that look like
-// mission lines included.
+// The file is read as the game reads it. The title is the first "title" key line before the
+// overview section ("[Overview]" in any letter case); in that section, the first heading is the
+// intro's header and the first "<p>" starts the intro text, on its own line or with the text
+// after it, up to the first mission or button line. Every "$Checked=" line of the section with
+// ",MissionBegin," is a mission, before or after the closing button: its title, its name (the
+// file name the game starts), and its condition. The conditions say whether the campaign is
+// played in sequence: on when most missions after the first wait for the one before them, off
+// when most are always open ("1"); a mission whose condition is neither keeps it as written.
 //
-// A mission line gives the mission's title and name; its condition says whether the campaign
-// is played in sequence: on when every mission after the first waits for the one before it,
-// off when every condition is "1". A file with other conditions (mixed, or naming other
-// missions) is read with the setting most of its lines agree with, and the lines that would
-// then be saved differently are listed as not kept, like every other line that saving would
-// not write again (text outside the places above, missions beyond the editor's
-// kMaxCampaignMissions).
+// For the writer's own files every value comes back as written, unless the intro holds a line
+// the game would not read as text (a mission or button line) or ends in a blank line.
 #pragma once
 
+#include "core/campaign/CampaignDocument.h"
 #include "core/campaign/CampaignSettings.h"
 #include "core/text/FileText.h"
 
@@ -26,19 +24,20 @@
 namespace vornask {
 
 struct CampaignFileReading {
-    // Refused (no "[Overview]" line, too large, a NUL byte), or the encoding, the lines whose
-    // characters became "?" (UTF-8 files) and the lines that saving would not write again.
+    // Refused (not text, too large, no overview section), or the encoding and the lines whose
+    // characters became "?" (UTF-8 files). `notKept`: as for missions, none unless amiss.
     ReadReport report;
-    // The campaign as the editor shows it; values missing from the file keep their defaults.
-    // Text values are 8-bit Windows-1252.
+    // The campaign as the editor shows it; a text the file does not have shows empty. Text
+    // values are 8-bit Windows-1252.
     CampaignSettings settings;
     // Whether the file plays its missions in sequence; none when it has fewer than two
     // missions and so does not say (the editor then keeps its own setting; settings.Sequential
     // holds its default).
     std::optional<bool> sequential;
+    // The file, to save back.
+    CampaignDocument document;
 };
 
-// Reads the bytes of a campaign guide file.
 CampaignFileReading ReadCampaignFile(std::string_view bytes);
 
 } // namespace vornask

@@ -1,6 +1,8 @@
 // What the campaign editor collects and the campaign file writer reads.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +11,17 @@ namespace vornask {
 struct CampaignMission {
     std::string title; // the caption of the mission's node
     std::string name;  // the mission file's name without folder and ".english"
-    bool operator==(const CampaignMission&) const = default;
+    // The condition an opened guide gives the mission when it is neither "1" nor the flag of
+    // the mission before it (another mission's flag, a number): kept as written. Without
+    // one, the mission's condition follows "Sequential".
+    std::optional<std::string> condition = std::nullopt;
+    // Which mission line of the opened guide the mission came from; none for one added since.
+    // Who the mission is, not what it holds: settings compare equal without it.
+    std::optional<std::size_t> source = std::nullopt;
+
+    bool operator==(const CampaignMission& other) const {
+        return title == other.title && name == other.name && condition == other.condition;
+    }
 };
 
 constexpr int kMaxCampaignMissions = 80;

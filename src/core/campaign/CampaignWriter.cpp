@@ -10,17 +10,22 @@ void AppendCompletionFlag(std::string& line, const CampaignMission& mission) {
     line.append(kFlagStart).append(mission.name).append(kFlagEnd);
 }
 
-// Missions played in sequence wait for the one before them; the first is always open.
-void AppendAvailability(std::string& line, const CampaignSettings& settings, std::size_t index) {
+} // namespace
+
+std::string MissionCondition(const CampaignSettings& settings, std::size_t index) {
+    if (settings.missions[index].condition)
+        return *settings.missions[index].condition;
+    // Missions played in sequence wait for the one before them; the first is always open.
     if (!settings.Sequential || index == 0)
-        line.append(kAlwaysAvailable);
-    else
-        AppendCompletionFlag(line, settings.missions[index - 1]);
+        return std::string(kAlwaysAvailable);
+    std::string flag;
+    AppendCompletionFlag(flag, settings.missions[index - 1]);
+    return flag;
 }
 
 // Built in one string of the right size: joining the parts with + made the writer six times
 // as slow as copying its output.
-std::string MissionLine(const CampaignSettings& settings, std::size_t index) {
+std::string CampaignMissionLine(const CampaignSettings& settings, std::size_t index) {
     const CampaignMission& mission = settings.missions[index];
     std::string line;
     line.reserve(48 + mission.title.size() + 2 * mission.name.size() +
@@ -29,11 +34,9 @@ std::string MissionLine(const CampaignSettings& settings, std::size_t index) {
     line.append(mission.title).append(kMissionBegin).append(mission.name).append(",");
     AppendCompletionFlag(line, mission);
     line.append(",");
-    AppendAvailability(line, settings, index);
+    line.append(MissionCondition(settings, index));
     return line;
 }
-
-} // namespace
 
 void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::string>& lines) {
     constexpr std::size_t kFixedLines = 10;
@@ -48,7 +51,7 @@ void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::strin
     lines.insert(lines.end(), settings.CampaignText.begin(), settings.CampaignText.end());
     lines.emplace_back();
     for (std::size_t index = 0; index < settings.missions.size(); ++index)
-        lines.push_back(MissionLine(settings, index));
+        lines.push_back(CampaignMissionLine(settings, index));
     lines.emplace_back();
     lines.emplace_back(kBackToCampaignsButton);
 }

@@ -1,5 +1,8 @@
 #include "core/mission/AdvancedAITables.h"
 
+#include "core/mission/TechAllyEncoding.h"
+#include "core/text/Markup.h"
+
 namespace vornask {
 
 const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
@@ -88,12 +91,34 @@ std::string GetAbility(const AbilityFlags& flags) {
     return value;
 }
 
+namespace {
+
+// The ability an entry "!NAME" switches off.
+std::optional<int> SwitchedOff(std::string_view entry) {
+    if (!entry.starts_with('!'))
+        return std::nullopt;
+    for (int i = 0; i < kAbilityCount; ++i)
+        if (EqualsNoCase(entry.substr(1), Abilities()[i].name))
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
 AbilityFlags AbilityFlagsOf(std::string_view abilityValue) {
     AbilityFlags flags = AllAbilitiesOn();
-    for (int i = 0; i < kAbilityCount; ++i)
-        if (abilityValue.find(SwitchedOffEntry(Abilities()[i])) != std::string_view::npos)
-            flags[i] = "False";
+    for (std::string_view entry : ListEntries(abilityValue))
+        if (const std::optional<int> ability = SwitchedOff(entry))
+            flags[*ability] = "False";
     return flags;
+}
+
+std::string GetAbility(const AbilityFlags& flags, std::string_view previous) {
+    std::string value = GetAbility(flags);
+    for (std::string_view entry : ListEntries(previous))
+        if (!SwitchedOff(entry))
+            value.append(entry).append(";");
+    return value;
 }
 
 } // namespace vornask

@@ -44,8 +44,12 @@ AbilityFlags AllAbilitiesOn();
 
 // "!NAME;" for every ability switched off, in ability order; empty when all are on.
 std::string GetAbility(const AbilityFlags& flags);
+// The same, followed by the entries of `previous` that name no ability (an opened file's own),
+// which stay in the value.
+std::string GetAbility(const AbilityFlags& flags, std::string_view previous);
 
-// The flags an `Ability` value stands for: "False" for each ability it switches off.
+// The flags an `Ability` value stands for, read as the game reads it: "False" for each ability
+// it switches off ("!" and the name in any letter case, with or without the last semicolon).
 AbilityFlags AbilityFlagsOf(std::string_view abilityValue);
 
 } // namespace vornask

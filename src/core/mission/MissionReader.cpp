@@ -1,466 +1,242 @@
 #include "core/mission/MissionReader.h"
 
-#include "core/mission/AdvancedAITables.h"
+#include "core/mission/HeaderKeys.h"
 #include "core/mission/MissionFormat.h"
-#include "core/mission/MissionWriter.h"
-#include "core/mission/TechAllyEncoding.h"
-#include "core/text/SpinValue.h"
-
-#include <algorithm>
-#include <array>
-#include <unordered_map>
+#include "core/text/Windows1252.h"
 
 namespace vornask {
 namespace {
 
-// The sections, numbered in the order of the file.
-constexpr int kHeaderSection = 0;
-constexpr int kOptionsSection = 1;
-constexpr int kEntryBoxSection = 2;
-constexpr int kSucceededSection = 3;
-constexpr int kFirstEventSection = 4;
-constexpr int kFailedSection = kFirstEventSection + kOpponentCount * kOpponentEventCount;
-constexpr int kEndSection = kFailedSection + 1;
-constexpr int kSectionCount = kEndSection + 1;
-constexpr int kNoSection = kSectionCount; // what follows the last line
+using Lines = std::vector<std::string_view>;
 
-int EventSection(int side, int kind) {
-    return kFirstEventSection + (side - kFirstOpponent) * kOpponentEventCount + kind;
-}
-bool IsEventSection(int section) {
-    return section >= kFirstEventSection && section < kFailedSection;
-}
-int SideOfEvent(int section) {
-    return kFirstOpponent + (section - kFirstEventSection) / kOpponentEventCount;
-}
-int KindOfEvent(int section) {
-    return (section - kFirstEventSection) % kOpponentEventCount;
-}
-// The sections that end in a text running over any number of lines.
-bool HoldsText(int section) {
-    return section >= kEntryBoxSection && section <= kFailedSection;
+// The lower-case name of an opponent's event section, as "ai3priestsaved".
+std::string EventSectionName(int side, int kind) {
+    return LowerCase(OpponentKey(side, kOpponentEventNames.at(kind)));
 }
 
-const std::unordered_map<std::string_view, int>& SectionsByHeader() {
-    static const std::array<std::string, kSectionCount> headers = [] {
-        std::array<std::string, kSectionCount> h;
-        h[kHeaderSection] = kHeaderHeader;
-        h[kOptionsSection] = kOptionsHeader;
-        h[kEntryBoxSection] = kEntryBoxHeader;
-        h[kSucceededSection] = kSucceededHeader;
-        for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
-            for (int kind = 0; kind < kOpponentEventCount; ++kind)
-                h[EventSection(side, kind)] = EventSectionHeader(side, kind);
-        h[kFailedSection] = kFailedHeader;
-        h[kEndSection] = kEndHeader;
-        return h;
-    }();
-    static const std::unordered_map<std::string_view, int> sections = [] {
-        std::unordered_map<std::string_view, int> map;
-        for (int section = 0; section < kSectionCount; ++section)
-            map.emplace(headers[section], section);
-        return map;
-    }();
-    return sections;
+TextRange ColumnsOf(std::size_t line, std::size_t begin, std::size_t end) {
+    return {{line, begin}, {line, end}};
 }
 
-std::optional<int> SectionOfHeader(std::string_view line) {
-    if (line.empty() || line.front() != '[')
-        return std::nullopt;
-    const auto found = SectionsByHeader().find(line);
-    return found == SectionsByHeader().end() ? std::nullopt : std::optional(found->second);
+std::string PageText(std::string_view line, const TextRange& range) {
+    return WithControlsReplaced(
+        line.substr(range.begin.column, range.end.column - range.begin.column));
 }
 
-// The sections with a fixed ending after their text, and the line that ending starts with.
-constexpr std::pair<int, std::string_view> kEndingMarkers[] = {
-    {kEntryBoxSection, kReviewKnowledgeButton},
-    {kSucceededSection, kDoneConfigLine},
-    {kFailedSection, kContinueButton},
-};
-
-// How one key of "[Header]" reaches the settings.
-struct KeyEntry {
-    int side = 0;   // the opponent the key belongs to; 0 for the others
-    int option = 0; // the advanced option, for the advanced keys
-    // The field the value goes into; none for the colour, which is the slot's own.
-    std::string* (*field)(MissionSettings&, const KeyEntry&) = nullptr;
-    // Whether the pages can hold `value` in this field and give it back unchanged.
-    bool (*usable)(const KeyEntry&, std::string_view value) = nullptr;
-};
-
-using Entry = const KeyEntry&;
-using Value = std::string_view;
-
-bool AnyText(Entry, Value) {
-    return true;
-}
-bool Flag(Entry, Value v) {
-    return v == "1" || v == "0";
-}
-bool MissionNumber(Entry, Value v) {
-    return IsSpinText(v, kMinMissionNumber, kMaxMissionNumber);
-}
-bool Money(Entry, Value v) {
-    return IsSpinText(v, 0, kMaxStartMoney);
-}
-bool Tech(Entry, Value v) {
-    return TechChoiceOf(v).has_value();
-}
-bool Allies(Entry e, Value v) {
-    return AllyTicksOf(v, e.side == 0 ? 1 : e.side).has_value();
-}
-bool OwnColour(Entry e, Value v) {
-    return v == kOpponentColours.at(e.side - kFirstOpponent);
-}
-// What GetAbility gives for some flags: "!" + name + ";" for abilities off, in their order.
-bool AbilityValue(Value v) {
-    for (const Ability& ability : Abilities()) {
-        const std::string_view name = ability.name;
-        if (v.starts_with('!') && v.substr(1).starts_with(name) &&
-            v.substr(1 + name.size()).starts_with(';'))
-            v.remove_prefix(name.size() + 2);
-    }
-    return v.empty();
-}
-bool AdvancedValue(Entry e, Value v) {
-    if (e.option == kAbilityOption)
-        return AbilityValue(v);
-    const std::vector<const char*>& offered = AdvancedOptions()[e.option].values;
-    return v.empty() || std::find(offered.begin(), offered.end(), v) != offered.end();
-}
-
-using KeyTable = std::vector<std::pair<std::string, KeyEntry>>;
-using Field = std::string*;
-using S = MissionSettings&;
-
-void AddGeneralKeys(KeyTable& keys) {
-    keys.push_back({"missionType",
-                    {0, 0, [](S s, Entry) -> Field { return &s.general.missionType; }, AnyText}});
-    keys.push_back(
-        {"missionNumber",
-         {0, 0, [](S s, Entry) -> Field { return &s.general.missionNumber; }, MissionNumber}});
-    keys.push_back(
-        {"moreGeysers", {0, 0, [](S s, Entry) -> Field { return &s.general.moreGeysers; }, Flag}});
-    keys.push_back(
-        {"randGeysers", {0, 0, [](S s, Entry) -> Field { return &s.general.randGeysers; }, Flag}});
-    keys.push_back({"myStartMoney",
-                    {0, 0, [](S s, Entry) -> Field { return &s.player.myStartMoney; }, Money}});
-    keys.push_back({"myTech", {0, 0, [](S s, Entry) -> Field { return &s.player.myTech; }, Tech}});
-    keys.push_back(
-        {"myAllyList", {0, 0, [](S s, Entry) -> Field { return &s.player.myAllyList; }, Allies}});
-    keys.push_back(
-        {"title", {0, 0, [](S s, Entry) -> Field { return &s.general.title; }, AnyText}});
-}
-
-void AddOpponentKeys(KeyTable& keys, int side) {
-    keys.push_back(
-        {OpponentKey(side, "Name"),
-         {side, 0, [](S s, Entry e) -> Field { return &s.opponent(e.side).name; }, AnyText}});
-    keys.push_back(
-        {OpponentKey(side, "Tech"),
-         {side, 0, [](S s, Entry e) -> Field { return &s.opponent(e.side).tech; }, Tech}});
-    keys.push_back(
-        {OpponentKey(side, "StartMoney"),
-         {side, 0, [](S s, Entry e) -> Field { return &s.opponent(e.side).startMoney; }, Money}});
-    keys.push_back(
-        {OpponentKey(side, "AllyList"),
-         {side, 0, [](S s, Entry e) -> Field { return &s.opponent(e.side).allyList; }, Allies}});
-    keys.push_back({OpponentKey(side, "Color"), {side, 0, nullptr, OwnColour}});
-    for (int option = 0; option < kAdvancedOptionCount; ++option)
-        keys.push_back({OpponentKey(side, AdvancedOptions()[option].name),
-                        {side, option,
-                         [](S s, Entry e) -> Field {
-                             return &(s.advancedOf(e.side).*AdvancedOptions()[e.option].slot);
-                         },
-                         AdvancedValue}});
-}
-
-// Every key of "[Header]", with a look-up by name into it.
-struct Keys {
-    KeyTable table;
-    std::unordered_map<std::string_view, std::size_t> index;
-    std::size_t title = 0;
-};
-
-const Keys& HeaderKeys() {
-    static const Keys keys = [] {
-        Keys k;
-        AddGeneralKeys(k.table);
-        for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
-            AddOpponentKeys(k.table, side);
-        for (std::size_t i = 0; i < k.table.size(); ++i)
-            k.index.emplace(k.table[i].first, i);
-        k.title = k.index.at("title");
-        return k;
-    }();
-    return keys;
-}
-
-bool HasHeadingShape(std::string_view line) {
-    return HeadingText(line).has_value();
-}
-bool StartsText(std::string_view line) {
-    return line.starts_with("<p>");
-}
-bool IsNextMissionButton(std::string_view line) {
-    return line.starts_with(kNextMissionButtonPrefix);
-}
-
-// One pass over the file's lines from "[Header]" on: each line either starts a section or
-// belongs to the one it stands in; each section is read when the next one starts.
 class MissionFileReader {
 public:
-    MissionFileReader(const std::vector<std::string_view>& lines, std::size_t headerLine)
-        : lines_(lines), keyTaken_(HeaderKeys().table.size(), false) {
-        cuts_.push_back({kHeaderSection, headerLine});
-    }
+    MissionFileReader(const Lines& lines, MissionDocument& document, MissionSettings& settings)
+        : lines_(lines), document_(document), settings_(settings) {}
 
-    // Reads the file once; the reader is spent afterwards but for DoubtfulHeaders.
-    MissionSettings Read() {
-        for (std::size_t i = cuts_.front().line + 1; i < lines_.size(); ++i) {
-            const std::optional<int> section = SectionOfHeader(lines_[i]);
-            NoteLandmarks(i, section);
-            if (section && MayStartAt(*section, i)) {
-                FinishSection(i, *section);
-                cuts_.push_back({*section, i});
-            } else if (cuts_.back().section == kHeaderSection) {
-                ReadKeyLine(lines_[i]);
-            }
-        }
-        FinishSection(lines_.size(), kNoSection);
-        if (!keyTaken_[HeaderKeys().title] && entryBoxTitle_)
-            settings_.general.title = *entryBoxTitle_;
-        return std::move(settings_);
-    }
-
-    // The header lines at which a text was ended although the rest of the file shows that
-    // the text may have gone on: the same header comes again further down, a section that
-    // every file has and that the cut passed over comes later, or the fixed ending of the
-    // section it closed comes later.
-    std::vector<FileLine> DoubtfulHeaders() const {
-        std::vector<FileLine> doubtful;
-        for (std::size_t k = 1; k < cuts_.size(); ++k) {
-            const int closed = cuts_[k - 1].section;
-            const Cut& cut = cuts_[k];
-            if (HoldsText(closed) &&
-                (lastHeaderLine_[cut.section] > cut.line ||
-                 PassedOverSectionComesLater(closed, cut) ||
-                 (!endingFound_[closed] && lastEndingLine_[closed] > cut.line)))
-                doubtful.push_back({cut.line + 1, std::string(lines_[cut.line])});
-        }
-        return doubtful;
+    // False when the file has no header section, and so is no mission file.
+    bool Read() {
+        document_.sections = SplitSections(lines_);
+        document_.headerSection = Find({"header"});
+        if (!document_.headerSection)
+            return false;
+        ReadHeader();
+        ReadEntryBox();
+        ReadSucceeded();
+        document_.failed = ReadMessage(Find({"failed"}), settings_.events.Failed);
+        for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+            for (int kind = 0; kind < kOpponentEventCount; ++kind)
+                document_.event(side, kind) =
+                    ReadMessage(Find({EventSectionName(side, kind)}),
+                                settings_.events.of(side, static_cast<OpponentEvent>(kind)));
+        document_.endSection = Find({"end"});
+        return true;
     }
 
 private:
-    struct Cut {
-        int section;
-        std::size_t line;
-    };
-
-    // Where headers (with their message below them, for event sections) and the lines that
-    // start a fixed ending last stand; 0 for none, as they all stand after "[Header]".
-    void NoteLandmarks(std::size_t i, std::optional<int> section) {
-        if (section && (!IsEventSection(*section) || HasMessageBelow(i)))
-            lastHeaderLine_[*section] = i;
-        for (const auto& [text, marker] : kEndingMarkers)
-            if (lines_[i] == marker)
-                lastEndingLine_[text] = i;
+    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names) const {
+        return FindSection(document_.sections, lines_, names);
     }
 
-    bool PassedOverSectionComesLater(int closed, const Cut& cut) const {
-        for (int always : {kSucceededSection, kFailedSection})
-            if (closed < always && always < cut.section && lastHeaderLine_[always] > cut.line)
-                return true;
-        return false;
-    }
+    const Section& SectionAt(std::size_t index) const { return document_.sections[index]; }
 
-    // A header starts its section when the section may still follow the current one; an
-    // opponent's event section also needs its opponent enabled and its message below it.
-    bool MayStartAt(int section, std::size_t i) const {
-        if (section <= cuts_.back().section)
-            return false;
-        return !IsEventSection(section) ||
-               (settings_.opponent(SideOfEvent(section)).enabled && HasMessageBelow(i));
-    }
-
-    bool HasMessageBelow(std::size_t header) const {
-        return header + 2 < lines_.size() && HasHeadingShape(lines_[header + 1]) &&
-               StartsText(lines_[header + 2]);
-    }
-
-    void ReadKeyLine(std::string_view line) {
-        const std::optional<KeyLine> keyLine = ParseKeyLine(line);
-        if (!keyLine)
-            return;
-        const auto found = HeaderKeys().index.find(keyLine->key);
-        if (found == HeaderKeys().index.end())
-            return;
-        const KeyEntry& entry = HeaderKeys().table[found->second].second;
-        if (entry.side != 0)
-            settings_.opponent(entry.side).enabled = true;
-        if (keyTaken_[found->second] || !entry.usable(entry, keyLine->value))
-            return;
-        keyTaken_[found->second] = true;
-        if (entry.field)
-            entry.field(settings_, entry)->assign(keyLine->value);
-    }
-
-    void FinishSection(std::size_t end, int next) {
-        const Cut& cut = cuts_.back();
-        const std::size_t begin = cut.line + 1;
-        // The blank line before "[Failed]" belongs to no message.
-        const std::size_t beforeFailed =
-            next == kFailedSection && end > begin && lines_[end - 1].empty() ? end - 1 : end;
-        if (cut.section == kEntryBoxSection)
-            ReadEntryBox(begin, end);
-        else if (cut.section == kSucceededSection)
-            ReadSucceeded(begin, beforeFailed);
-        else if (IsEventSection(cut.section))
-            settings_.events.of(SideOfEvent(cut.section),
-                                static_cast<OpponentEvent>(KindOfEvent(cut.section))) =
-                ReadMessage(begin, beforeFailed);
-        else if (cut.section == kFailedSection)
-            ReadFailed(begin, end);
-    }
-
-    template <class Test>
-    std::size_t FirstLine(std::size_t begin, std::size_t end, Test test) const {
-        return vornask::FirstLine(lines_, begin, end, test);
-    }
-
-    // Whether the lines up to `end` finish with `ending`, all of them after `from`.
-    bool EndsWith(std::size_t from, std::size_t end,
-                  std::initializer_list<std::string_view> ending) const {
-        if (end < from + ending.size())
-            return false;
-        return std::equal(ending.begin(), ending.end(), lines_.begin() + (end - ending.size()));
-    }
-
-    // Where a section's text ends: before its fixed ending when the section finishes with it,
-    // otherwise at the first line of the ending that it holds (the ending was cut off).
-    template <class IsEndingLine>
-    std::size_t TextEnd(int section, std::size_t begin, std::size_t end, std::size_t endingSize,
-                        bool endsWithEnding, IsEndingLine isEndingLine) {
-        endingFound_[section] = endsWithEnding;
-        if (endsWithEnding)
-            return end - endingSize;
-        return FirstLine(TextBound(begin, end), end, isEndingLine);
-    }
-
-    // Nothing before a text's first line can belong to its ending.
-    std::size_t TextBound(std::size_t begin, std::size_t end) const {
-        const std::size_t text = FirstLine(begin, end, StartsText);
-        return text < end ? text + 1 : begin;
-    }
-
-    EventMessage ReadMessage(std::size_t begin, std::size_t end) const {
-        EventMessage message;
-        const std::size_t text = FirstLine(begin, end, StartsText);
-        const std::size_t heading = FirstLine(begin, text, HasHeadingShape);
-        if (heading < text)
-            message.heading = *HeadingText(lines_[heading]);
-        if (text < end)
-            message.text = JoinedText(lines_[text].substr(3), lines_, text + 1, end);
-        return message;
-    }
-
-    void ReadEntryBox(std::size_t begin, std::size_t end) {
-        const std::size_t story = FirstLine(begin, end, StartsText);
-        ReadEntryBoxLines(begin, story);
-        if (story == end)
-            return;
-        const bool endsWithEnding =
-            EndsWith(story + 1, end, {"", kReviewKnowledgeButton, kPlayMissionButton, ""});
-        std::size_t storyEnd =
-            TextEnd(kEntryBoxSection, begin, end, 4, endsWithEnding, [](std::string_view line) {
-                return line == kReviewKnowledgeButton || line == kPlayMissionButton;
-            });
-        if (!endsWithEnding && storyEnd > story + 1 && lines_[storyEnd - 1].empty())
-            --storyEnd;
-        settings_.entryBox.BackgroundStoryBox =
-            JoinedText(lines_[story].substr(3), lines_, story + 1, storyEnd);
-    }
-
-    // The heading, quote and author lines before the story, the first of each shape.
-    void ReadEntryBoxLines(std::size_t begin, std::size_t end) {
-        std::optional<std::string_view> quote;
-        std::optional<std::string_view> author;
-        for (std::size_t i = begin; i < end; ++i) {
-            if (!entryBoxTitle_)
-                entryBoxTitle_ = HeadingText(lines_[i]);
-            if (!quote)
-                quote = Between(lines_[i], "<i>", "<br>");
-            if (!author)
-                author = Between(lines_[i], "--", "</i>");
+    void ReadHeader() {
+        const std::vector<HeaderKey>& keys = HeaderKeys();
+        document_.keys.assign(keys.size(), std::nullopt);
+        const Section& header = SectionAt(*document_.headerSection);
+        for (std::size_t i = header.BodyBegin(); i < header.end; ++i) {
+            const std::optional<KeyLine> keyLine = ParseKeyLine(lines_[i]);
+            if (!keyLine)
+                continue;
+            const std::optional<std::size_t> index = FindHeaderKey(keyLine->key);
+            if (!index)
+                continue;
+            const HeaderKey& key = keys[*index];
+            if (key.side != 0) {
+                settings_.opponent(key.side).enabled = true;
+                document_.opponentKeyLines[key.side - kFirstOpponent].push_back(i);
+            }
+            if (document_.keys[*index])
+                continue;
+            document_.keys[*index] = KeyPlace{i, *keyLine};
+            if (key.field)
+                *key.field(settings_, key.side) = PageForm(key, keyLine->Value(lines_[i]));
         }
-        if (quote)
-            settings_.entryBox.QuoteTextBox = *quote;
-        if (author)
-            settings_.entryBox.QuoteAuthorBox = *author;
+        // A text the file does not have shows empty, not a new mission's placeholder.
+        for (std::size_t index = 0; index < keys.size(); ++index) {
+            const HeaderKey& key = keys[index];
+            const bool shown = key.side == 0 || settings_.opponent(key.side).enabled;
+            if (shown && key.kind == KeyValueKind::Text && !document_.keys[index] && key.field &&
+                !key.ValueIn(MissionSettings{}).empty())
+                key.field(settings_, key.side)->clear();
+        }
     }
 
-    void ReadSucceeded(std::size_t begin, std::size_t end) {
-        const std::size_t bound = TextBound(begin, end);
-        const bool withNext = end >= 2 && end - 2 >= bound && IsNextMissionButton(lines_[end - 2]);
-        const std::size_t endingSize = withNext ? 4 : 3;
-        const bool endsWithEnding =
-            EndsWith(bound, end - (withNext ? 2 : 1), {kDoneConfigLine, kLeaveMissionsButton}) &&
-            EndsWith(bound, end, {""});
-        const std::size_t textEnd = TextEnd(
-            kSucceededSection, begin, end, endingSize, endsWithEnding, [](std::string_view line) {
-                return line == kDoneConfigLine || line == kLeaveMissionsButton ||
-                       IsNextMissionButton(line);
-            });
-        const std::size_t next = FirstLine(textEnd, end, IsNextMissionButton);
-        if (next < end) {
+    void ReadEntryBox() {
+        EntryBoxPlace& place = document_.entryBox;
+        EntryBox& entry = settings_.entryBox;
+        entry = {"", "", ""};
+        place.section = Find({"a."});
+        if (!place.section)
+            return;
+        const Section& section = SectionAt(*place.section);
+        std::size_t story = section.end;
+        for (std::size_t i = section.BodyBegin(); i < section.end; ++i)
+            if (ParagraphStart(lines_[i])) {
+                story = i;
+                break;
+            }
+        for (std::size_t i = section.BodyBegin(); i < story; ++i) {
+            if (!place.headingLine)
+                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
+                    place.headingLine = i;
+                    place.heading = ColumnsOf(i, heading->textBegin, heading->textEnd);
+                    continue;
+                }
+            ReadQuoteOrAuthor(i);
+        }
+        if (place.heading) {
+            const std::string heading = PageText(lines_[*place.headingLine], *place.heading);
+            if (!document_.keys[TitleKey()])
+                settings_.general.title = heading;
+            place.headingIsTitle = heading == settings_.general.title;
+        }
+        if (place.quote)
+            entry.QuoteTextBox = PageText(lines_[place.quote->begin.line], *place.quote);
+        if (place.author)
+            entry.QuoteAuthorBox = PageText(lines_[place.author->begin.line], *place.author);
+        if (story < section.end) {
+            const ParagraphText read =
+                ReadParagraphText(lines_, story, *ParagraphStart(lines_[story]), section.end);
+            entry.BackgroundStoryBox = WithControlsReplaced(read.value);
+            place.story = read.place;
+        }
+    }
+
+    // "<i>" + quote + "<br>", and "--" + author + "</i>", on two lines or on one.
+    void ReadQuoteOrAuthor(std::size_t i) {
+        EntryBoxPlace& place = document_.entryBox;
+        const std::string_view line = TrimmedEnd(lines_[i]);
+        std::size_t at = IndentOf(line);
+        if (!place.quote && StartsWithNoCase(line.substr(at), "<i>")) {
+            // A quote may itself hold "<br>": the one that ends the line closes it.
+            const std::size_t br =
+                EndsWithNoCase(line, "<br>") ? line.size() - 4 : FindNoCase(line, "<br>", at + 3);
+            if (br == std::string_view::npos)
+                return;
+            place.quote = ColumnsOf(i, at + 3, br);
+            place.quoteLines = i;
+            at = br + 4;
+        }
+        if (!place.author && line.substr(at).starts_with("--")) {
+            const std::size_t close = EndsWithNoCase(line, "</i>") && line.size() >= at + 6
+                                          ? line.size() - 4
+                                          : FindNoCase(line, "</i>", at + 2);
+            place.author =
+                ColumnsOf(i, at + 2, close == std::string_view::npos ? line.size() : close);
+            place.quoteLines = i;
+        }
+    }
+
+    MessagePlace ReadMessage(std::optional<std::size_t> sectionIndex, EventMessage& message) {
+        MessagePlace place;
+        place.section = sectionIndex;
+        if (!sectionIndex)
+            return place;
+        const Section& section = SectionAt(*sectionIndex);
+        std::optional<std::size_t> textLine;
+        std::optional<std::size_t> textColumn;
+        for (std::size_t i = section.BodyBegin(); i < section.end && !textLine; ++i) {
+            if (!place.headingLine)
+                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
+                    place.headingLine = i;
+                    place.heading = ColumnsOf(i, heading->textBegin, heading->textEnd);
+                    message.heading = PageText(lines_[i], *place.heading);
+                    if (heading->paragraph) {
+                        textLine = i;
+                        textColumn = heading->paragraph;
+                    }
+                    continue;
+                }
+            if (const std::optional<std::size_t> paragraph = ParagraphStart(lines_[i])) {
+                textLine = i;
+                textColumn = paragraph;
+            }
+        }
+        if (textLine) {
+            const ParagraphText read =
+                ReadParagraphText(lines_, *textLine, *textColumn, section.end);
+            message.text = WithControlsReplaced(read.value);
+            place.paragraphLine = textLine;
+            place.text = read.place;
+        }
+        return place;
+    }
+
+    void ReadSucceeded() {
+        const std::optional<std::size_t> index = Find({"succeeded", "badteamdead"});
+        document_.succeeded = ReadMessage(index, settings_.events.Succeeded);
+        if (!index)
+            return;
+        const Section& section = SectionAt(*index);
+        for (std::size_t i = section.BodyBegin(); i < section.end; ++i) {
+            const std::string_view line = lines_[i];
+            const std::size_t at = IndentOf(line);
+            if (!StartsWithNoCase(line.substr(at), "$Button=Next Mission,"))
+                continue;
+            // The name follows the button's last comma, or its whole written beginning: a
+            // name may itself hold commas.
+            const std::size_t name = StartsWithNoCase(line.substr(at), kNextMissionButtonPrefix)
+                                         ? at + kNextMissionButtonPrefix.size()
+                                         : line.rfind(',') + 1;
+            document_.nextMissionLine = i;
+            document_.nextMissionName = ColumnsOf(i, name, line.size());
             settings_.finish.NextMissionCheck = true;
-            settings_.finish.MissionName = lines_[next].substr(kNextMissionButtonPrefix.size());
+            settings_.finish.MissionName = WithControlsReplaced(line.substr(name));
+            return;
         }
-        settings_.events.Succeeded = ReadMessage(begin, textEnd);
     }
 
-    void ReadFailed(std::size_t begin, std::size_t end) {
-        const bool endsWithEnding = EndsWith(TextBound(begin, end), end, {kContinueButton, ""});
-        const std::size_t textEnd =
-            TextEnd(kFailedSection, begin, end, 2, endsWithEnding,
-                    [](std::string_view line) { return line == kContinueButton; });
-        settings_.events.Failed = ReadMessage(begin, textEnd);
-    }
-
-    const std::vector<std::string_view>& lines_;
-    MissionSettings settings_;
-    std::vector<Cut> cuts_;
-    std::vector<bool> keyTaken_;
-    std::optional<std::string_view> entryBoxTitle_;
-    std::array<bool, kSectionCount> endingFound_{};
-    std::array<std::size_t, kSectionCount> lastHeaderLine_{};
-    std::array<std::size_t, kSectionCount> lastEndingLine_{};
+    const Lines& lines_;
+    MissionDocument& document_;
+    MissionSettings& settings_;
 };
-
-// Two lists of lines in file order as one, each line once.
-std::vector<FileLine> Merged(std::vector<FileLine> a, const std::vector<FileLine>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    std::sort(a.begin(), a.end(),
-              [](const FileLine& x, const FileLine& y) { return x.number < y.number; });
-    a.erase(std::unique(a.begin(), a.end()), a.end());
-    return a;
-}
 
 } // namespace
 
 MissionFileReading ReadMissionFile(std::string_view bytes) {
     MissionFileReading reading;
     const FileText file(bytes, reading.report);
-    const std::optional<std::size_t> header =
-        file.FindSection(kHeaderHeader, RefusalReason::NoHeaderSection, reading.report);
-    if (!header)
+    if (reading.report.refusal)
         return reading;
-    const std::vector<std::string_view>& lines = file.Lines();
-    MissionFileReader reader(lines, *header);
-    reading.settings = reader.Read();
-    MissionLines saved;
-    BuildMissionLines(reading.settings, saved);
-    reading.report.notKept = Merged(LinesNotKept(lines, saved), reader.DoubtfulHeaders());
+    const Lines& lines = file.Lines();
+    MissionDocument& document = reading.document;
+    document.text = TextDocument(file.Text());
+    if (!MissionFileReader(lines, document, reading.settings).Read()) {
+        reading.report.refusal = Refusal{RefusalReason::NoHeaderSection};
+        reading.document = {};
+        return reading;
+    }
+    document.read = reading.settings;
+    // Saving what was read must give the file back; if it ever did not, the user is told which
+    // lines would change before anything is saved.
+    const TextDocument saved = SaveIntoDocument(document, document.read);
+    if (saved != document.text)
+        reading.report.notKept = LinesNotKept(lines, saved.LineTexts());
     return reading;
 }
 

@@ -71,8 +71,6 @@ void WriteOpponentBlock(const MissionSettings& s, int side, LineSink& out) {
 }
 
 void WriteEntryBox(const MissionSettings& s, LineSink& out) {
-    out.line(kOptionsHeader);
-    out.blank();
     out.line(kEntryBoxHeader);
     out.line({"<h2>", s.general.title, "</h2>"});
     out.line({"<i>", s.entryBox.QuoteTextBox, "<br>"});
@@ -94,23 +92,24 @@ void WriteSucceeded(const MissionSettings& s, LineSink& out) {
     out.blank();
 }
 
+void WriteEvent(const MissionSettings& s, int side, int kind, LineSink& out) {
+    out.line(EventSectionHeader(side, kind));
+    out.message(s.events.of(side, static_cast<OpponentEvent>(kind)));
+}
+
 void WriteOpponentEvents(const MissionSettings& s, int side, LineSink& out) {
     for (int kind = 0; kind < kOpponentEventCount; ++kind) {
         const EventMessage& message = s.events.of(side, static_cast<OpponentEvent>(kind));
-        if (message.heading.empty() && message.text.empty())
-            continue;
-        out.line(EventSectionHeader(side, kind));
-        out.message(message);
+        if (!message.heading.empty() || !message.text.empty())
+            WriteEvent(s, side, kind, out);
     }
 }
 
-void WriteFailedAndEnd(const MissionSettings& s, LineSink& out) {
-    out.blank();
+void WriteFailed(const MissionSettings& s, LineSink& out) {
     out.line(kFailedHeader);
     out.message(s.events.Failed);
     out.line(kContinueButton);
     out.blank();
-    out.line(kEndHeader);
 }
 
 } // namespace
@@ -123,12 +122,37 @@ void BuildMissionLines(const MissionSettings& settings, MissionLines& lines) {
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
         if (settings.opponent(side).enabled)
             WriteOpponentBlock(settings, side, out);
+    out.line(kOptionsHeader);
+    out.blank();
     WriteEntryBox(settings, out);
     WriteSucceeded(settings, out);
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
         if (settings.opponent(side).enabled)
             WriteOpponentEvents(settings, side, out);
-    WriteFailedAndEnd(settings, out);
+    out.blank();
+    WriteFailed(settings, out);
+    out.line(kEndHeader);
+}
+
+MissionLines MissionSectionLines(const MissionSettings& settings, WrittenSection section, int side,
+                                 int kind) {
+    MissionLines lines;
+    LineSink out(lines);
+    switch (section) {
+    case WrittenSection::EntryBox:
+        WriteEntryBox(settings, out);
+        break;
+    case WrittenSection::Succeeded:
+        WriteSucceeded(settings, out);
+        break;
+    case WrittenSection::Event:
+        WriteEvent(settings, side, kind, out);
+        break;
+    case WrittenSection::Failed:
+        WriteFailed(settings, out);
+        break;
+    }
+    return lines;
 }
 
 } // namespace vornask

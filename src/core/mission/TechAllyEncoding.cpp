@@ -1,5 +1,7 @@
 #include "core/mission/TechAllyEncoding.h"
 
+#include "core/text/Markup.h"
+
 #include <algorithm>
 #include <numeric>
 #include <string_view>
@@ -26,20 +28,54 @@ std::string GetTechList(const TechTicks& ticked, bool allTechnology) {
     return value;
 }
 
-std::optional<TechChoice> TechChoiceOf(std::string_view value) {
-    TechChoice choice;
-    if (value == "all") {
-        choice.ticked.fill(true);
-        choice.allTechnology = true;
-        return choice;
+std::vector<std::string_view> ListEntries(std::string_view value) {
+    std::vector<std::string_view> entries;
+    while (!value.empty()) {
+        const std::size_t end = std::min(value.find(';'), value.size());
+        std::string_view entry = value.substr(0, end);
+        entry = TrimmedEnd(entry.substr(IndentOf(entry)));
+        if (!entry.empty())
+            entries.push_back(entry);
+        value.remove_prefix(std::min(end + 1, value.size()));
     }
+    return entries;
+}
+
+namespace {
+
+// The item an identifier names, letter case ignored.
+std::optional<int> TechItemNamed(std::string_view identifier) {
+    if (EqualsNoCase(identifier, "thunderWalker"))
+        return kBulf;
     for (int item = 0; item < kTechItemCount; ++item) {
         const std::string_view emitted = TechItemTable[item].emitted;
-        choice.ticked[item] = value.starts_with(emitted);
-        if (choice.ticked[item])
-            value.remove_prefix(emitted.size());
+        if (EqualsNoCase(identifier, emitted.substr(0, emitted.size() - 1)))
+            return item;
     }
-    return value.empty() ? std::optional(choice) : std::nullopt;
+    return std::nullopt;
+}
+
+} // namespace
+
+TechChoice ReadTechList(std::string_view value) {
+    TechChoice choice;
+    for (std::string_view entry : ListEntries(value)) {
+        if (EqualsNoCase(entry, "all"))
+            choice.allTechnology = true;
+        else if (const std::optional<int> item = TechItemNamed(entry))
+            choice.ticked[*item] = true;
+        else
+            choice.others.append(entry).append(";");
+    }
+    if (choice.allTechnology)
+        choice.ticked.fill(true);
+    return choice;
+}
+
+std::string GetTechList(const TechChoice& choice) {
+    if (choice.allTechnology)
+        return GetTechList(choice.ticked, true);
+    return GetTechList(choice.ticked, false) + choice.others;
 }
 
 int AllySide(int owner, int position) {
@@ -72,15 +108,21 @@ std::string GetAllyList(const AllyTicks& ticked, int owner) {
     return value;
 }
 
-std::optional<AllyTicks> AllyTicksOf(std::string_view value, int owner) {
-    AllyTicks ticked{};
-    for (int position = 1; position <= kAllyItemCount; ++position) {
-        const std::string entry = AllyEntry(owner, position);
-        ticked[position - 1] = value.starts_with(entry);
-        if (ticked[position - 1])
-            value.remove_prefix(entry.size());
+AllyChoice ReadAllyList(std::string_view value, int owner) {
+    AllyChoice choice;
+    for (std::string_view entry : ListEntries(value)) {
+        const bool oneDigit = entry.size() == 1 && entry[0] >= '1' && entry[0] <= '8';
+        const int side = oneDigit ? entry[0] - '0' : 0;
+        if (oneDigit && side != owner)
+            choice.ticked[(side < owner ? side : side - 1) - 1] = true;
+        else
+            choice.others.append(entry).append(";");
     }
-    return value.empty() ? std::optional(ticked) : std::nullopt;
+    return choice;
+}
+
+std::string GetAllyList(const AllyChoice& choice, int owner) {
+    return GetAllyList(choice.ticked, owner) + choice.others;
 }
 
 } // namespace vornask

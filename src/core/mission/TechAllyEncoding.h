@@ -21,7 +21,7 @@ constexpr std::array<TechItem, kTechItemCount> TechItemTable = {{
     {"Acid Barricade", "rainFence;"},
     {"Airship", "windBalloon;"},
     {"Arc Spire", "thunderFence;"},
-    {"Bulf", "thunderWalker;"},
+    {"Bulf", "bulf;"},
     {"Bulwark", "thunderBlocker;"},
     {"Cloud Floater", "rainBalloon;"},
     {"Crossbow", "windArcher;"},
@@ -46,6 +46,8 @@ constexpr std::array<TechItem, kTechItemCount> TechItemTable = {{
     {"Wind Tower", "windBlocker;"},
 }};
 
+constexpr int kBulf = 3; // the one item read under two names
+
 using TechTicks = std::array<bool, kTechItemCount>; // by item (table position)
 
 // Item positions in the order the player's knowledge list shows them: sorted by caption.
@@ -56,17 +58,23 @@ std::array<int, kTechItemCount> PlayerTechDisplayOrder();
 // in table order.
 std::string GetTechList(const TechTicks& ticked, bool allTechnology);
 
-// What a knowledge list shows: its ticked items and its "All technology" box.
+// What a knowledge list shows: its ticked items and its "All technology" box, and the items of
+// the value that the list does not show, which stay in it.
 struct TechChoice {
     TechTicks ticked{};
     bool allTechnology = false;
+    std::string others; // each followed by a semicolon, spelt as the value had them
     bool operator==(const TechChoice&) const = default;
 };
 
-// The list state a knowledge value was made from: "all" checks the box and ticks every item (as
-// a click on the box does). None when no list gives `value` (items out of table order, twice,
-// unknown, or a missing semicolon), so that GetTechList(result) == value whenever there is one.
-std::optional<TechChoice> TechChoiceOf(std::string_view value);
+// A knowledge value read as the game reads it: items in any order and letter case, with or
+// without the last semicolon, and items the lists do not show. "all" checks the box and ticks
+// every item (as a click on the box does). The Bulf is read as "bulf" and as "thunderWalker".
+TechChoice ReadTechList(std::string_view value);
+
+// The value a list with `choice` gives: "all" when the box is checked, else the ticked items in
+// table order followed by the others.
+std::string GetTechList(const TechChoice& choice);
 
 constexpr int kAllyItemCount = 7;
 using AllyTicks = std::array<bool, kAllyItemCount>; // in list order, top to bottom
@@ -80,9 +88,23 @@ std::vector<std::string> AllyListCaptions(int owner);
 // The ticked sides' numbers, each followed by a semicolon, in ascending order.
 std::string GetAllyList(const AllyTicks& ticked, int owner);
 
-// The ticks of the ally list owned by `owner` that give `value`; none when no ticks do (sides
-// out of order, twice, the owner's own or unknown), so that GetAllyList(result, owner) == value
-// whenever there is one.
-std::optional<AllyTicks> AllyTicksOf(std::string_view value, int owner);
+// What an ally list shows, and the entries of the value it cannot show (unknown sides, the
+// owner's own), which stay in it.
+struct AllyChoice {
+    AllyTicks ticked{};
+    std::string others; // each followed by a semicolon
+    bool operator==(const AllyChoice&) const = default;
+};
+
+// An ally value read as the game reads it: side numbers in any order, spaces around them, with
+// or without the last semicolon.
+AllyChoice ReadAllyList(std::string_view value, int owner);
+
+// The ticked sides' numbers, then the others.
+std::string GetAllyList(const AllyChoice& choice, int owner);
+
+// The entries of a list value: the parts between its semicolons, without spaces around them,
+// empty parts left out.
+std::vector<std::string_view> ListEntries(std::string_view value);
 
 } // namespace vornask

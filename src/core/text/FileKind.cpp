@@ -1,8 +1,7 @@
 #include "core/text/FileKind.h"
 
-#include "core/campaign/CampaignFormat.h"
-#include "core/mission/MissionFormat.h"
 #include "core/text/FileText.h"
+#include "core/text/Markup.h"
 
 namespace vornask {
 
@@ -11,11 +10,14 @@ FileKind DetectFileKind(std::string_view bytes) {
         bytes.remove_prefix(kUtf8ByteOrderMark.size());
     while (!bytes.empty()) {
         const std::size_t end = bytes.find_first_of("\r\n");
-        const std::string_view line = bytes.substr(0, end);
-        if (line == kHeaderHeader)
-            return FileKind::Mission;
-        if (line == kOverviewHeader)
-            return FileKind::CampaignGuide;
+        if (const auto names = SectionNames(bytes.substr(0, end))) {
+            for (const std::string& name : *names) {
+                if (name == "header")
+                    return FileKind::Mission;
+                if (name == "overview")
+                    return FileKind::CampaignGuide;
+            }
+        }
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
     return FileKind::Unknown;

@@ -1,5 +1,5 @@
 // Which of the program's two kinds of file a file is, told by its content: a mission file has a
-// "[Header]" section, a campaign guide file an "[Overview]" section.
+// "[Header]" section, a campaign guide file an "[Overview]" section, in any letter case.
 #pragma once
 
 #include <string_view>

@@ -160,45 +160,4 @@ bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
     return same && next == fileLines.size();
 }
 
-std::optional<std::string_view> Between(std::string_view line, std::string_view prefix,
-                                        std::string_view suffix) {
-    if (line.size() < prefix.size() + suffix.size() || !line.starts_with(prefix) ||
-        !line.ends_with(suffix))
-        return std::nullopt;
-    return line.substr(prefix.size(), line.size() - prefix.size() - suffix.size());
-}
-
-std::optional<std::string_view> HeadingText(std::string_view line) {
-    return Between(line, "<h2>", "</h2>");
-}
-
-std::optional<KeyLine> ParseKeyLine(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    std::string_view key = line.substr(0, equals);
-    while (!key.empty() && key.back() == ' ')
-        key.remove_suffix(1);
-    std::string_view rest = line.substr(equals + 1);
-    while (!rest.empty() && rest.front() == ' ')
-        rest.remove_prefix(1);
-    const std::optional<std::string_view> value = Between(rest, "\"", "\"");
-    if (key.empty() || key.find(' ') != std::string_view::npos || !value)
-        return std::nullopt;
-    return KeyLine{key, *value};
-}
-
-std::string JoinedText(std::string_view first, const std::vector<std::string_view>& lines,
-                       std::size_t begin, std::size_t end) {
-    std::size_t size = first.size();
-    for (std::size_t i = begin; i < end; ++i)
-        size += 2 + lines[i].size();
-    std::string text;
-    text.reserve(size);
-    text.append(first);
-    for (std::size_t i = begin; i < end; ++i)
-        text.append("\r\n").append(lines[i]);
-    return text;
-}
-
 } // namespace vornask

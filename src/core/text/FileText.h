@@ -104,37 +104,4 @@ std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLine
 bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
                        const std::vector<std::string>& savedLines);
 
-// The shapes of lines that the mission and the guide file share.
-
-// `line` without `prefix` and `suffix`, when it starts and ends with them (without overlap).
-std::optional<std::string_view> Between(std::string_view line, std::string_view prefix,
-                                        std::string_view suffix);
-
-// A heading: "<h2>" + text + "</h2>"; gives the text.
-std::optional<std::string_view> HeadingText(std::string_view line);
-
-struct KeyLine {
-    std::string_view key;
-    std::string_view value;
-};
-
-// A key line as written, key + ' = "' + value + '"'. Spaces around the equals sign may be
-// missing or doubled (files edited by hand); the value is everything between the first double
-// quote after the equals sign and the last character, which must be a double quote.
-std::optional<KeyLine> ParseKeyLine(std::string_view line);
-
-// The first of `lines` from `begin` to `end` that passes `test`; `end` when none does.
-template <class Test>
-std::size_t FirstLine(const std::vector<std::string_view>& lines, std::size_t begin,
-                      std::size_t end, Test test) {
-    for (std::size_t i = begin; i < end; ++i)
-        if (test(lines[i]))
-            return i;
-    return end;
-}
-
-// The lines from `begin` to `end` as one text, joined by CR LF, after `first`.
-std::string JoinedText(std::string_view first, const std::vector<std::string_view>& lines,
-                       std::size_t begin, std::size_t end);
-
 } // namespace vornask

@@ -72,6 +72,17 @@ std::u32string LostInWindows1252(std::u16string_view text) {
     return lost;
 }
 
+std::string WithControlsReplaced(std::string_view bytes) {
+    std::string text(bytes);
+    for (char& byte : text) {
+        const auto value = static_cast<unsigned char>(byte);
+        const char16_t c = value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : value;
+        if (IsControlCharacter(c))
+            byte = kReplacement;
+    }
+    return text;
+}
+
 std::u16string DecodeWindows1252(std::string_view bytes) {
     std::u16string text;
     text.reserve(bytes.size());

@@ -22,6 +22,10 @@ std::string EncodeWindows1252(std::u16string_view text);
 // first appear.
 std::u32string LostInWindows1252(std::u16string_view text);
 
+// `bytes` as a box that shows them captures them again: every byte that stands for a control
+// character becomes '?'.
+std::string WithControlsReplaced(std::string_view bytes);
+
 // Windows-1252 bytes to UTF-16 text. The five bytes the code page leaves undefined map to
 // the C1 control characters of the same value.
 std::u16string DecodeWindows1252(std::string_view bytes);

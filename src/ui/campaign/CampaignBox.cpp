@@ -223,7 +223,7 @@ void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString
     // The file's values are 8-bit text already: nothing of the replaced campaign's is lost.
     Lost().Clear();
     ShowSettings();
-    windows_.SetCampaignFile(path);
+    windows_.SetCampaignFile(path, opened.document);
 }
 
 void TCampaignBox::OpenCampaign() {

@@ -41,7 +41,7 @@ void TCampaignFinished::ClosePrevious() {
         saveDialog1_.setDirectory(windows_.DialogFolder());
     else
         saveDialog1_.setFile(windows_.CampaignFile());
-    campaignLines_.clear();
+    fileToSave_ = TextDocument{};
 }
 
 // Characters lost in the capture are named before anything is written or shown; "Cancel"
@@ -51,14 +51,22 @@ void TCampaignFinished::SaveCampaign() {
         KeepOpenAfterOk();
         return;
     }
-    BuildCampaignLines(windows_.Campaign(), campaignLines_);
+    fileToSave_ = CampaignFileToSave();
     if (viewSource_->isChecked())
-        windows_.ViewCampaignSource().Edit(campaignLines_, [this](const auto& edited) {
-            campaignLines_ = edited;
+        windows_.ViewCampaignSource().Edit(fileToSave_.LineTexts(), [this](const auto& edited) {
+            fileToSave_ = fileToSave_.WithLines(edited);
             return SaveCampaignFile();
         });
     else
         SaveCampaignFile();
+}
+
+TextDocument TCampaignFinished::CampaignFileToSave() const {
+    if (const CampaignDocument* opened = windows_.OpenedCampaign())
+        return SaveIntoDocument(*opened, windows_.Campaign());
+    std::vector<std::string> lines;
+    BuildCampaignLines(windows_.Campaign(), lines);
+    return TextDocument::FromLines(lines);
 }
 
 void TCampaignFinished::CloseCampaign() {
@@ -69,7 +77,7 @@ void TCampaignFinished::CloseCampaign() {
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), SaveSide::Campaign, user,
+    return SaveBytesToFile(fileToSave_.Bytes(), duplicate_->isChecked(), SaveSide::Campaign, user,
                            files);
 }
 

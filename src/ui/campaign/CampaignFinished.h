@@ -2,6 +2,7 @@
 
 #include "core/campaign/CampaignWriter.h"
 #include "core/saving/SaveProcedure.h"
+#include "core/text/TextDocument.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/start/PageFrame.h"
 
@@ -32,8 +33,11 @@ protected:
 
 private:
     vornask::AppWindows& windows_;
-    // The guide file's lines; new each time the window is shown.
-    std::vector<std::string> campaignLines_;
+    // A new campaign as the writer writes it; an opened guide with the values changed in it.
+    vornask::TextDocument CampaignFileToSave() const;
+
+    // The guide file; new each time the window is shown.
+    vornask::TextDocument fileToSave_;
     QCheckBox* duplicate_;
     QCheckBox* viewSource_;
     vornask::KeptFileDialog saveDialog1_;

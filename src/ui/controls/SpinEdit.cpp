@@ -9,7 +9,8 @@
 // Global T-classes: Qt reports "TSpinEdit", not "vornask::TSpinEdit".
 using namespace vornask;
 
-TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent) : QSpinBox(parent) {
+TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent)
+    : QSpinBox(parent), madeMinimum_(minimum), madeMaximum_(maximum) {
     setRange(minimum, maximum);
     setSingleStep(step);
 }
@@ -19,6 +20,11 @@ int TSpinEdit::Settle() {
     setValue(value);
     lineEdit()->setText(textFromValue(value)); // also when the value itself did not change
     return value;
+}
+
+void TSpinEdit::ShowValue(int value) {
+    setRange(std::min(madeMinimum_, value), std::max(madeMaximum_, value));
+    setValue(value);
 }
 
 QValidator::State TSpinEdit::validate(QString& text, int& pos) const {

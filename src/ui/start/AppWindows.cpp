@@ -56,9 +56,11 @@ void AppWindows::CloseMissionWizard() {
         page->close();
 }
 
-void AppWindows::StartMission(const MissionSettings& start, const QString& file) {
+void AppWindows::StartMission(const MissionSettings& start, const QString& file,
+                              std::optional<MissionDocument> document) {
     startingMission_ = start;
     missionFile_ = file;
+    openedMission_ = std::move(document);
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
         if (start.opponent(side).enabled)
             mission_.advancedOf(side) = start.advancedOf(side);
@@ -76,10 +78,10 @@ void AppWindows::OpenFile(const QString& path) {
         return;
     }
     // Anything else is read as a mission file, which refuses what is none.
-    const MissionFileReading reading = ReadMissionFile(file->bytes);
+    MissionFileReading reading = ReadMissionFile(file->bytes);
     if (!AcceptReading(parent, path, reading.report))
         return;
-    StartMission(reading.settings, path);
+    StartMission(reading.settings, path, std::move(reading.document));
     secondBox_->OpenFromPrevious();
 }
 

@@ -2,14 +2,17 @@
 // another through it. Also holds the values one run of the program collects.
 #pragma once
 
+#include "core/campaign/CampaignDocument.h"
 #include "core/campaign/CampaignSettings.h"
+#include "core/mission/MissionDocument.h"
 #include "core/mission/MissionSettings.h"
 #include "core/text/LostCharacters.h"
 
 #include <QString>
+#include <memory>
+#include <optional>
 
 class QWidget;
-#include <memory>
 
 class TStartBox;
 class TFirstBox;
@@ -61,12 +64,25 @@ public:
     const MissionSettings& StartingMission() const { return startingMission_; }
     // The mission file the wizard's values came from; empty for a new mission.
     const QString& MissionFile() const { return missionFile_; }
-    // Starts a mission from `start`, read from `file` (none for a new mission). The advanced
-    // values of the opponents the file holds become the advanced dialog's values for them.
-    void StartMission(const MissionSettings& start = {}, const QString& file = {});
+    // The document of that file, which saving edits; none for a new mission.
+    const MissionDocument* OpenedMission() const {
+        return openedMission_ ? &*openedMission_ : nullptr;
+    }
+    // Starts a mission from `start`: a new one, or the one read from `file` into `document`.
+    // The advanced values of the opponents the file holds become the advanced dialog's values
+    // for them.
+    void StartMission(const MissionSettings& start = {}, const QString& file = {},
+                      std::optional<MissionDocument> document = std::nullopt);
     // The campaign guide file the campaign editor's values came from; empty for a new one.
     const QString& CampaignFile() const { return campaignFile_; }
-    void SetCampaignFile(const QString& file) { campaignFile_ = file; }
+    const CampaignDocument* OpenedCampaign() const {
+        return openedCampaign_ ? &*openedCampaign_ : nullptr;
+    }
+    void SetCampaignFile(const QString& file = {},
+                         std::optional<CampaignDocument> document = std::nullopt) {
+        campaignFile_ = file;
+        openedCampaign_ = std::move(document);
+    }
 
     // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
     // a mission in the wizard from its general details page, a guide file in the campaign
@@ -90,7 +106,9 @@ private:
     CampaignSettings campaign_;
     MissionSettings startingMission_;
     QString missionFile_;
+    std::optional<MissionDocument> openedMission_;
     QString campaignFile_;
+    std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;
     LostCharacters campaignLost_;
 

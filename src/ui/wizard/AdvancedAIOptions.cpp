@@ -264,5 +264,5 @@ void TAdvancedAIOptions::JustToBeSure() {
     for (int option = 0; option < kAdvancedOptionCount; ++option)
         if (option != kAbilityOption)
             stored.*(AdvancedOptions()[option].slot) = currentValues_[option];
-    stored.Ability = GetAbility();
+    stored.Ability = vornask::GetAbility(abilityFlags_, stored.Ability);
 }

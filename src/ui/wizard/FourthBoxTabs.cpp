@@ -18,7 +18,6 @@
 namespace vornask {
 namespace {
 
-constexpr int kMaxMoney = 500000;
 constexpr int kMoneyStep = 100;
 constexpr int kItemPositionRole = Qt::UserRole; // a knowledge item's position in the table
 
@@ -97,22 +96,25 @@ void ResetSideLists(SideLists& lists) {
     UncheckAll(*lists.allyList);
     UncheckAll(*lists.techList);
     lists.allTechBox->setChecked(false);
+    lists.otherTech.clear();
+    lists.otherAllies.clear();
 }
 
 void ShowSideLists(SideLists& lists, const std::string& tech, const std::string& allies) {
     ResetSideLists(lists);
-    if (const std::optional<TechChoice> choice = TechChoiceOf(tech)) {
-        lists.allTechBox->setChecked(choice->allTechnology);
-        for (int row = 0; row < lists.techList->count(); ++row) {
-            QListWidgetItem* item = lists.techList->item(row);
-            if (choice->ticked[item->data(kItemPositionRole).toInt()])
-                item->setCheckState(Qt::Checked);
-        }
+    const TechChoice choice = ReadTechList(tech);
+    lists.allTechBox->setChecked(choice.allTechnology);
+    for (int row = 0; row < lists.techList->count(); ++row) {
+        QListWidgetItem* item = lists.techList->item(row);
+        if (choice.ticked[item->data(kItemPositionRole).toInt()])
+            item->setCheckState(Qt::Checked);
     }
-    if (const std::optional<AllyTicks> ticks = AllyTicksOf(allies, lists.owner))
-        for (int row = 0; row < kAllyItemCount; ++row)
-            if ((*ticks)[row])
-                lists.allyList->item(row)->setCheckState(Qt::Checked);
+    lists.otherTech = choice.others;
+    const AllyChoice ticks = ReadAllyList(allies, lists.owner);
+    for (int row = 0; row < kAllyItemCount; ++row)
+        if (ticks.ticked[row])
+            lists.allyList->item(row)->setCheckState(Qt::Checked);
+    lists.otherAllies = ticks.others;
 }
 
 void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList) {
@@ -127,19 +129,19 @@ void UncheckAll(QListWidget& list) {
 }
 
 std::string TechValue(const SideLists& lists) {
-    TechTicks ticks{};
+    TechChoice choice{{}, lists.allTechBox->isChecked(), lists.otherTech};
     for (int row = 0; row < lists.techList->count(); ++row) {
         const QListWidgetItem* item = lists.techList->item(row);
-        ticks[item->data(kItemPositionRole).toInt()] = item->checkState() == Qt::Checked;
+        choice.ticked[item->data(kItemPositionRole).toInt()] = item->checkState() == Qt::Checked;
     }
-    return GetTechList(ticks, lists.allTechBox->isChecked());
+    return GetTechList(choice);
 }
 
 std::string AllyValue(const SideLists& lists) {
-    AllyTicks ticks{};
+    AllyChoice choice{{}, lists.otherAllies};
     for (int row = 0; row < kAllyItemCount; ++row)
-        ticks[row] = lists.allyList->item(row)->checkState() == Qt::Checked;
-    return GetAllyList(ticks, lists.owner);
+        choice.ticked[row] = lists.allyList->item(row)->checkState() == Qt::Checked;
+    return GetAllyList(choice, lists.owner);
 }
 
 } // namespace vornask
@@ -149,7 +151,7 @@ using namespace vornask;
 
 TPlayerTab::TPlayerTab() {
     moneyBox_ =
-        MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxMoney, kMoneyStep, MoneyHint());
+        MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxStartMoney, kMoneyStep, MoneyHint());
     lists_ =
         MakeSideLists(this, MakeTechList(QStringLiteral("MyTechBox"), PlayerTechDisplayOrder()),
                       QStringLiteral("CheckBox1"), QStringLiteral("MyAllyListBox"), 1,
@@ -165,7 +167,7 @@ TPlayerTab::TPlayerTab() {
 }
 
 void TPlayerTab::Show(const HumanPlayer& player) {
-    moneyBox_->setValue(FromAnsi(player.myStartMoney).toInt());
+    moneyBox_->ShowValue(FromAnsi(player.myStartMoney).toInt());
     ShowSideLists(lists_, player.myTech, player.myAllyList);
 }
 
@@ -182,8 +184,8 @@ TOpponentTab::TOpponentTab(int side) : side_(side) {
     nameBox_ =
         MakeLineEdit(Numbered("AI", side, "NameBox"),
                      FromAnsi(MissionSettings::DefaultOpponentName(side)), tr("What's his name?"));
-    moneyBox_ =
-        MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), 0, kMaxMoney, kMoneyStep, MoneyHint());
+    moneyBox_ = MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), 0, kMaxStartMoney, kMoneyStep,
+                             MoneyHint());
     advancedButton_ = new QPushButton(tr("Advanced"));
     advancedButton_->setObjectName(Numbered("AdvancedButton", side));
     lists_ = MakeSideLists(this, MakeTechList(Numbered("AI", side, "TechBox"), TableOrder()),
@@ -227,7 +229,7 @@ void TOpponentTab::EnableOrDisableAll() {
 void TOpponentTab::Show(const Opponent& opponent) {
     enableAI_->setChecked(opponent.enabled); // a checked box runs its handlers, as a click would
     nameBox_->setText(FromAnsi(opponent.name));
-    moneyBox_->setValue(FromAnsi(opponent.startMoney).toInt());
+    moneyBox_->ShowValue(FromAnsi(opponent.startMoney).toInt());
     ShowSideLists(lists_, opponent.tech, opponent.allyList);
 }
 

@@ -25,6 +25,9 @@ struct SideLists {
     QCheckBox* allTechBox = nullptr; // "All technology"
     QListWidget* allyList = nullptr;
     int owner = 0; // side number of the ally list's owner
+    // The entries of an opened file's values that the lists do not show; they stay in them.
+    std::string otherTech;
+    std::string otherAllies;
 };
 
 // Ticks all 26 items of the knowledge list when "All technology" is checked, unticks them all
@@ -33,8 +36,8 @@ void ClickAllTech(const QCheckBox& allTechBox, QListWidget& techList);
 void UncheckAll(QListWidget& list);
 // Nothing known, no allies.
 void ResetSideLists(SideLists& lists);
-// The ticks that give the knowledge value `tech` and the ally value `allies` (as a mission file
-// holds them); nothing ticked for a value no ticks give.
+// The ticks of the knowledge value `tech` and the ally value `allies` as a mission file holds
+// them; what the lists do not show is kept beside them.
 void ShowSideLists(SideLists& lists, const std::string& tech, const std::string& allies);
 
 std::string TechValue(const SideLists& lists);

@@ -41,8 +41,9 @@ TSecondBox::TSecondBox(AppWindows& windows)
                                    tr("(Can't be changed)"));
     missionTypeBox_->setEnabled(false);
     titleBox_ = MakeLineEdit(QStringLiteral("TitleBox"), QString(), tr("Title of the map"));
-    missionNumberBox_ = MakeSpinEdit(QStringLiteral("MissionNumberBox"), 1, 99, 1,
-                                     tr("What mission number of the campaign?"));
+    missionNumberBox_ =
+        MakeSpinEdit(QStringLiteral("MissionNumberBox"), kMinMissionNumber, kMaxMissionNumber, 1,
+                     tr("What mission number of the campaign?"));
     moreGeysersBox_ = MakeEditableComboBox(QStringLiteral("MoreGeysersBox"), {kTrue, kFalse},
                                            tr("Should more geysers be created during the game?"));
     randomGeysersBox_ =
@@ -62,8 +63,9 @@ TSecondBox::TSecondBox(AppWindows& windows)
 
 void TSecondBox::ResetToDefaults() {
     const GeneralDetails& start = windows().StartingMission().general;
+    missionTypeBox_->setText(FromAnsi(start.missionType)); // an opened file's own
     titleBox_->setText(FromAnsi(start.title));
-    missionNumberBox_->setValue(FromAnsi(start.missionNumber).toInt());
+    missionNumberBox_->ShowValue(FromAnsi(start.missionNumber).toInt());
     moreGeysersBox_->setEditText(ChoiceOf(start.moreGeysers));
     randomGeysersBox_->setEditText(ChoiceOf(start.randGeysers));
 }

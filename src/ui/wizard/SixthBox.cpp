@@ -123,7 +123,7 @@ void TSixthBox::ResetToDefaults() {
     }
     windows().MissionLost().Forget(TextField::NextMission);
     ShowOptions(options);
-    missionLines_ = vornask::MissionLines{};
+    fileToSave_ = TextDocument{};
 }
 
 void TSixthBox::CheckNextMission() {
@@ -137,15 +137,24 @@ void TSixthBox::GoToNext() {
         KeepOpenAfterOk();
         return;
     }
-    BuildMissionLines(windows().Mission(), missionLines_);
+    fileToSave_ = MissionFileToSave();
     if (!windows().Mission().finish.EditSourceCheck) {
         SaveMissionFile();
         return;
     }
-    windows().ViewSourceBox().Edit(missionLines_, [this](const vornask::MissionLines& edited) {
-        missionLines_ = edited;
-        SaveMissionFile();
-    });
+    windows().ViewSourceBox().Edit(fileToSave_.LineTexts(),
+                                   [this](const std::vector<std::string>& edited) {
+                                       fileToSave_ = fileToSave_.WithLines(edited);
+                                       SaveMissionFile();
+                                   });
+}
+
+TextDocument TSixthBox::MissionFileToSave() const {
+    if (const MissionDocument* opened = windows().OpenedMission())
+        return SaveIntoDocument(*opened, windows().Mission());
+    vornask::MissionLines lines;
+    BuildMissionLines(windows().Mission(), lines);
+    return TextDocument::FromLines(lines);
 }
 
 void TSixthBox::SaveMissionFile() {
@@ -154,8 +163,9 @@ void TSixthBox::SaveMissionFile() {
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
-    const SaveResult result = SaveLinesToFile(
-        missionLines_, windows().Mission().finish.DuplicateCheck, SaveSide::Mission, user, files);
+    const SaveResult result =
+        SaveBytesToFile(fileToSave_.Bytes(), windows().Mission().finish.DuplicateCheck,
+                        SaveSide::Mission, user, files);
     if (result.saved)
         windows().CloseMissionWizard();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/mission/MissionSettings.h"
+#include "core/text/TextDocument.h"
 #include "ui/wizard/WizardPage.h"
 
 class QCheckBox;
@@ -21,15 +22,17 @@ public:
     // asked for one.
     void SaveMissionFile();
 
-    // The lines of the mission file being finished; new and empty each time the page opens.
-    vornask::MissionLines& MissionLines() { return missionLines_; }
+    // The mission file being finished; new and empty each time the page opens.
+    const vornask::TextDocument& FileToSave() const { return fileToSave_; }
 
 private:
+    // A new mission as the writer writes it; an opened file with the values changed in it.
+    vornask::TextDocument MissionFileToSave() const;
     void BuildControls();
     void KeepOptionsInStep();
     void ShowOptions(const vornask::FinishOptions& options);
 
-    vornask::MissionLines missionLines_;
+    vornask::TextDocument fileToSave_;
     QCheckBox* duplicateCheck_ = nullptr;
     QCheckBox* editSourceCheck_ = nullptr;
     QCheckBox* nextMissionCheck_ = nullptr;

@@ -1,0 +1,145 @@
+#include "core/campaign/CampaignDocument.h"
+
+#include "core/campaign/CampaignFormat.h"
+#include "core/campaign/CampaignWriter.h"
+#include "core/text/TextLines.h"
+
+#include <algorithm>
+
+namespace vornask {
+namespace {
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text.append(i > 0 ? "\r\n" : "").append(lines[i]);
+    return text;
+}
+
+class CampaignSaver {
+public:
+    CampaignSaver(const CampaignDocument& document, const CampaignSettings& now)
+        : d_(document), read_(document.read), now_(now) {}
+
+    TextDocument Save() {
+        SaveTitle();
+        SaveHeading();
+        SaveIntro();
+        SaveMissions();
+        return edits_.AppliedTo(d_.text);
+    }
+
+private:
+    const std::string& Line(std::size_t i) const { return d_.text.Line(i); }
+
+    std::size_t OverviewBody() const { return d_.overview->BodyBegin(); }
+
+    void SaveTitle() {
+        if (now_.title == read_.title)
+            return;
+        if (d_.title)
+            edits_.Replace({{d_.title->line, d_.title->key.valueBegin},
+                            {d_.title->line, d_.title->key.valueEnd}},
+                           ValueForKeyLine(now_.title, d_.title->key.quoted));
+        else
+            edits_.InsertLines(d_.overview->header, {FormatKeyLine("title", now_.title, {}), ""});
+    }
+
+    void SaveHeading() {
+        if (now_.CampaignHeader == read_.CampaignHeader)
+            return;
+        if (d_.heading)
+            edits_.Replace(*d_.heading, now_.CampaignHeader);
+        else
+            edits_.InsertLines(d_.paragraphLine.value_or(OverviewBody()),
+                               {"<h2>" + now_.CampaignHeader + "</h2>"});
+    }
+
+    void SaveIntro() {
+        if (now_.CampaignText == read_.CampaignText)
+            return;
+        if (d_.intro) {
+            edits_.ReplaceText(*d_.intro, JoinedLines(now_.CampaignText));
+            return;
+        }
+        std::vector<std::string> lines{std::string(kIntroTextStart)};
+        lines.insert(lines.end(), now_.CampaignText.begin(), now_.CampaignText.end());
+        edits_.InsertLines(d_.headingLine ? *d_.headingLine + 1 : OverviewBody(), lines);
+    }
+
+    // The missions that are still there keep the lines they had, in file order, each taken by
+    // the mission now at that place; lines of removed missions go, and missions beyond the
+    // lines there are follow the last of them.
+    void SaveMissions() {
+        std::vector<bool> kept(d_.missions.size(), false);
+        for (const CampaignMission& mission : now_.missions)
+            if (mission.source && *mission.source < kept.size())
+                kept[*mission.source] = true;
+        std::vector<std::size_t> slots;
+        for (std::size_t source = 0; source < d_.missions.size(); ++source) {
+            if (kept[source])
+                slots.push_back(d_.missions[source].line);
+            else
+                edits_.RemoveLines(d_.missions[source].line, d_.missions[source].line + 1);
+        }
+        std::vector<std::string> added;
+        for (std::size_t index = 0; index < now_.missions.size(); ++index) {
+            const std::string line = MissionLine(index);
+            if (index >= slots.size())
+                added.push_back(line);
+            else if (line != Line(slots[index]))
+                edits_.Replace({{slots[index], 0}, {slots[index], Line(slots[index]).size()}},
+                               line);
+        }
+        edits_.InsertLines(slots.empty() ? NewMissionsLine() : slots.back() + 1, added);
+    }
+
+    // The line of mission `index` in the file's own form when it came from the file: its title
+    // and condition as they are now, its number its new place where the file numbered it by
+    // its place; a new mission's as the writer writes it.
+    std::string MissionLine(std::size_t index) const {
+        const CampaignMission& mission = now_.missions[index];
+        if (!mission.source || *mission.source >= d_.missions.size())
+            return CampaignMissionLine(now_, index);
+        const MissionLinePlace& place = d_.missions[*mission.source];
+        const std::string_view line = Line(place.line);
+        const std::string_view number =
+            line.substr(place.numberBegin, place.numberEnd - place.numberBegin);
+        const bool numberedByPlace = number == std::to_string(*mission.source + 1);
+        const bool sameTitle = mission.title == place.shownTitle;
+        std::string text(line.substr(0, place.numberBegin));
+        text += numberedByPlace ? std::to_string(index + 1) : std::string(number);
+        text += line.substr(place.numberEnd, place.titleBegin - place.numberEnd);
+        text += sameTitle ? line.substr(place.titleBegin, place.titleEnd - place.titleBegin)
+                          : std::string_view(mission.title);
+        text += line.substr(place.titleEnd, place.conditionBegin - place.titleEnd);
+        text += MissionCondition(now_, index);
+        text += line.substr(place.conditionEnd);
+        return text;
+    }
+
+    // Where the writer puts the missions: after the intro and the blank line after it.
+    std::size_t NewMissionsLine() const {
+        std::size_t line = OverviewBody();
+        if (d_.intro)
+            line = d_.intro->wholeLines ? d_.intro->range.end.line : d_.intro->range.end.line + 1;
+        else if (d_.paragraphLine)
+            line = *d_.paragraphLine + 1;
+        else if (d_.headingLine)
+            line = *d_.headingLine + 1;
+        return line < d_.overview->end && IsBlank(Line(line)) ? line + 1 : line;
+    }
+
+    const CampaignDocument& d_;
+    const CampaignSettings& read_;
+    const CampaignSettings& now_;
+    DocumentEdits edits_;
+};
+
+} // namespace
+
+TextDocument SaveIntoDocument(const CampaignDocument& document, const CampaignSettings& settings) {
+    return CampaignSaver(document, settings).Save();
+}
+
+} // namespace vornask

@@ -1,0 +1,69 @@
+// An opened mission file kept as the document it is: its own lines, where each value the pages
+// show stands in them, and the values as read. Saving writes the lines again byte for byte,
+// but for the values the user changed: a changed value's line is rewritten in the file's own
+// style, a changed text's lines are replaced, an opponent enabled or disabled gains or loses its
+// key lines and event sections, and a value the file did not have is added where the mission
+// file writer would put it. Everything else stays: sections and keys the pages do not know,
+// commands, buttons, blank lines, line ends.
+#pragma once
+
+#include "core/mission/MissionSettings.h"
+#include "core/text/Markup.h"
+#include "core/text/TextDocument.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vornask {
+
+// A heading and a text in a section of their own: the success and failure messages and the
+// opponents' event messages.
+struct MessagePlace {
+    std::optional<std::size_t> section; // into MissionDocument::sections
+    std::optional<TextRange> heading;
+    std::optional<std::size_t> headingLine;
+    std::optional<std::size_t> paragraphLine; // where the text's "<p>" stands
+    std::optional<TextPlace> text;
+};
+
+struct EntryBoxPlace {
+    std::optional<std::size_t> section;
+    std::optional<TextRange> heading; // the title as the entry box shows it
+    std::optional<std::size_t> headingLine;
+    bool headingIsTitle = false; // it held the title the pages show
+    std::optional<TextRange> quote;
+    std::optional<TextRange> author;
+    std::optional<std::size_t> quoteLines; // the last line holding the quote or its author
+    std::optional<TextPlace> story;
+};
+
+struct MissionDocument {
+    TextDocument text;
+    // The values the pages were given to show: what saving compares with.
+    MissionSettings read;
+
+    std::vector<Section> sections;
+    std::optional<std::size_t> headerSection;
+    std::vector<std::optional<KeyPlace>> keys; // by HeaderKeys() entry: the first line of each
+    // Every line of each opponent's known keys, repeated keys too: what disabling it removes.
+    std::array<std::vector<std::size_t>, kOpponentCount> opponentKeyLines;
+    EntryBoxPlace entryBox;
+    MessagePlace succeeded;
+    MessagePlace failed;
+    std::array<std::array<MessagePlace, kOpponentEventCount>, kOpponentCount> events;
+    std::optional<std::size_t> endSection;
+    // The "Next Mission" button in the success section, and the columns of the mission's name.
+    std::optional<std::size_t> nextMissionLine;
+    std::optional<TextRange> nextMissionName;
+
+    MessagePlace& event(int side, int kind) { return events.at(side - kFirstOpponent).at(kind); }
+    const MessagePlace& event(int side, int kind) const {
+        return events.at(side - kFirstOpponent).at(kind);
+    }
+};
+
+// The document with `settings` saved into it: only what differs from document.read changes.
+TextDocument SaveIntoDocument(const MissionDocument& document, const MissionSettings& settings);
+
+} // namespace vornask

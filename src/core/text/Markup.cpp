@@ -1,0 +1,232 @@
+#include "core/text/Markup.h"
+
+#include <algorithm>
+
+namespace vornask {
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+constexpr std::string_view kHeadingStart = "<h2>";
+constexpr std::string_view kHeadingEnd = "</h2>";
+constexpr std::string_view kParagraph = "<p>";
+
+} // namespace
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
+    return lower;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           SameNoCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return SameNoCase(a, b);
+}
+
+std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from) {
+    for (std::size_t at = from; at + needle.size() <= text.size(); ++at)
+        if (SameNoCase(text.substr(at, needle.size()), needle))
+            return at;
+    return std::string_view::npos;
+}
+
+std::size_t FindLastNoCase(std::string_view text, std::string_view needle) {
+    for (std::size_t at = text.size() + 1; at-- > 0;)
+        if (at + needle.size() <= text.size() && SameNoCase(text.substr(at, needle.size()), needle))
+            return at;
+    return std::string_view::npos;
+}
+
+std::size_t IndentOf(std::string_view line) {
+    std::size_t column = 0;
+    while (column < line.size() && IsSpace(line[column]))
+        ++column;
+    return column;
+}
+
+std::string_view TrimmedEnd(std::string_view line) {
+    while (!line.empty() && IsSpace(line.back()))
+        line.remove_suffix(1);
+    return line;
+}
+
+std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
+    std::string_view rest = TrimmedEnd(line.substr(IndentOf(line)));
+    if (!rest.starts_with('[') || !rest.ends_with(']'))
+        return std::nullopt;
+    std::vector<std::string> names;
+    while (!rest.empty()) {
+        const std::size_t close = rest.find(']');
+        if (!rest.starts_with('[') || close == std::string_view::npos || close == 1)
+            return std::nullopt;
+        std::string_view name = rest.substr(1, close - 1);
+        name = TrimmedEnd(name.substr(IndentOf(name)));
+        names.push_back(LowerCase(name));
+        rest.remove_prefix(close + 1);
+        rest.remove_prefix(IndentOf(rest));
+    }
+    return names;
+}
+
+bool Section::Named(std::string_view lowerCaseName) const {
+    return std::find(names.begin(), names.end(), lowerCaseName) != names.end();
+}
+
+std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
+    std::vector<Section> sections;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Only a line that starts with a bracket can be a header: most lines are passed at once.
+        const std::size_t indent = IndentOf(lines[i]);
+        if (indent >= lines[i].size() || lines[i][indent] != '[')
+            continue;
+        if (std::optional<std::vector<std::string>> names = SectionNames(lines[i])) {
+            if (!sections.empty())
+                sections.back().end = i;
+            sections.push_back({i, lines.size(), std::move(*names)});
+        }
+    }
+    return sections;
+}
+
+std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
+                                       const std::vector<std::string_view>& lines,
+                                       std::initializer_list<std::string_view> lowerCaseNames) {
+    std::optional<std::size_t> first;
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const Section& section = sections[s];
+        if (std::none_of(lowerCaseNames.begin(), lowerCaseNames.end(),
+                         [&section](std::string_view name) { return section.Named(name); }))
+            continue;
+        for (std::size_t i = section.BodyBegin(); i < section.end; ++i)
+            if (!IsBlank(lines[i]))
+                return s;
+        if (!first)
+            first = s;
+    }
+    return first;
+}
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t keyBegin = IndentOf(line);
+    const std::string_view key =
+        TrimmedEnd(line.substr(keyBegin, equals - std::min(equals, keyBegin)));
+    if (key.empty() || std::any_of(key.begin(), key.end(), IsSpace))
+        return std::nullopt;
+    const std::size_t valueStart = equals + 1 + IndentOf(line.substr(equals + 1));
+    const std::size_t lastQuote = line.rfind('"');
+    if (valueStart < line.size() && line[valueStart] == '"' && lastQuote > valueStart)
+        return KeyLine{key, valueStart + 1, lastQuote, true};
+    return KeyLine{key, valueStart, std::max(valueStart, TrimmedEnd(line).size()), false};
+}
+
+KeyLineStyle StyleOf(std::string_view line, const KeyLine& key) {
+    KeyLineStyle style;
+    const std::size_t keyBegin = static_cast<std::size_t>(key.key.data() - line.data());
+    const std::size_t equals = line.find('=', keyBegin + key.key.size());
+    style.indent = line.substr(0, keyBegin);
+    style.beforeEquals = line.substr(keyBegin + key.key.size(), equals - keyBegin - key.key.size());
+    const std::size_t valueStart = key.quoted ? key.valueBegin - 1 : key.valueBegin;
+    style.afterEquals = line.substr(equals + 1, valueStart - equals - 1);
+    style.quoted = key.quoted;
+    return style;
+}
+
+std::string FormatKeyLine(std::string_view key, std::string_view value, const KeyLineStyle& style) {
+    std::string line = style.indent;
+    line += style.lowerCaseKeys ? LowerCase(key) : std::string(key);
+    line.append(style.beforeEquals).append("=").append(style.afterEquals);
+    line += ValueForKeyLine(value, style.quoted);
+    return line;
+}
+
+std::string ValueForKeyLine(std::string_view value, bool quoted) {
+    const bool needsQuotes =
+        value.empty() || IsSpace(value.front()) || IsSpace(value.back()) || value.front() == '"';
+    if (quoted || !needsQuotes)
+        return std::string(value);
+    return "\"" + std::string(value) + "\"";
+}
+
+bool IsCommandLine(std::string_view line) {
+    const std::string_view rest = line.substr(IndentOf(line));
+    return rest.starts_with('$') || rest.starts_with("<$");
+}
+
+bool IsBlank(std::string_view line) {
+    return IndentOf(line) == line.size();
+}
+
+std::optional<HeadingLine> ParseHeadingLine(std::string_view line) {
+    const std::size_t begin = IndentOf(line);
+    if (!StartsWithNoCase(line.substr(begin), kHeadingStart))
+        return std::nullopt;
+    const std::size_t textBegin = begin + kHeadingStart.size();
+    const std::string_view trimmed = TrimmedEnd(line);
+    // A heading may itself hold "</h2>": the one that ends the line closes it.
+    if (trimmed.size() >= textBegin + kHeadingEnd.size() && EndsWithNoCase(trimmed, kHeadingEnd))
+        return HeadingLine{textBegin, trimmed.size() - kHeadingEnd.size(), std::nullopt};
+    const std::size_t withText = FindNoCase(line, "</h2><p>", textBegin);
+    if (withText != std::string_view::npos)
+        return HeadingLine{textBegin, withText, withText + kHeadingEnd.size() + kParagraph.size()};
+    const std::size_t end = FindNoCase(line, kHeadingEnd, textBegin);
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    return HeadingLine{textBegin, end, std::nullopt};
+}
+
+std::optional<std::size_t> ParagraphStart(std::string_view line) {
+    const std::size_t begin = IndentOf(line);
+    if (!StartsWithNoCase(line.substr(begin), kParagraph))
+        return std::nullopt;
+    return begin + kParagraph.size();
+}
+
+ParagraphText ReadParagraphText(const std::vector<std::string_view>& lines, std::size_t first,
+                                std::size_t column, std::size_t end) {
+    std::optional<std::size_t> top; // the first line below that is not blank
+    std::size_t last = first;
+    for (std::size_t i = first + 1; i < end && !IsCommandLine(lines[i]); ++i)
+        if (!IsBlank(lines[i])) {
+            top = top.value_or(i);
+            last = i;
+        }
+    const std::string_view rest = lines[first].substr(column);
+    const bool wholeLines = rest.empty() && top;
+    ParagraphText text;
+    const std::size_t from = wholeLines ? *top : first;
+    for (std::size_t i = from; i <= last; ++i) {
+        if (i > from)
+            text.value += "\r\n";
+        text.value += i == first ? rest : lines[i];
+    }
+    if (wholeLines)
+        text.place = {{{from, 0}, {last + 1, 0}}, true};
+    else
+        text.place = {{{first, column}, {last, lines[last].size()}}, false};
+    return text;
+}
+
+} // namespace vornask

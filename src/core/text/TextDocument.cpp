@@ -1,0 +1,198 @@
+#include "core/text/TextDocument.h"
+
+#include "core/text/TextLines.h"
+
+#include <algorithm>
+
+namespace vornask {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+} // namespace
+
+TextDocument::TextDocument(std::string_view text) {
+    const std::vector<LineWithBreak> lines = SplitLinesWithBreaks(text);
+    lines_.reserve(lines.size());
+    for (const LineWithBreak& line : lines)
+        lines_.push_back({std::string(line.text), std::string(line.lineBreak)});
+}
+
+TextDocument TextDocument::FromLines(const std::vector<std::string>& lines,
+                                     std::string_view lineBreak) {
+    TextDocument document;
+    for (const std::string& entry : lines)
+        for (std::string& line : SplitAtBreaks(entry))
+            document.lines_.push_back({std::move(line), std::string(lineBreak)});
+    return document;
+}
+
+TextDocument TextDocument::FromDocumentLines(std::vector<DocumentLine> lines) {
+    TextDocument document;
+    document.lines_ = std::move(lines);
+    return document;
+}
+
+std::vector<std::string> TextDocument::LineTexts() const {
+    std::vector<std::string> texts;
+    texts.reserve(lines_.size());
+    for (const DocumentLine& line : lines_)
+        texts.push_back(line.text);
+    return texts;
+}
+
+std::string TextDocument::Bytes() const {
+    std::size_t size = 0;
+    for (const DocumentLine& line : lines_)
+        size += line.text.size() + line.lineBreak.size();
+    std::string bytes;
+    bytes.reserve(size);
+    for (const DocumentLine& line : lines_)
+        bytes.append(line.text).append(line.lineBreak);
+    return bytes;
+}
+
+std::string_view TextDocument::UsualBreak() const {
+    std::size_t crLf = 0;
+    std::size_t lf = 0;
+    std::size_t cr = 0;
+    for (const DocumentLine& line : lines_) {
+        crLf += line.lineBreak == kCrLf;
+        lf += line.lineBreak == "\n";
+        cr += line.lineBreak == "\r";
+    }
+    if (lf > crLf && lf >= cr)
+        return "\n";
+    if (cr > crLf && cr > lf)
+        return "\r";
+    return kCrLf;
+}
+
+TextDocument TextDocument::WithLines(const std::vector<std::string>& lines) const {
+    if (lines == LineTexts())
+        return *this;
+    TextDocument edited = FromLines(lines, UsualBreak());
+    if (!edited.lines_.empty() && !lines_.empty() && lines_.back().lineBreak.empty())
+        edited.lines_.back().lineBreak.clear();
+    return edited;
+}
+
+std::vector<std::string> SplitAtBreaks(std::string_view text) {
+    std::vector<std::string> pieces;
+    ForEachLine(text, true, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+void DocumentEdits::Replace(TextRange range, std::string text) {
+    edits_.push_back({range, SplitAtBreaks(text), edits_.size()});
+}
+
+void DocumentEdits::InsertLines(std::size_t line, const std::vector<std::string>& lines) {
+    if (lines.empty())
+        return;
+    std::vector<std::string> pieces;
+    for (const std::string& entry : lines)
+        for (std::string& piece : SplitAtBreaks(entry))
+            pieces.push_back(std::move(piece));
+    pieces.emplace_back(); // each new line ends with a break
+    edits_.push_back({{{line, 0}, {line, 0}}, std::move(pieces), edits_.size()});
+}
+
+void DocumentEdits::ReplaceText(const TextPlace& place, const std::string& text) {
+    if (place.wholeLines && !text.empty())
+        Replace(place.range, text + std::string(kCrLf));
+    else
+        Replace(place.range, text);
+}
+
+void DocumentEdits::RemoveLines(std::size_t first, std::size_t end) {
+    if (end > first)
+        edits_.push_back({{{first, 0}, {end, 0}}, {std::string()}, edits_.size()});
+}
+
+namespace {
+
+// Builds the edited document line by line: the original text between the edits, each edit's
+// pieces in the place of its range.
+class DocumentBuilder {
+public:
+    explicit DocumentBuilder(const TextDocument& original)
+        : original_(original), usualBreak_(original.UsualBreak()) {}
+
+    void CopyUpTo(TextPosition to) {
+        const auto& lines = original_.Lines();
+        while (at_.line < to.line && at_.line < lines.size()) {
+            current_.append(lines[at_.line].text,
+                            std::min(at_.column, lines[at_.line].text.size()));
+            EndLine(lines[at_.line].lineBreak);
+            at_ = {at_.line + 1, 0};
+        }
+        if (at_.line < lines.size() && to.column > at_.column)
+            current_.append(lines[at_.line].text, at_.column, to.column - at_.column);
+        at_ = std::max(at_, to);
+    }
+
+    void Put(const std::vector<std::string>& pieces, TextPosition end) {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            if (i > 0)
+                EndLine(usualBreak_);
+            current_ += pieces[i];
+        }
+        at_ = end;
+    }
+
+    TextDocument Finish() {
+        CopyUpTo({original_.LineCount(), 0});
+        if (!current_.empty())
+            EndLine("");
+        // Every line but the last ends with a break, also where an edit put one after an
+        // original last line that had none.
+        for (std::size_t i = 0; i + 1 < lines_.size(); ++i)
+            if (lines_[i].lineBreak.empty())
+                lines_[i].lineBreak = usualBreak_;
+        return TextDocument::FromDocumentLines(std::move(lines_));
+    }
+
+private:
+    void EndLine(std::string_view lineBreak) {
+        lines_.push_back({std::move(current_), std::string(lineBreak)});
+        current_.clear();
+    }
+
+    const TextDocument& original_;
+    std::string usualBreak_;
+    std::vector<DocumentLine> lines_;
+    std::string current_;
+    TextPosition at_;
+};
+
+} // namespace
+
+TextDocument DocumentEdits::AppliedTo(const TextDocument& document) const {
+    if (edits_.empty())
+        return document;
+    std::vector<const Edit*> ordered;
+    for (const Edit& edit : edits_)
+        ordered.push_back(&edit);
+    // By place; at the same place insertions first, each kind in the order it was added.
+    std::sort(ordered.begin(), ordered.end(), [](const Edit* a, const Edit* b) {
+        if (a->range.begin != b->range.begin)
+            return a->range.begin < b->range.begin;
+        if (a->range.empty() != b->range.empty())
+            return a->range.empty();
+        return a->order < b->order;
+    });
+    DocumentBuilder builder(document);
+    TextPosition reached;
+    for (const Edit* edit : ordered) {
+        if (edit->range.begin < reached)
+            continue; // overlaps an edit already made: the editors never ask for that
+        builder.CopyUpTo(edit->range.begin);
+        builder.Put(edit->pieces, edit->range.end);
+        reached = edit->range.end;
+    }
+    return builder.Finish();
+}
+
+} // namespace vornask
