@@ -72,8 +72,12 @@ void SetTextColour(QListWidget& list, const QColor& colour) {
 // A tab's knowledge and ally lists; "All technology" ticks or unticks all knowledge.
 SideLists MakeSideLists(QWidget* tab, QListWidget* techList, const QString& allTechName,
                         const QString& allyListName, int owner, const QString& allyHint) {
-    const SideLists lists{techList, MakeCheckBox(allTechName, Translated("All technology")),
-                          MakeAllyList(allyListName, owner, allyHint), owner};
+    const SideLists lists{techList,
+                          MakeCheckBox(allTechName, Translated("All technology")),
+                          MakeAllyList(allyListName, owner, allyHint),
+                          owner,
+                          {},
+                          {}};
     QObject::connect(lists.allTechBox, &QCheckBox::toggled, tab,
                      [lists] { ClickAllTech(*lists.allTechBox, *lists.techList); });
     return lists;
