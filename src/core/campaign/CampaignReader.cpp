@@ -111,7 +111,7 @@ private:
         settings_.title.clear();
         for (std::size_t i = 0; i < Overview().header; ++i)
             if (const std::optional<KeyLine> key = ParseKeyLine(lines_[i]);
-                key && EqualsNoCase(key->key, "title")) {
+                key && EqualsNoCase(key->Key(lines_[i]), "title")) {
                 document_.title = KeyPlace{i, *key};
                 settings_.title = WithControlsReplaced(key->Value(lines_[i]));
                 return;
@@ -126,6 +126,10 @@ private:
                 document_.paragraphLine = i;
                 const ParagraphText text = ReadParagraphText(lines_, i, *paragraph, Overview().end);
                 document_.intro = text.place;
+                // An empty intro after a "<p>" alone gets its lines below it, as the writer
+                // puts them.
+                if (text.value.empty() && *paragraph == TrimmedEnd(lines_[i]).size())
+                    document_.intro = TextPlace{{{i + 1, 0}, {i + 1, 0}}, true};
                 if (!text.value.empty() || text.place.wholeLines)
                     for (const std::string& line : SplitAtBreaks(text.value))
                         settings_.CampaignText.push_back(WithControlsReplaced(line));

@@ -55,7 +55,7 @@ private:
         int asWritten = 0;
         for (std::size_t k = 0; k < d_.keys.size(); ++k)
             if (d_.keys[k]) {
-                const std::string_view written = d_.keys[k]->key.key;
+                const std::string_view written = d_.keys[k]->key.Key(Line(d_.keys[k]->line));
                 const std::string& name = HeaderKeys()[k].name;
                 asWritten += written == name;
                 lower += written != name && written == LowerCase(written);
@@ -63,9 +63,12 @@ private:
         return lower > asWritten;
     }
 
+    // A new key line takes the spacing and letter case of the file's; its value is quoted, as
+    // the game reads every value.
     KeyLineStyle StyleOfKey(std::size_t k) const {
         KeyLineStyle style = StyleOf(Line(d_.keys[k]->line), d_.keys[k]->key);
         style.lowerCaseKeys = lowerCaseKeys_;
+        style.quoted = true;
         return style;
     }
 
@@ -80,6 +83,27 @@ private:
         KeyLineStyle style;
         style.lowerCaseKeys = lowerCaseKeys_;
         return style;
+    }
+
+    // The way most key lines of the file are written, for a whole block of new ones.
+    KeyLineStyle UsualStyle() const {
+        std::vector<std::pair<KeyLineStyle, int>> counts;
+        for (std::size_t k = 0; k < d_.keys.size(); ++k) {
+            if (!d_.keys[k])
+                continue;
+            const KeyLineStyle style = StyleOfKey(k);
+            auto found = std::find_if(counts.begin(), counts.end(),
+                                      [&style](const auto& count) { return count.first == style; });
+            if (found == counts.end())
+                counts.push_back({style, 1});
+            else
+                ++found->second;
+        }
+        if (counts.empty())
+            return StyleNear(0);
+        return std::max_element(counts.begin(), counts.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
     }
 
     void SaveKeys() {
@@ -119,15 +143,13 @@ private:
     void AddOpponent(int side) {
         const std::vector<HeaderKey>& keys = HeaderKeys();
         std::vector<std::string> block;
-        std::optional<std::size_t> firstKey;
         for (std::size_t k = 0; k < keys.size(); ++k) {
             if (keys[k].side != side)
                 continue;
-            firstKey = firstKey.value_or(k);
             const std::string value = keys[k].kind == KeyValueKind::Colour
                                           ? kOpponentColours.at(side - kFirstOpponent)
                                           : keys[k].ValueIn(now_);
-            block.push_back(FormatKeyLine(keys[k].name, value, StyleNear(*firstKey)));
+            block.push_back(FormatKeyLine(keys[k].name, value, UsualStyle()));
         }
         block.emplace_back();
         edits_.InsertLines(NewBlockLine(side), block);

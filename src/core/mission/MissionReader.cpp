@@ -62,7 +62,7 @@ private:
             const std::optional<KeyLine> keyLine = ParseKeyLine(lines_[i]);
             if (!keyLine)
                 continue;
-            const std::optional<std::size_t> index = FindHeaderKey(keyLine->key);
+            const std::optional<std::size_t> index = FindHeaderKey(keyLine->Key(lines_[i]));
             if (!index)
                 continue;
             const HeaderKey& key = keys[*index];

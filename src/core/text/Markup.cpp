@@ -136,18 +136,19 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
     if (key.empty() || std::any_of(key.begin(), key.end(), IsSpace))
         return std::nullopt;
     const std::size_t valueStart = equals + 1 + IndentOf(line.substr(equals + 1));
+    const std::size_t keyEnd = keyBegin + key.size();
     const std::size_t lastQuote = line.rfind('"');
     if (valueStart < line.size() && line[valueStart] == '"' && lastQuote > valueStart)
-        return KeyLine{key, valueStart + 1, lastQuote, true};
-    return KeyLine{key, valueStart, std::max(valueStart, TrimmedEnd(line).size()), false};
+        return KeyLine{keyBegin, keyEnd, valueStart + 1, lastQuote, true};
+    return KeyLine{keyBegin, keyEnd, valueStart, std::max(valueStart, TrimmedEnd(line).size()),
+                   false};
 }
 
 KeyLineStyle StyleOf(std::string_view line, const KeyLine& key) {
     KeyLineStyle style;
-    const std::size_t keyBegin = static_cast<std::size_t>(key.key.data() - line.data());
-    const std::size_t equals = line.find('=', keyBegin + key.key.size());
-    style.indent = line.substr(0, keyBegin);
-    style.beforeEquals = line.substr(keyBegin + key.key.size(), equals - keyBegin - key.key.size());
+    const std::size_t equals = line.find('=', key.keyEnd);
+    style.indent = line.substr(0, key.keyBegin);
+    style.beforeEquals = line.substr(key.keyEnd, equals - key.keyEnd);
     const std::size_t valueStart = key.quoted ? key.valueBegin - 1 : key.valueBegin;
     style.afterEquals = line.substr(equals + 1, valueStart - equals - 1);
     style.quoted = key.quoted;

@@ -52,10 +52,14 @@ std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
 // sign to the last one in the line; an unquoted one to the end of the line, without the spaces
 // at its end.
 struct KeyLine {
-    std::string_view key;
-    std::size_t valueBegin; // column
+    std::size_t keyBegin; // columns, so that the place outlives the text it was read from
+    std::size_t keyEnd;
+    std::size_t valueBegin;
     std::size_t valueEnd;
     bool quoted;
+    std::string_view Key(std::string_view line) const {
+        return line.substr(keyBegin, keyEnd - keyBegin);
+    }
     std::string_view Value(std::string_view line) const {
         return line.substr(valueBegin, valueEnd - valueBegin);
     }
