@@ -132,9 +132,9 @@ void ReadOverview(const std::vector<std::string_view>& lines, std::size_t overvi
 
 } // namespace
 
-CampaignFileReading ReadCampaignFile(std::string_view bytes) {
+CampaignFileReading ReadCampaignFile(std::string_view bytes, TextDecoding decoding) {
     CampaignFileReading reading;
-    const FileText file(bytes, reading.report);
+    const FileText file(bytes, reading.report, decoding);
     const std::optional<std::size_t> overview =
         file.FindSection(kOverviewHeader, RefusalReason::NoOverviewSection, reading.report);
     if (!overview)

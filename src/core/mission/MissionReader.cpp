@@ -448,9 +448,9 @@ std::vector<FileLine> Merged(std::vector<FileLine> a, const std::vector<FileLine
 
 } // namespace
 
-MissionFileReading ReadMissionFile(std::string_view bytes) {
+MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding) {
     MissionFileReading reading;
-    const FileText file(bytes, reading.report);
+    const FileText file(bytes, reading.report, decoding);
     const std::optional<std::size_t> header =
         file.FindSection(kHeaderHeader, RefusalReason::NoHeaderSection, reading.report);
     if (!header)

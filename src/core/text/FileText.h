@@ -19,13 +19,28 @@ namespace vornask {
 constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
 constexpr std::size_t kMaxReadableFileLines = 1000 * 1000;
 
-// The UTF-8 byte-order mark, which tells a UTF-8 file from a Windows-1252 one.
+// The byte-order marks, which tell a UTF-8 or UTF-16 file from a Windows-1252 one.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
+// How a file was read. Saving always writes Windows-1252.
 enum class TextEncoding {
     Windows1252, // the game's code page: the bytes are the text
-    Utf8,        // the file began with the UTF-8 byte-order mark; saving writes Windows-1252
+    Utf8,        // with the UTF-8 byte-order mark, or without it when the user said so
+    Utf16,       // with a UTF-16 byte-order mark (Windows Notepad's "Unicode"), either order
 };
+
+// How to read a file's bytes.
+enum class TextDecoding {
+    Detect, // by its byte-order mark: UTF-8 or UTF-16 with one, Windows-1252 without
+    Utf8,   // UTF-8, with its mark or without (the user chose it, see LooksLikeUtf8)
+};
+
+// Whether `bytes` without a byte-order mark are well-formed UTF-8 holding at least one
+// character beyond ASCII: then they are far more likely UTF-8 text (as Linux editors write it)
+// than Windows-1252, whose letters beyond ASCII rarely form such sequences.
+bool LooksLikeUtf8(std::string_view bytes);
 
 // Why a file was not read. The window words it for the user.
 enum class RefusalReason {
@@ -53,8 +68,8 @@ struct FileLine {
 struct ReadReport {
     std::optional<Refusal> refusal; // set when the file was not read; then nothing else counts
     TextEncoding encoding = TextEncoding::Windows1252;
-    // UTF-8 files only: the lines (as read) in which a character that Windows-1252 lacks, or a
-    // broken UTF-8 sequence, became "?".
+    // UTF-8 and UTF-16 files only: the lines (as read) in which a character that Windows-1252
+    // lacks, or a broken sequence, became "?".
     std::vector<FileLine> replacedCharacters;
     // The lines of the file that saving the settings read from it would not write again, in
     // file order: every line not among the saved lines (compared as a multiset, see
@@ -65,14 +80,15 @@ struct ReadReport {
 
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
 // fills a report's refusal, encoding and replaced characters: files over
-// kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL byte are refused (no
-// lines then). Without the UTF-8 byte-order mark the bytes are Windows-1252 and the lines are
-// views into them, so the bytes must outlive this; with the mark the text is converted and
-// held here, a character Windows-1252 lacks becoming "?". Neither copied nor moved: its lines
-// point into it.
+// kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL character are refused
+// (no lines then). Read as Windows-1252 the bytes are the text and the lines are views into
+// them, so the bytes must outlive this; read as UTF-8 or UTF-16 the text is converted and held
+// here, a character Windows-1252 lacks becoming "?". Neither copied nor moved: its lines point
+// into it.
 class FileText {
 public:
-    FileText(std::string_view bytes, ReadReport& report);
+    FileText(std::string_view bytes, ReadReport& report,
+             TextDecoding decoding = TextDecoding::Detect);
     FileText(const FileText&) = delete;
     FileText& operator=(const FileText&) = delete;
 

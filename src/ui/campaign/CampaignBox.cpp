@@ -234,7 +234,7 @@ void TCampaignBox::OpenCampaign() {
     if (!file)
         return;
     // A mission file has no [Overview]: the reader refuses it.
-    const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+    const CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
     if (AcceptReading(this, *path, reading.report))
         ShowCampaign(reading, *path);
 }

@@ -1,5 +1,6 @@
 #include "ui/platform/FileOpening.h"
 
+#include "core/text/Utf8.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 
@@ -8,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <filesystem>
+#include <system_error>
 
 namespace vornask {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int kLinesShown = 5;
 
@@ -48,6 +53,25 @@ QString QuotedLines(const std::vector<FileLine>& lines) {
     return text;
 }
 
+// Why there is nothing at `info`'s path to open, as the system tells it; two cases in the
+// program's own words. A name that is not UTF-8 reaches the program changed (each stray byte
+// became U+FFFD), so the system finds no such file although the folder shows it.
+QString WhyNotFound(const QFileInfo& info) {
+    std::error_code error;
+    (void)fs::status(fs::path(QFile::encodeName(info.absoluteFilePath()).toStdString()), error);
+    if (error && error != std::errc::no_such_file_or_directory)
+        return QString::fromLocal8Bit(error.message()) + QLatin1Char('.');
+    const fs::path folder(QFile::encodeName(info.absolutePath()).toStdString());
+    for (fs::directory_iterator it(folder, error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (ValidUtf8(name) != name && QFile::decodeName(name.c_str()) == info.fileName())
+            return Tr("its name is not valid UTF-8, so this program cannot open it. Give it a "
+                      "name without such bytes.");
+    }
+    return Tr("there is no such file.");
+}
+
 bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<FileLine>& lost) {
     const int count = static_cast<int>(lost.size());
     const QString lines =
@@ -65,8 +89,8 @@ bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<Fil
 std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        ShowError(parent, CannotOpen(path, info.exists() ? Tr("it is not a file.")
-                                                         : Tr("there is no such file.")));
+        ShowError(parent,
+                  CannotOpen(path, info.exists() ? Tr("it is not a file.") : WhyNotFound(info)));
         return std::nullopt;
     }
     if (info.size() > static_cast<qint64>(kMaxReadableFileBytes)) {
@@ -83,6 +107,11 @@ std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
     }
     FileToOpen result{path, bytes.toStdString(), FileKind::Unknown};
     result.kind = DetectFileKind(result.bytes);
+    // Only a file that is one of the program's own kinds is worth the question.
+    if (result.kind != FileKind::Unknown && LooksLikeUtf8(result.bytes) &&
+        AskQuestion(parent, Tr("%1 looks like UTF-8 text. Read it as UTF-8?").arg(info.fileName()),
+                    false) == Answer::Yes)
+        result.decoding = TextDecoding::Utf8;
     return result;
 }
 
@@ -93,10 +122,12 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
     }
     if (!report.notKept.empty() && !AskToOpenAnyway(parent, path, report.notKept))
         return false;
-    if (report.encoding == TextEncoding::Utf8) {
-        QString note = Tr("%1 is UTF-8 text. It will be saved in the game's code page "
+    if (report.encoding != TextEncoding::Windows1252) {
+        QString note = Tr("%1 is %2 text. It will be saved in the game's code page "
                           "(Windows-1252).")
-                           .arg(QFileInfo(path).fileName());
+                           .arg(QFileInfo(path).fileName(), report.encoding == TextEncoding::Utf8
+                                                                ? QStringLiteral("UTF-8")
+                                                                : QStringLiteral("UTF-16"));
         if (!report.replacedCharacters.empty())
             note += QStringLiteral(" ") +
                     Tr("Characters that code page lacks, in line %1 and perhaps others, now "

@@ -70,13 +70,13 @@ void AppWindows::OpenFile(const QString& path) {
     if (!file)
         return;
     if (file->kind == FileKind::CampaignGuide) {
-        const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+        const CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
         if (AcceptReading(parent, path, reading.report))
             campaignBox_->OpenFromStart(&reading, path);
         return;
     }
     // Anything else is read as a mission file, which refuses what is none.
-    const MissionFileReading reading = ReadMissionFile(file->bytes);
+    const MissionFileReading reading = ReadMissionFile(file->bytes, file->decoding);
     if (!AcceptReading(parent, path, reading.report))
         return;
     StartMission(reading.settings, path);
