@@ -4,6 +4,7 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionReader.h"
 #include "core/mission/MissionWriter.h"
+#include "core/saving/FileBounds.h"
 #include "core/text/FileKind.h"
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
@@ -194,14 +195,57 @@ private slots:
                  std::optional(Refusal{RefusalReason::NoHeaderSection}));
         QCOMPARE(ReadCampaignFile(mission).report.refusal,
                  std::optional(Refusal{RefusalReason::NoOverviewSection}));
-        QVERIFY(!ReadMissionFile(std::string(kMaxReadableFileBytes - mission.size() - 2, ' ') +
-                                 "\r\n" + mission)
-                     .report.refusal);
+        // As large as a file may be, of lines as long as a line may be.
+        std::string largest = mission;
+        const std::string longest(kMaxLineBytes, 'x');
+        while (largest.size() + longest.size() + 2 <= kMaxReadableFileBytes)
+            largest += longest + "\r\n";
+        const std::size_t rest = kMaxReadableFileBytes - largest.size();
+        largest +=
+            rest > kMaxLineBytes ? std::string(rest - 2, 'x') + "\r\n" : std::string(rest, 'x');
+        QCOMPARE(largest.size(), kMaxReadableFileBytes);
+        QCOMPARE(ReadMissionFile(largest).report.refusal, std::nullopt);
+        QCOMPARE(ReadMissionFile(mission + longest + "x\r\n" + longest).report.refusal,
+                 std::optional(Refusal{RefusalReason::LineTooLong, 53}));
 
         QCOMPARE(DetectFileKind(mission), FileKind::Mission);
         QCOMPARE(DetectFileKind(std::string(kUtf8ByteOrderMark) + guide), FileKind::CampaignGuide);
         QCOMPARE(DetectFileKind("[Header] \n[Overviews]"), FileKind::Unknown);
         QCOMPARE(DetectFileKind("x\r[Overview]\r\n[Header]"), FileKind::CampaignGuide);
+    }
+
+    // What the pages hold is bounded as a file is: the program never writes what it would not
+    // open again.
+    void textsAndSavedFilesKeepTheBoundsOfReadOnes() {
+        const auto lines = [](std::size_t count) {
+            std::string text = "first";
+            for (std::size_t i = 1; i < count; ++i)
+                text += "\r\nline";
+            return text;
+        };
+        MissionSettings mission;
+        mission.opponent(8).enabled = true;
+        mission.entryBox.BackgroundStoryBox = lines(kMaxTextLines);
+        mission.events.of(8, OpponentEvent::PriestDead).text = lines(kMaxTextLines);
+        QCOMPARE(TextBoundsRefusal(mission), std::nullopt);
+        QCOMPARE(BoundsRefusalOfSaving(MissionBytes(mission), FileKind::Mission), std::nullopt);
+        mission.events.of(8, OpponentEvent::PriestDead).text = lines(kMaxTextLines + 1);
+        const std::optional tooLong = Refusal{RefusalReason::TextTooLong, kMaxTextLines + 1};
+        QCOMPARE(TextBoundsRefusal(mission), tooLong);
+        QCOMPARE(BoundsRefusalOfSaving(MissionBytes(mission), FileKind::Mission), tooLong);
+
+        CampaignSettings campaign = WorkedExampleCampaign();
+        campaign.CampaignText.assign(kMaxTextLines, "");
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide),
+                 std::nullopt);
+        campaign.CampaignText.push_back("");
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide), tooLong);
+        campaign.CampaignText = {std::string(kMaxLineBytes + 1, 'x')};
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide),
+                 std::optional(Refusal{RefusalReason::LineTooLong, 7}));
+        // A source edited without its section header is the user's own business.
+        QCOMPARE(BoundsRefusalOfSaving("[Header]\r\n", FileKind::CampaignGuide), std::nullopt);
+        QCOMPARE(BoundsRefusalOfSaving("title = \"x\"\r\n", FileKind::Mission), std::nullopt);
     }
 
     void textIsWindows1252UnlessMarkedAsUtf8() {

@@ -152,6 +152,13 @@ FileText::FileText(std::string_view bytes, ReadReport& report, TextDecoding deco
         }
     }
     lines_ = SplitLineViews(text_);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].size() > kMaxLineBytes) {
+            report.refusal = Refusal{RefusalReason::LineTooLong, i + 1};
+            lines_.clear();
+            text_ = {};
+            return;
+        }
     for (const std::size_t number : replacedLines)
         report.replacedCharacters.push_back({number, std::string(lines_[number - 1])});
 }

@@ -11,13 +11,22 @@
 
 namespace vornask {
 
-// Larger files are refused unread: no mission or guide file comes near either bound. The lines
-// bound keeps the memory a file of mostly empty lines takes within reason (each line becomes
-// a value or a line to report). A window may read at most kMaxReadableFileBytes + 1 bytes of a
-// file and hand them on: the readers then refuse it as too large (with the bytes handed on as
-// the detail, not the file's size).
-constexpr std::size_t kMaxReadableFileBytes = 16 * 1024 * 1024;
-constexpr std::size_t kMaxReadableFileLines = 1000 * 1000;
+// The bounds of what the program reads, and so of what it writes and takes from the user.
+// Laying out text is what costs: a page shows a text line by line, and a line without spaces
+// takes time that grows with the square of its length. Under these bounds every file opens,
+// page after page, in well under a second and 200 MB (docs/DEVELOPING.md has the figures); the
+// largest of the game's own files is about 12 KB, with about 300 lines.
+// A window may read at most kMaxReadableFileBytes + 1 bytes of a file and hand them on: the
+// readers then refuse it as too large (with the bytes handed on as the detail, not the file's
+// size).
+constexpr std::size_t kMaxReadableFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxReadableFileLines = 50 * 1000;
+// The longest line, in bytes without its break; longer ones are refused.
+constexpr std::size_t kMaxLineBytes = 16 * 1024;
+// The most lines one text may have: a story, an event's text, a campaign intro.
+constexpr std::size_t kMaxTextLines = 20 * 1000;
+// The longest value a one-line box takes: its line also holds a key or markup around it.
+constexpr std::size_t kMaxValueBytes = kMaxLineBytes - 64;
 
 // The byte-order marks, which tell a UTF-8 or UTF-16 file from a Windows-1252 one.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
@@ -47,6 +56,8 @@ enum class RefusalReason {
     TooLarge,          // detail: the file's size in bytes
     TooManyLines,      // detail: the number of its lines
     HoldsNulByte,      // detail: the number of the line (from 1) holding the first one
+    LineTooLong,       // detail: the number of the first line longer than kMaxLineBytes
+    TextTooLong,       // a text has more than kMaxTextLines lines; detail: its lines
     NoHeaderSection,   // a mission file must have a line "[Header]"
     NoOverviewSection, // a campaign guide file must have a line "[Overview]"
 };
@@ -80,11 +91,11 @@ struct ReadReport {
 
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
 // fills a report's refusal, encoding and replaced characters: files over
-// kMaxReadableFileBytes or kMaxReadableFileLines and files holding a NUL character are refused
-// (no lines then). Read as Windows-1252 the bytes are the text and the lines are views into
-// them, so the bytes must outlive this; read as UTF-8 or UTF-16 the text is converted and held
-// here, a character Windows-1252 lacks becoming "?". Neither copied nor moved: its lines point
-// into it.
+// kMaxReadableFileBytes or kMaxReadableFileLines, with a line over kMaxLineBytes, or holding a
+// NUL character are refused (no lines then). Read as Windows-1252 the bytes are the text and the
+// lines are views into them, so the bytes must outlive this; read as UTF-8 or UTF-16 the text is
+// converted and held here, a character Windows-1252 lacks becoming "?". Neither copied nor moved:
+// its lines point into it.
 class FileText {
 public:
     FileText(std::string_view bytes, ReadReport& report,

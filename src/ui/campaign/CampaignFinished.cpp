@@ -3,6 +3,7 @@
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
@@ -67,6 +68,8 @@ void TCampaignFinished::CloseCampaign() {
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
+    if (!AcceptSaving(this, campaignLines_, FileKind::CampaignGuide))
+        return {};
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
     return SaveLinesToFile(campaignLines_, duplicate_->isChecked(), SaveSide::Campaign, user,

@@ -1,5 +1,7 @@
 #include "ui/platform/FileOpening.h"
 
+#include "core/saving/FileBounds.h"
+#include "core/text/TextLines.h"
 #include "core/text/Utf8.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <filesystem>
 #include <system_error>
@@ -30,12 +33,22 @@ QString CannotOpen(const QString& path, const QString& reason) {
 QString RefusalText(const Refusal& refusal) {
     switch (refusal.reason) {
     case RefusalReason::TooLarge:
-        return Tr("it is larger than 16 MB, so it is no mission or campaign guide file.");
+        return Tr("it is larger than %1 MB, far larger than any mission or campaign guide file.")
+            .arg(kMaxReadableFileBytes / (1024 * 1024));
     case RefusalReason::TooManyLines:
-        return Tr("it has more than a million lines, so it is no mission or campaign guide "
-                  "file.");
+        return Tr("it has more than %1 lines, far more than any mission or campaign guide file.")
+            .arg(QLocale::c().toString(qulonglong(kMaxReadableFileLines)));
     case RefusalReason::HoldsNulByte:
         return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
+    case RefusalReason::LineTooLong:
+        return Tr("line %1 is longer than %2 characters, far longer than any line of a mission "
+                  "or campaign guide file.")
+            .arg(refusal.detail)
+            .arg(QLocale::c().toString(qulonglong(kMaxLineBytes)));
+    case RefusalReason::TextTooLong:
+        return Tr("one of its texts has %1 lines; a story, message or intro may have %2.")
+            .arg(QLocale::c().toString(qulonglong(refusal.detail)),
+                 QLocale::c().toString(qulonglong(kMaxTextLines)));
     case RefusalReason::NoHeaderSection:
         return Tr("it has no [Header] section, so it is no mission file.");
     case RefusalReason::NoOverviewSection:
@@ -136,6 +149,14 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
         ShowInformation(parent, note);
     }
     return true;
+}
+
+bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind) {
+    const std::optional<Refusal> refusal = BoundsRefusalOfSaving(JoinLinesCrLf(lines), kind);
+    if (refusal)
+        ShowError(parent, Tr("The file is not saved, as this program could not open it again: %1")
+                              .arg(RefusalText(*refusal)));
+    return !refusal;
 }
 
 } // namespace vornask

@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -32,5 +33,9 @@ std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path);
 // first few and asks whether to open anyway, "No" being the default; a UTF-8 or UTF-16 file
 // gets a note that saving writes the game's code page.
 bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& report);
+
+// Whether the program would open again the file of `kind` that `lines` make; when not, an
+// error box over `parent` says why and nothing may be saved.
+bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind);
 
 } // namespace vornask

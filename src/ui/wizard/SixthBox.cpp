@@ -5,6 +5,7 @@
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
@@ -152,6 +153,8 @@ void TSixthBox::SaveMissionFile() {
     TViewSourceBox& sourceView = windows().ViewSourceBox();
     // Saving straight from this page happens while the source view is hidden.
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
+    if (!sourceView.isVisible() && !AcceptSaving(this, missionLines_, FileKind::Mission))
+        return;
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result = SaveLinesToFile(
