@@ -20,17 +20,21 @@ class CommandLineTest : public QObject {
     Q_OBJECT
     QTemporaryDir home_;
 
-    // The program with `arguments`, HOME at the made-up home, no WINEPREFIX and no display:
-    // the X11 platform is asked for, which fails without one, if a window were ever made.
-    Run Start(const QStringList& arguments) const {
+    // The program with `arguments`, in the made-up home, which is its HOME and working folder,
+    // WINEPREFIX as given (unset when empty) and no display: the X11 platform is asked for,
+    // which fails without one, if a window were ever made.
+    Run Start(const QStringList& arguments, const QString& winePrefix = {}) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), home_.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.remove(QStringLiteral("WINEPREFIX"));
+        if (!winePrefix.isEmpty())
+            environment.insert(QStringLiteral("WINEPREFIX"), winePrefix);
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         QProcess process;
         process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home_.path());
         process.start(QStringLiteral(VORNASK_PROGRAM), arguments);
         if (!process.waitForFinished(30'000))
             return {};
@@ -56,8 +60,23 @@ private slots:
         const Run none = Start({QStringLiteral("--find-game")});
         QCOMPARE(none.exitCode, 1);
         QVERIFY2(none.out.contains(home_.path() + "/.wine: no system.reg"), qPrintable(none.out));
-        QVERIFY(none.out.contains(QStringLiteral("WINEPREFIX")));
-        QVERIFY(none.out.contains(QStringLiteral("The file dialogs start in: D/")));
+        QVERIFY(none.out.contains(QStringLiteral("WINEPREFIX set to the game's Wine prefix")));
+        // The folder the dialogs really start in, as an absolute path.
+        QVERIFY2(none.out.endsWith(QStringLiteral("The folder %1/D/ does not exist, so the file "
+                                                  "dialogs start in the working folder.\n"
+                                                  "The file dialogs start in: %1\n")
+                                       .arg(home_.path())),
+                 qPrintable(none.out));
+        fs::create_directory(Home() / "D");
+        QVERIFY(Start({QStringLiteral("--find-game")})
+                    .out.endsWith("The file dialogs start in: " + home_.path() + "/D/\n"));
+        fs::remove(Home() / "D");
+        // WINEPREFIX set: no advice to set it.
+        const Run inPrefix = Start({QStringLiteral("--find-game")}, home_.path());
+        QCOMPARE(inPrefix.exitCode, 1);
+        QVERIFY2(inPrefix.out.contains("The game's registry key was not found.\n") &&
+                     !inPrefix.out.contains("start the program with WINEPREFIX"),
+                 qPrintable(inPrefix.out));
 
         const fs::path other = Home() / ".cxoffice" / "other";
         fs::create_directories(other);
@@ -80,9 +99,21 @@ private slots:
             "  " + QString::fromStdString(game.string()) + ": holds the game",
             "The game's prefix: " + QString::fromStdString(game.string()),
             QStringLiteral("InstallDir: C:\\N\u00e9tStorm"),
-            "The file dialogs start in: " + local + QStringLiteral("/N\u00c9TSTORM/D/"),
+            "The folder " + local +
+                QStringLiteral("/N\u00c9TSTORM/D/ does not exist, so the file dialogs start in "
+                               "the working folder."),
+            "The file dialogs start in: " + home_.path(),
         };
         QCOMPARE(found.out.split('\n', Qt::SkipEmptyParts), expected);
+        fs::create_directory(game / "drive_c" / "N\u00c9TSTORM" / "D");
+        QCOMPARE(Start({QStringLiteral("--find-game")}).out.split('\n').at(5),
+                 "The file dialogs start in: " + local + QStringLiteral("/N\u00c9TSTORM/D/"));
+        fs::remove(game / "dosdevices" / "c:");
+        QCOMPARE(Start({QStringLiteral("--find-game")}).out.split('\n').mid(5, 2),
+                 (QStringList{"The prefix has no drive mapping for C: (no such link in " +
+                                  QString::fromStdString((game / "dosdevices").string()) +
+                                  "), so InstallDir names no folder here.",
+                              "The file dialogs start in: " + home_.path()}));
     }
 };
 

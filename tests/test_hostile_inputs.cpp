@@ -2,6 +2,7 @@
 // page lacks, text that looks like the file's own syntax, pasted line breaks, odd help files and
 // registry files. Nothing may crash, hang, or reach a file other than as captured.
 #include "ModalDriver.h"
+#include "core/text/FileText.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/controls/SingleLine.h"
@@ -432,22 +433,73 @@ private slots:
         QVERIFY(guide.endsWith(bytes + "\r\n"));
     }
 
-    void oneLineBoxesHaveNoLengthLimit() {
-        const QString title(40'000, QLatin1Char('t'));
-        SaveMission({{"SecondBox", [&](QWidget* w) { PasteInto(w, "TitleBox", title); }}},
-                    Path("Long.english"));
-        QVERIFY(HasLine(FileBytes(Path("Long.english")), "title = \"" + title.toLatin1() + "\""));
+    // Text that takes Qt seconds to lay out never gets in: a box takes no more than a file may
+    // hold, and what would make a file the program refuses to open is not saved.
+    void boxesTakeNoMoreThanAFileMayHold() {
+        const int value = int(kMaxValueBytes);
+        const QString lines = QStringLiteral("line\n").repeated(int(kMaxTextLines) + 10);
+        const QString tooLongLine(int(kMaxLineBytes) + 1, QLatin1Char('s'));
+        const QString refused = QStringLiteral(
+            "MessageBox:3:The file is not saved, as this program could not open it again: ");
+        QString source; // the source view's text before the too long line was added
+        SaveMission({{"SecondBox",
+                      [&](QWidget* w) { PasteInto(w, "TitleBox", QString(value + 100, 't')); }},
+                     {"ThirdBox", [&](QWidget* w) { PasteInto(w, "BackgroundStoryBox", lines); }},
+                     {"FifthBox", [&](QWidget* w) { PasteInto(w, "TextBox", tooLongLine); }},
+                     {"SixthBox", [](QWidget* w) { Click(w, "EditSourceCheck"); }}},
+                    Path("Long.english"), [&](ModalDriver& d) {
+                        d.When("ViewSourceBox",
+                               [&](QWidget* w) {
+                                   auto* box = Find<QPlainTextEdit>(w, "SourceBox");
+                                   source = box->toPlainText();
+                                   box->appendPlainText(tooLongLine); // as if typed
+                                   Click(w, "Button1");
+                               })
+                            .Answer(QMessageBox::Ok)
+                            .When("ViewSourceBox", [&](QWidget* w) {
+                                // Still there to be mended.
+                                auto* box = Find<QPlainTextEdit>(w, "SourceBox");
+                                QVERIFY(box->toPlainText().endsWith(tooLongLine));
+                                box->setPlainText(source);
+                                Click(w, "Button1");
+                            });
+                    });
+        QVERIFY2(seen_.contains(refused + "line 20037 is longer than 16384 characters, far longer "
+                                          "than any line of a mission or campaign guide file."),
+                 qPrintable(seen_.join('\n')));
+        const QByteArray file = FileBytes(Path("Long.english"));
+        QVERIFY(HasLine(file, "title = \"" + QByteArray(value, 't') + "\""));
+        QVERIFY(file.contains("<p>line\r\n" + QByteArray("line\r\n").repeated(kMaxTextLines - 2) +
+                              "line\r\n\r\n$Button=Review"));
+        QVERIFY(HasLine(file, "<p>" + QByteArray(value, 's')));
         // Every one-line box of every window, the title prompt's and the in-place editor's too.
         windows_->CampaignBox().show();
         int boxes = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
             for (auto* box : window->findChildren<QLineEdit*>())
                 if (qobject_cast<const TSingleLineValidator*>(box->validator())) {
-                    QVERIFY2(box->maxLength() > 100'000'000, qPrintable(box->objectName()));
+                    QVERIFY2(box->maxLength() == value, qPrintable(box->objectName()));
                     ++boxes;
                 }
         QVERIFY(boxes >= 15);
         windows_->CampaignBox().hide();
+
+        // A campaign intro of more lines than a text may have is not saved either.
+        ModalDriver driver;
+        driver
+            .When("CampaignBox",
+                  [&](QWidget* editor) {
+                      Find<QPlainTextEdit>(editor, "CampaignText")->setPlainText(lines);
+                      Click(editor, "Button1");
+                      editor->close();
+                  })
+            .When("CampaignFinished", [](QWidget* w) { Click(w, "Button1"); })
+            .Answer(QMessageBox::Ok);
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(driver.Seen().last(),
+                 refused + "one of its texts has 20010 lines; a story, message or intro may have "
+                           "20000.");
     }
 
     void controlCharactersAndCharactersOutsideTheCodePageAreNamedBeforeSaving() {

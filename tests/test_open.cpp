@@ -20,10 +20,13 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -330,6 +333,85 @@ private slots:
         });
         QCOMPARE(RunVornaskCreator({RunUntil::StartWindowClosed, path}), 0);
         QVERIFY(driver.Done());
+    }
+
+    // Linux editors write UTF-8 without a mark, Windows Notepad's "Unicode" is UTF-16 with one.
+    void textOfOtherEditorsOpensAsTheUserMeansIt_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("answer"); // to the question, when there is one
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("boxes");
+        MissionSettings s = WorkedExampleMission();
+        s.general.title = "\xCEle";
+        const QByteArray ansi = MissionBytes(s);
+        const QByteArray utf8 = QByteArray(ansi).replace("\xCEle", "\xC3\x8Ele");
+        const QString text = QString::fromLatin1(ansi);
+        QByteArray utf16 = "\xFF\xFE";
+        for (const QChar c : text)
+            utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        const QString question =
+            QStringLiteral("MessageBox:4:Island.english looks like UTF-8 text. Read it as UTF-8?");
+        const auto note = [](const char* encoding) {
+            return QStringLiteral("MessageBox:1:Island.english is %1 text. It will be saved in "
+                                  "the game's code page (Windows-1252).")
+                .arg(QLatin1String(encoding));
+        };
+        QTest::newRow("UTF-8, read as UTF-8")
+            << utf8 << int(QMessageBox::Yes) << QStringLiteral("\u00cele")
+            << QStringList{question, note("UTF-8")};
+        QTest::newRow("UTF-8, read as the game's code page")
+            << utf8 << int(QMessageBox::No) << QStringLiteral("\u00c3\u017dle")
+            << QStringList{question};
+        QTest::newRow("UTF-16") << utf16 << -1 << QStringLiteral("\u00cele")
+                                << QStringList{note("UTF-16")};
+    }
+    void textOfOtherEditorsOpensAsTheUserMeansIt() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, answer);
+        QFETCH(QString, title);
+        QFETCH(QStringList, boxes);
+        const QString path = folder_->filePath("Island.english");
+        Write(path, bytes);
+        ModalDriver driver;
+        for (const QString& box : boxes) // the question first, then the note
+            driver.Answer(box.startsWith("MessageBox:4:") ? answer : int(QMessageBox::Ok));
+        driver.When("SecondBox", [&](QWidget* w) {
+            QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), title);
+            w->close();
+        });
+        windows_->OpenFile(path);
+        QVERIFY(driver.Done());
+        QStringList seen = driver.Seen().filter(QRegularExpression("^MessageBox:"));
+        QCOMPARE(seen, boxes);
+    }
+
+    // What cannot be opened is named with the system's reason, not as missing.
+    void aFileThatCannotBeReachedGetsItsTrueReason() {
+        namespace fs = std::filesystem;
+        const fs::path folder = folder_->path().toStdString();
+        fs::create_symlink("loop2.english", folder / "loop1.english");
+        fs::create_symlink("loop1.english", folder / "loop2.english");
+        std::ofstream(folder / "caf\xE9.english") << "[Header]\r\n";
+        const struct {
+            QString name;
+            QString reason;
+        } cases[] = {
+            {"loop1.english", "Too many levels of symbolic links."},
+            {QFile::decodeName("caf\xE9.english"),
+             "its name is not valid UTF-8, so this program cannot open it. Give it a name "
+             "without such bytes."},
+            {"missing.english", "there is no such file."},
+        };
+        for (const auto& [name, reason] : cases) {
+            const QString path = folder_->filePath(name);
+            ModalDriver driver;
+            driver.Answer(QMessageBox::Ok);
+            windows_->OpenFile(path);
+            QVERIFY(driver.Done());
+            QCOMPARE(driver.Seen().last(), QStringLiteral("MessageBox:3:Cannot open %1: %2")
+                                               .arg(QDir::toNativeSeparators(path), reason));
+        }
+        fs::remove(folder / "caf\xE9.english"); // which Qt could not name to remove it
     }
 
 private:

@@ -4,8 +4,10 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionReader.h"
 #include "core/mission/MissionWriter.h"
+#include "core/saving/FileBounds.h"
 #include "core/text/FileKind.h"
 #include "core/text/TextLines.h"
+#include "core/text/Windows1252.h"
 
 #include <QTest>
 #include <random>
@@ -117,15 +119,58 @@ private slots:
                  std::optional(Refusal{RefusalReason::NoHeaderSection}));
         QCOMPARE(ReadCampaignFile(mission).report.refusal,
                  std::optional(Refusal{RefusalReason::NoOverviewSection}));
-        QVERIFY(!ReadMissionFile(std::string(kMaxReadableFileBytes - mission.size() - 2, ' ') +
-                                 "\r\n" + mission)
-                     .report.refusal);
+        // As large as a file may be, of lines as long as a line may be.
+        std::string largest = mission;
+        const std::string longest(kMaxLineBytes, 'x');
+        while (largest.size() + longest.size() + 2 <= kMaxReadableFileBytes)
+            largest += longest + "\r\n";
+        const std::size_t rest = kMaxReadableFileBytes - largest.size();
+        largest +=
+            rest > kMaxLineBytes ? std::string(rest - 2, 'x') + "\r\n" : std::string(rest, 'x');
+        QCOMPARE(largest.size(), kMaxReadableFileBytes);
+        QCOMPARE(ReadMissionFile(largest).report.refusal, std::nullopt);
+        QCOMPARE(ReadMissionFile(mission + longest + "x\r\n" + longest).report.refusal,
+                 std::optional(Refusal{RefusalReason::LineTooLong, 53}));
 
         QCOMPARE(DetectFileKind(mission), FileKind::Mission);
         QCOMPARE(DetectFileKind(std::string(kUtf8ByteOrderMark) + guide), FileKind::CampaignGuide);
         QCOMPARE(DetectFileKind("[Headers]\n[Overviews]"), FileKind::Unknown);
         QCOMPARE(DetectFileKind("x\n [header] \n"), FileKind::Mission);
         QCOMPARE(DetectFileKind("x\r[Overview]\r\n[Header]"), FileKind::CampaignGuide);
+    }
+
+    // What the pages hold is bounded as a file is: the program never writes what it would not
+    // open again.
+    void textsAndSavedFilesKeepTheBoundsOfReadOnes() {
+        const auto lines = [](std::size_t count) {
+            std::string text = "first";
+            for (std::size_t i = 1; i < count; ++i)
+                text += "\r\nline";
+            return text;
+        };
+        MissionSettings mission;
+        mission.opponent(8).enabled = true;
+        mission.entryBox.BackgroundStoryBox = lines(kMaxTextLines);
+        mission.events.of(8, OpponentEvent::PriestDead).text = lines(kMaxTextLines);
+        QCOMPARE(TextBoundsRefusal(mission), std::nullopt);
+        QCOMPARE(BoundsRefusalOfSaving(MissionBytes(mission), FileKind::Mission), std::nullopt);
+        mission.events.of(8, OpponentEvent::PriestDead).text = lines(kMaxTextLines + 1);
+        const std::optional tooLong = Refusal{RefusalReason::TextTooLong, kMaxTextLines + 1};
+        QCOMPARE(TextBoundsRefusal(mission), tooLong);
+        QCOMPARE(BoundsRefusalOfSaving(MissionBytes(mission), FileKind::Mission), tooLong);
+
+        CampaignSettings campaign = WorkedExampleCampaign();
+        campaign.CampaignText.assign(kMaxTextLines, "x");
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide),
+                 std::nullopt);
+        campaign.CampaignText.push_back("x");
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide), tooLong);
+        campaign.CampaignText = {std::string(kMaxLineBytes + 1, 'x')};
+        QCOMPARE(BoundsRefusalOfSaving(CampaignBytes(campaign), FileKind::CampaignGuide),
+                 std::optional(Refusal{RefusalReason::LineTooLong, 7}));
+        // A source edited without its section header is the user's own business.
+        QCOMPARE(BoundsRefusalOfSaving("[Header]\r\n", FileKind::CampaignGuide), std::nullopt);
+        QCOMPARE(BoundsRefusalOfSaving("title = \"x\"\r\n", FileKind::Mission), std::nullopt);
     }
 
     void textIsWindows1252UnlessMarkedAsUtf8() {
@@ -152,6 +197,71 @@ private slots:
         QCOMPARE(read.settings.general.title, s.general.title);
         QCOMPARE(read.settings.events.Succeeded.heading, std::string("Vict?ry?"));
         QCOMPARE(read.report.replacedCharacters, (Reported{{37, "<h2>Vict?ry?</h2>"}}));
+    }
+
+    // Windows Notepad's "Unicode" is UTF-16 with its mark, in either byte order; Linux editors
+    // write UTF-8 without a mark, which is read as such only when the user says so.
+    void utf16AndUnmarkedUtf8AreReadAsText() {
+        MissionSettings s = WorkedExampleMission();
+        s.general.title = "\xCEle \x80"; // "Île €"
+        const std::string ansi = MissionBytes(s);
+        const std::string guide = CampaignBytes(WorkedExampleCampaign());
+        const auto utf16 = [](std::string_view mark, std::u16string text) {
+            std::string bytes(mark);
+            for (const char16_t unit : text) {
+                const char pair[] = {char(unit & 0xFF), char(unit >> 8)};
+                bytes += mark == kUtf16BigEndianMark ? std::string{pair[1], pair[0]}
+                                                     : std::string{pair[0], pair[1]};
+            }
+            return bytes;
+        };
+        for (const std::string_view mark : {kUtf16LittleEndianMark, kUtf16BigEndianMark}) {
+            std::u16string text = DecodeWindows1252(ansi);
+            // A character the code page lacks and a surrogate without its partner.
+            text.replace(text.find(u"Victory"), 7, u"Vict\u4e2dry\xd800");
+            const MissionFileReading read = ReadMissionFile(utf16(mark, text));
+            QCOMPARE(read.report.refusal, std::nullopt);
+            QCOMPARE(read.report.encoding, TextEncoding::Utf16);
+            QCOMPARE(read.settings.general.title, s.general.title);
+            QCOMPARE(read.settings.events.Succeeded.heading, std::string("Vict?ry?"));
+            QCOMPARE(read.report.replacedCharacters, (Reported{{37, "<h2>Vict?ry?</h2>"}}));
+            QCOMPARE(DetectFileKind(utf16(mark, DecodeWindows1252(guide))),
+                     FileKind::CampaignGuide);
+            QVERIFY(ReadCampaignFile(utf16(mark, DecodeWindows1252(guide))).settings ==
+                    ReadCampaignFile(guide).settings);
+            // A NUL is refused as text, not because UTF-16 holds zero bytes; an odd last byte
+            // is one broken character.
+            QCOMPARE(ReadMissionFile(utf16(mark, u"[Header]\r\nx\0"s)).report.refusal,
+                     std::optional(Refusal{RefusalReason::HoldsNulByte, 2}));
+            QCOMPARE(ReadMissionFile(utf16(mark, u"[Header]\r\n"s) + "x").report.replacedCharacters,
+                     (Reported{{2, "?"}}));
+        }
+
+        MissionSettings inUtf8 = s;
+        inUtf8.general.title = "\xC3\x8Ele \xE2\x82\xAC";
+        const std::string utf8 = MissionBytes(inUtf8);
+        QVERIFY(LooksLikeUtf8(utf8));
+        QCOMPARE(ReadMissionFile(utf8).settings.general.title,
+                 std::string("\xC3\x8Ele \xE2\x82\xAC"));
+        const MissionFileReading read = ReadMissionFile(utf8, TextDecoding::Utf8);
+        QCOMPARE(read.report.encoding, TextEncoding::Utf8);
+        QVERIFY(read.settings == testing::AsReadBack(s) && read.report.notKept.empty());
+        const struct {
+            std::string bytes;
+            bool utf8;
+        } looks[] = {
+            {"[Header]\r\nonly ASCII", false},
+            {"caf\xC3\xA9", true},
+            {"caf\xE9", false},           // Windows-1252
+            {"\xC3\xA9 and \xC3", false}, // cut short
+            {"\xED\xA0\x80", false},      // a surrogate
+            {"\xC0\xAF", false},          // overlong
+            {"\xEF\xBB\xBF"
+             "caf\xC3\xA9",
+             false}, // marked: read as UTF-8 anyway
+        };
+        for (const auto& [bytes, expected] : looks)
+            QVERIFY2(LooksLikeUtf8(bytes) == expected, bytes.c_str());
     }
 
     void tickStatesComeBackFromTheirValues() {

@@ -446,6 +446,47 @@ private slots:
         QCOMPARE(LocalDialogFolder("C:\\Games\\NetStorm", Prefix()), local + "/Games/NetStorm/D/");
         QCOMPARE(LocalDialogFolder("", Prefix()), std::string("D/"));
     }
+
+    void manyFolderNamesMapInLinearTimeAndNoValueIsLongerThanAWindowsPath() {
+        const fs::path driveC = Prefix() / "drive_c";
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
+        fs::create_directories(driveC / "a" / "A");
+        fs::create_directories(Prefix() / "dosdevices");
+        fs::create_directory_symlink("../drive_c", Prefix() / "dosdevices" / "c:");
+        std::string many = "C:";
+        for (int k = 0; k < 20'000; ++k)
+            many += "\\a";
+        QElapsedTimer timer;
+        timer.start();
+        const std::string local = LocalDialogFolder(many, Prefix());
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed < 500, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+        // The folders on disk by their own names, the rest as written.
+        const std::string root = fs::canonical(driveC).string();
+        QVERIFY(local.starts_with(root + "/a/A/a/a/"));
+        QCOMPARE(local.size(), root.size() + 2 * 20'000 + 3);
+        QVERIFY(local.ends_with("/a/D/"));
+
+        // Windows counts a path's length in UTF-16 code units.
+        QCOMPARE(InstallDirLookup::Found(many.substr(0, 32'767)).installDir.size(), 32'767u);
+        QCOMPARE(InstallDirLookup::Found(many.substr(0, 32'768)), InstallDirLookup{});
+        std::string accented = "C:\\";
+        while (accented.size() < 3 + 2 * 32'764)
+            accented += "\u00e9";
+        QCOMPARE(InstallDirLookup::Found(accented).outcome, InstallDirLookup::Outcome::Found);
+        QCOMPARE(InstallDirLookup::Found(accented.substr(0, accented.size() - 2) + "\U0001F600"),
+                 InstallDirLookup{});
+        // So a registry value of many names is not found, and costs nothing to map.
+        WriteFile(Prefix() / "system.reg",
+                  RegFile("[Software\\\\Titanic Entertainment\\\\NetStorm] 1\n\"InstallDir\"=\"" +
+                          QString::fromStdString(many).replace("\\", "\\\\").toStdString() +
+                          "\"\n"));
+        QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()).lookup, InstallDirLookup{});
+        fs::remove(Prefix() / "system.reg");
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
+    }
 };
 
 QTEST_APPLESS_MAIN(RegistryTest)

@@ -18,6 +18,7 @@ target_sources(vornask_core PRIVATE
   src/core/registry/WinePrefix.cpp
   src/core/registry/WineRegistry.cpp
   src/core/registry/WindowsNames.cpp
+  src/core/saving/FileBounds.cpp
   src/core/saving/SaveProcedure.cpp
   src/core/text/Completion.cpp
   src/core/text/FileKind.cpp

@@ -8,6 +8,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/controls/ComboBox98.cpp
   src/ui/controls/SingleLine.cpp
   src/ui/controls/SpinEdit.cpp
+  src/ui/controls/TextBox.cpp
   src/ui/platform/DialogPlacement.cpp
   src/ui/platform/DialogSaveUser.cpp
   src/ui/platform/DiskFileStore.cpp

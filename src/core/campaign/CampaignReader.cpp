@@ -183,9 +183,9 @@ private:
 
 } // namespace
 
-CampaignFileReading ReadCampaignFile(std::string_view bytes) {
+CampaignFileReading ReadCampaignFile(std::string_view bytes, TextDecoding decoding) {
     CampaignFileReading reading;
-    const FileText file(bytes, reading.report);
+    const FileText file(bytes, reading.report, decoding);
     if (reading.report.refusal)
         return reading;
     reading.document.text = TextDocument(file.Text());

@@ -38,6 +38,9 @@ struct CampaignFileReading {
     CampaignDocument document;
 };
 
-CampaignFileReading ReadCampaignFile(std::string_view bytes);
+// Reads the bytes of a campaign guide file, as Windows-1252 unless a byte-order mark or
+// `decoding` says otherwise.
+CampaignFileReading ReadCampaignFile(std::string_view bytes,
+                                     TextDecoding decoding = TextDecoding::Detect);
 
 } // namespace vornask

@@ -218,9 +218,9 @@ private:
 
 } // namespace
 
-MissionFileReading ReadMissionFile(std::string_view bytes) {
+MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding) {
     MissionFileReading reading;
-    const FileText file(bytes, reading.report);
+    const FileText file(bytes, reading.report, decoding);
     if (reading.report.refusal)
         return reading;
     const Lines& lines = file.Lines();

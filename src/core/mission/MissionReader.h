@@ -50,6 +50,9 @@ struct MissionFileReading {
     MissionDocument document;
 };
 
-MissionFileReading ReadMissionFile(std::string_view bytes);
+// Reads the bytes of a mission file, as Windows-1252 unless a byte-order mark or `decoding`
+// says otherwise.
+MissionFileReading ReadMissionFile(std::string_view bytes,
+                                   TextDecoding decoding = TextDecoding::Detect);
 
 } // namespace vornask

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -31,17 +32,17 @@ std::vector<std::string_view> PathNames(std::string_view path) {
     return names;
 }
 
-// `dir`/`name`, taking the entry whose name differs only in case when there is one.
-fs::path ChildIgnoringCase(const fs::path& dir, std::string_view name) {
+// The name of the entry of the folder `dir` that Windows would take for `name`: `name` itself
+// when it exists, else an entry whose name differs only in case; none when there is neither.
+std::optional<std::string> ChildIgnoringCase(const std::string& dir, std::string_view name) {
     std::error_code error;
-    fs::path exact = dir / name;
-    if (fs::exists(exact, error))
-        return exact;
+    if (fs::exists(fs::path(dir) / name, error))
+        return std::string(name);
     for (fs::directory_iterator it(dir, error); !error && it != fs::directory_iterator();
          it.increment(error))
-        if (SameWindowsName(it->path().filename().string(), name))
-            return it->path();
-    return exact;
+        if (std::string entry = it->path().filename().string(); SameWindowsName(entry, name))
+            return entry;
+    return std::nullopt;
 }
 
 std::string WithSlashes(std::string text) {
@@ -49,17 +50,37 @@ std::string WithSlashes(std::string text) {
     return text;
 }
 
+// The folder that `prefix` maps the drive of the Windows path `windowsPath` to, if any.
+std::optional<fs::path> DriveFolder(const fs::path& prefix, const std::string& windowsPath) {
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+    std::error_code error;
+    fs::path drive = fs::canonical(prefix / "dosdevices" / std::string{letter, ':'}, error);
+    if (error)
+        return std::nullopt;
+    return drive;
+}
+
 std::string MapDrivePath(const fs::path& prefix, const std::string& windowsPath) {
     if (prefix.empty())
         return windowsPath;
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
-    std::error_code error;
-    fs::path folder = fs::canonical(prefix / "dosdevices" / std::string{letter, ':'}, error);
-    if (error)
+    const std::optional<fs::path> drive = DriveFolder(prefix, windowsPath);
+    if (!drive)
         return windowsPath;
-    for (std::string_view name : PathNames(std::string_view(windowsPath).substr(2)))
-        folder = ChildIgnoringCase(folder, name);
-    std::string local = folder.string();
+    // The path grows by one name at a time, in place: building a whole new path for every
+    // name made a value of many names take minutes. Once a folder is missing, so is everything
+    // under it, and the rest of the names are kept as written without asking the disk; the
+    // system's own bound on a path's length ends the asking in the same way.
+    std::string local = drive->string();
+    bool onDisk = true;
+    for (std::string_view name : PathNames(std::string_view(windowsPath).substr(2))) {
+        std::optional<std::string> entry;
+        if (onDisk)
+            entry = ChildIgnoringCase(local, name);
+        onDisk = entry.has_value();
+        if (!local.ends_with('/'))
+            local += '/';
+        local += entry ? std::string_view(*entry) : name;
+    }
     if (windowsPath.ends_with('\\') && !local.ends_with('/'))
         local += '/';
     return local;
@@ -81,6 +102,10 @@ std::string LocalFolderInWinePrefix(const fs::path& prefix, const std::string& w
     if (!IsRooted(windowsPath))
         return WithSlashes(windowsPath);
     return windowsPath;
+}
+
+bool MapsDrive(const fs::path& prefix, const std::string& windowsPath) {
+    return prefix.empty() || !HasDriveLetter(windowsPath) || DriveFolder(prefix, windowsPath);
 }
 
 std::string LocalDialogFolder(const std::string& installDir, const fs::path& winePrefix) {

@@ -23,4 +23,8 @@ std::string LocalDialogFolder(const std::string& installDir,
 std::string LocalFolderInWinePrefix(const std::filesystem::path& prefix,
                                     const std::string& windowsPath);
 
+// Whether `prefix` has a drive mapping (a link in its "dosdevices" folder) for the drive letter
+// of `windowsPath`; true when there is no prefix or no drive letter to map.
+bool MapsDrive(const std::filesystem::path& prefix, const std::string& windowsPath);
+
 } // namespace vornask

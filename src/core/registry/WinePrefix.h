@@ -4,10 +4,14 @@
 
 #include "core/registry/WineRegistry.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
 namespace vornask {
+
+// The longest path Windows knows, in UTF-16 code units.
+constexpr std::size_t kMaxWindowsPathLength = 32767;
 
 struct InstallDirLookup {
     enum class Outcome {
@@ -24,6 +28,8 @@ struct InstallDirLookup {
 
     bool operator==(const InstallDirLookup&) const = default;
 
+    // Found, unless `text` (up to its first NUL) is longer than kMaxWindowsPathLength: then
+    // not found.
     static InstallDirLookup Found(std::string text);
     static InstallDirLookup Failed(std::string error);
     // The value exists but is not text.

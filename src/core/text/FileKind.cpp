@@ -6,6 +6,12 @@
 namespace vornask {
 
 FileKind DetectFileKind(std::string_view bytes) {
+    // UTF-16 holds its headers' letters in two bytes each: they are looked for in its text.
+    if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
+        ReadReport report;
+        const FileText text(bytes, report);
+        return report.refusal ? FileKind::Unknown : DetectFileKind(text.Text());
+    }
     if (bytes.starts_with(kUtf8ByteOrderMark))
         bytes.remove_prefix(kUtf8ByteOrderMark.size());
     while (!bytes.empty()) {

@@ -9,8 +9,8 @@ namespace vornask {
 enum class FileKind { Mission, CampaignGuide, Unknown };
 
 // The kind of the first of the two section headers in `bytes` (after a UTF-8 byte-order mark,
-// if any); Unknown when neither stands on a line of its own. Reads the bytes no further than
-// that header.
+// if any, and in UTF-16 text when a UTF-16 mark says so); Unknown when neither stands on a line
+// of its own. Reads Windows-1252 and UTF-8 bytes no further than that header.
 FileKind DetectFileKind(std::string_view bytes);
 
 } // namespace vornask

@@ -1,9 +1,11 @@
 #include "core/text/FileText.h"
 
 #include "core/text/TextLines.h"
+#include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"
 
 #include <unordered_map>
+#include <utility>
 
 namespace vornask {
 namespace {
@@ -17,63 +19,82 @@ std::size_t LineNumberAt(std::string_view text, std::size_t offset) {
     return number;
 }
 
-bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
-    return byte >= low && byte <= high;
+Utf8Character DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto high = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto low = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(high << 8 | low);
+    };
+    if (bytes.size() < 2)
+        return {kReplacementCharacter, bytes.size(), false};
+    const char32_t first = unit(0);
+    if (first < 0xD800 || first > 0xDFFF)
+        return {first, 2, true};
+    if (first <= 0xDBFF && bytes.size() >= 4)
+        if (const char32_t second = unit(2); second >= 0xDC00 && second <= 0xDFFF)
+            return {0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00), 4, true};
+    return {kReplacementCharacter, 2, false}; // a surrogate without its partner
 }
 
-// The well-formed UTF-8 sequences by their first byte: their length and the range of their
-// second byte, narrowed where it would allow overlong forms, surrogates or code points beyond
-// U+10FFFF.
-struct Utf8Lead {
-    unsigned char firstLow, firstHigh;
-    std::size_t length;
-    unsigned char secondLow, secondHigh;
-};
-constexpr Utf8Lead kUtf8Leads[] = {
-    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
-    {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
-};
-
-// The length of the well-formed UTF-8 sequence at the start of `bytes` and its code point; a
-// length of 0 when the sequence is broken (its first byte then stands for one bad character).
-std::size_t Utf8Sequence(std::string_view bytes, char32_t& codePoint) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    if (byte(0) < 0x80) {
-        codePoint = byte(0);
-        return 1;
-    }
-    for (const Utf8Lead& lead : kUtf8Leads) {
-        if (!InRange(byte(0), lead.firstLow, lead.firstHigh))
-            continue;
-        if (bytes.size() < lead.length || !InRange(byte(1), lead.secondLow, lead.secondHigh))
-            return 0;
-        codePoint = byte(0) & (0x7F >> lead.length);
-        for (std::size_t i = 1; i < lead.length; ++i) {
-            if (!InRange(byte(i), 0x80, 0xBF))
-                return 0;
-            codePoint = (codePoint << 6) | (byte(i) & 0x3F);
-        }
-        return lead.length;
-    }
-    return 0;
+Utf8Character DecodeUtf16LittleEndian(std::string_view bytes) {
+    return DecodeUtf16(bytes, false);
 }
 
-// A line of UTF-8 as Windows-1252; `replaced` tells whether any character became "?".
-std::string Windows1252FromUtf8(std::string_view line, bool& replaced) {
+Utf8Character DecodeUtf16BigEndian(std::string_view bytes) {
+    return DecodeUtf16(bytes, true);
+}
+
+using Decoder = Utf8Character (*)(std::string_view);
+
+// `bytes` decoded by `decode` as Windows-1252 text, each character the code page lacks and each
+// broken sequence becoming "?"; `replacedLines` gets the numbers of the lines where that
+// happened. The line breaks stay as they are.
+std::string Converted(std::string_view bytes, Decoder decode,
+                      std::vector<std::size_t>& replacedLines) {
     std::string text;
-    text.reserve(line.size());
-    replaced = false;
-    while (!line.empty()) {
-        char32_t codePoint = 0;
-        const std::size_t length = Utf8Sequence(line, codePoint);
+    text.reserve(bytes.size());
+    std::size_t line = 1;
+    bool afterCr = false;
+    while (!bytes.empty()) {
+        const Utf8Character c = decode(bytes);
+        bytes.remove_prefix(c.length);
         const std::optional<char> byte =
-            length > 0 ? Windows1252ByteOf(codePoint) : std::optional<char>();
-        replaced = replaced || !byte;
+            c.valid ? Windows1252ByteOf(c.codePoint) : std::optional<char>();
+        if (!byte && (replacedLines.empty() || replacedLines.back() != line))
+            replacedLines.push_back(line);
         text.push_back(byte.value_or('?'));
-        line.remove_prefix(length > 0 ? length : 1);
+        // CR LF is one break, CR and LF alone one each.
+        if (text.back() == '\r' || (text.back() == '\n' && !afterCr))
+            ++line;
+        afterCr = text.back() == '\r';
     }
     return text;
+}
+
+// How `bytes` are to be decoded, and how many bytes of them are the mark that says so; no
+// decoder for Windows-1252, whose bytes are the text.
+std::pair<Decoder, std::size_t> DecoderOf(std::string_view bytes, TextDecoding decoding,
+                                          TextEncoding& encoding) {
+    const struct {
+        std::string_view mark;
+        TextEncoding encoding;
+        Decoder decode;
+    } marks[] = {
+        {kUtf8ByteOrderMark, TextEncoding::Utf8, DecodeUtf8},
+        {kUtf16LittleEndianMark, TextEncoding::Utf16, DecodeUtf16LittleEndian},
+        {kUtf16BigEndianMark, TextEncoding::Utf16, DecodeUtf16BigEndian},
+    };
+    for (const auto& [mark, marked, decode] : marks)
+        if (bytes.starts_with(mark)) {
+            encoding = marked;
+            return {decode, mark.size()};
+        }
+    if (decoding == TextDecoding::Utf8) {
+        encoding = TextEncoding::Utf8;
+        return {DecodeUtf8, 0};
+    }
+    encoding = TextEncoding::Windows1252;
+    return {nullptr, 0};
 }
 
 // Calls `take` with every line that saving `savedLines` writes, in order.
@@ -84,41 +105,62 @@ template <class Take> void ForEachSavedLine(const std::vector<std::string>& save
 
 } // namespace
 
-FileText::FileText(std::string_view bytes, ReadReport& report) {
+bool LooksLikeUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        return false;
+    bool beyondAscii = false;
+    while (!bytes.empty()) {
+        if (static_cast<unsigned char>(bytes.front()) < 0x80) {
+            bytes.remove_prefix(1);
+            continue;
+        }
+        const Utf8Character c = DecodeUtf8(bytes);
+        if (!c.valid)
+            return false;
+        beyondAscii = true;
+        bytes.remove_prefix(c.length);
+    }
+    return beyondAscii;
+}
+
+FileText::FileText(std::string_view bytes, ReadReport& report, TextDecoding decoding) {
     if (bytes.size() > kMaxReadableFileBytes) {
         report.refusal = Refusal{RefusalReason::TooLarge, bytes.size()};
         return;
     }
-    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
-        report.refusal = Refusal{RefusalReason::HoldsNulByte, LineNumberAt(bytes, nul)};
+    const auto [decode, markSize] = DecoderOf(bytes, decoding, report.encoding);
+    std::vector<std::size_t> replacedLines;
+    if (decode) {
+        converted_ = Converted(bytes.substr(markSize), decode, replacedLines);
+        text_ = converted_;
+    } else {
+        text_ = bytes;
+    }
+    if (const std::size_t nul = text_.find('\0'); nul != std::string_view::npos) {
+        report.refusal = Refusal{RefusalReason::HoldsNulByte, LineNumberAt(text_, nul)};
+        text_ = {};
         return;
     }
-    // Only a file with more bytes than the bound has lines could have too many.
-    if (bytes.size() > kMaxReadableFileLines) {
+    // Only a text with more characters than the bound has lines could have too many.
+    if (text_.size() > kMaxReadableFileLines) {
         std::size_t lines = 0;
-        ForEachLine(bytes, false, [&lines](std::string_view) { ++lines; });
+        ForEachLine(text_, false, [&lines](std::string_view) { ++lines; });
         if (lines > kMaxReadableFileLines) {
             report.refusal = Refusal{RefusalReason::TooManyLines, lines};
+            text_ = {};
             return;
         }
     }
-    if (!bytes.starts_with(kUtf8ByteOrderMark)) {
-        text_ = bytes;
-        lines_ = SplitLineViews(text_);
-        return;
-    }
-    report.encoding = TextEncoding::Utf8;
-    const std::vector<LineWithBreak> lines =
-        SplitLinesWithBreaks(bytes.substr(kUtf8ByteOrderMark.size()));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        bool replaced = false;
-        const std::string text = Windows1252FromUtf8(lines[i].text, replaced);
-        if (replaced)
-            report.replacedCharacters.push_back({i + 1, text});
-        converted_.append(text).append(lines[i].lineBreak);
-    }
-    text_ = converted_;
     lines_ = SplitLineViews(text_);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].size() > kMaxLineBytes) {
+            report.refusal = Refusal{RefusalReason::LineTooLong, i + 1};
+            lines_.clear();
+            text_ = {};
+            return;
+        }
+    for (const std::size_t number : replacedLines)
+        report.replacedCharacters.push_back({number, std::string(lines_[number - 1])});
 }
 
 std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,

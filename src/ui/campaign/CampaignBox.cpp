@@ -3,6 +3,7 @@
 #include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignSettings.h"
 #include "core/campaign/MissionName.h"
+#include "core/saving/FileBounds.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/FileOpening.h"
@@ -234,7 +235,9 @@ void TCampaignBox::OpenCampaign() {
     if (!file)
         return;
     // A mission file has no [Overview]: the reader refuses it.
-    const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+    CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
+    if (!reading.report.refusal)
+        reading.report.refusal = TextBoundsRefusal(reading.settings);
     if (AcceptReading(this, *path, reading.report))
         ShowCampaign(reading, *path);
 }

@@ -3,6 +3,7 @@
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/PageControls.h"
@@ -75,6 +76,8 @@ void TCampaignFinished::CloseCampaign() {
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
+    if (!AcceptSaving(this, fileToSave_.LineTexts(), FileKind::CampaignGuide))
+        return {};
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
     return SaveBytesToFile(fileToSave_.Bytes(), duplicate_->isChecked(), SaveSide::Campaign, user,

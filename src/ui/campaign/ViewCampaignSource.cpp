@@ -1,5 +1,6 @@
 #include "ui/campaign/ViewCampaignSource.h"
 
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
@@ -18,7 +19,7 @@ TViewCampaignSource::TViewCampaignSource()
     // window closes: Quit ends the program at once.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    sourceBox_ = MakeTextBox(QStringLiteral("SourceBox"));
+    sourceBox_ = MakeTextBox(QStringLiteral("SourceBox"), kMaxReadableFileLines);
     sourceBox_->setMinimumSize(265, 201);
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);
@@ -40,7 +41,11 @@ void TViewCampaignSource::Edit(const std::vector<std::string>& lines, SaveLines 
 void TViewCampaignSource::SaveIt() {
     if (!GoOnDespiteLostCharacters(this, *sourceBox_))
         return; // back to the text
-    const SaveResult result = save_ ? save_(MemoLines(*sourceBox_)) : SaveResult{};
+    // A file the program could not open again is not saved; the text stays here to be mended.
+    const std::vector<std::string> lines = MemoLines(*sourceBox_);
+    if (!AcceptSaving(this, lines, FileKind::CampaignGuide))
+        return;
+    const SaveResult result = save_ ? save_(lines) : SaveResult{};
     // Given up after a failed write: the text stays here so "OK" can be pressed again.
     if (result.writeFailed && !result.saved)
         return;

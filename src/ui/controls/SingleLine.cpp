@@ -1,8 +1,9 @@
 #include "ui/controls/SingleLine.h"
 
+#include "core/text/FileText.h"
+
 #include <QLineEdit>
 #include <algorithm>
-#include <limits>
 
 namespace vornask {
 namespace {
@@ -34,8 +35,8 @@ QValidator::State TSingleLineValidator::validate(QString& text, int& cursor) con
 
 void vornask::KeepOnOneLine(QLineEdit& edit) {
     edit.setValidator(new TSingleLineValidator(&edit));
-    // Qt cuts a line edit's text at 32,767 characters; a value of the game's file has no limit.
-    edit.setMaxLength(std::numeric_limits<int>::max());
+    // Longer text would make a file the program refuses to open, and takes Qt long to lay out.
+    edit.setMaxLength(static_cast<int>(kMaxValueBytes));
 }
 
 QWidget* TSingleLineItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,

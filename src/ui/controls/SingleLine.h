@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace vornask {
 
-// Gives `edit` the single-line rule, and no length limit.
+// Gives `edit` the single-line rule, and the length of the longest value a line may hold.
 void KeepOnOneLine(QLineEdit& edit);
 
 } // namespace vornask

@@ -1,5 +1,8 @@
 #include "ui/platform/FileOpening.h"
 
+#include "core/saving/FileBounds.h"
+#include "core/text/TextLines.h"
+#include "core/text/Utf8.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 
@@ -7,10 +10,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <filesystem>
+#include <system_error>
 
 namespace vornask {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int kLinesShown = 5;
 
@@ -25,12 +33,22 @@ QString CannotOpen(const QString& path, const QString& reason) {
 QString RefusalText(const Refusal& refusal) {
     switch (refusal.reason) {
     case RefusalReason::TooLarge:
-        return Tr("it is larger than 16 MB, so it is no mission or campaign guide file.");
+        return Tr("it is larger than %1 MB, far larger than any mission or campaign guide file.")
+            .arg(kMaxReadableFileBytes / (1024 * 1024));
     case RefusalReason::TooManyLines:
-        return Tr("it has more than a million lines, so it is no mission or campaign guide "
-                  "file.");
+        return Tr("it has more than %1 lines, far more than any mission or campaign guide file.")
+            .arg(QLocale::c().toString(qulonglong(kMaxReadableFileLines)));
     case RefusalReason::HoldsNulByte:
         return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
+    case RefusalReason::LineTooLong:
+        return Tr("line %1 is longer than %2 characters, far longer than any line of a mission "
+                  "or campaign guide file.")
+            .arg(refusal.detail)
+            .arg(QLocale::c().toString(qulonglong(kMaxLineBytes)));
+    case RefusalReason::TextTooLong:
+        return Tr("one of its texts has %1 lines; a story, message or intro may have %2.")
+            .arg(QLocale::c().toString(qulonglong(refusal.detail)),
+                 QLocale::c().toString(qulonglong(kMaxTextLines)));
     case RefusalReason::NoHeaderSection:
         return Tr("it has no [Header] section, so it is no mission file.");
     case RefusalReason::NoOverviewSection:
@@ -46,6 +64,25 @@ QString QuotedLines(const std::vector<FileLine>& lines) {
     if (lines.size() > kLinesShown)
         text += QStringLiteral("...\n");
     return text;
+}
+
+// Why there is nothing at `info`'s path to open, as the system tells it; two cases in the
+// program's own words. A name that is not UTF-8 reaches the program changed (each stray byte
+// became U+FFFD), so the system finds no such file although the folder shows it.
+QString WhyNotFound(const QFileInfo& info) {
+    std::error_code error;
+    (void)fs::status(fs::path(QFile::encodeName(info.absoluteFilePath()).toStdString()), error);
+    if (error && error != std::errc::no_such_file_or_directory)
+        return QString::fromLocal8Bit(error.message()) + QLatin1Char('.');
+    const fs::path folder(QFile::encodeName(info.absolutePath()).toStdString());
+    for (fs::directory_iterator it(folder, error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (ValidUtf8(name) != name && QFile::decodeName(name.c_str()) == info.fileName())
+            return Tr("its name is not valid UTF-8, so this program cannot open it. Give it a "
+                      "name without such bytes.");
+    }
+    return Tr("there is no such file.");
 }
 
 bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<FileLine>& lost) {
@@ -65,8 +102,8 @@ bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<Fil
 std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        ShowError(parent, CannotOpen(path, info.exists() ? Tr("it is not a file.")
-                                                         : Tr("there is no such file.")));
+        ShowError(parent,
+                  CannotOpen(path, info.exists() ? Tr("it is not a file.") : WhyNotFound(info)));
         return std::nullopt;
     }
     if (info.size() > static_cast<qint64>(kMaxReadableFileBytes)) {
@@ -83,6 +120,11 @@ std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
     }
     FileToOpen result{path, bytes.toStdString(), FileKind::Unknown};
     result.kind = DetectFileKind(result.bytes);
+    // Only a file that is one of the program's own kinds is worth the question.
+    if (result.kind != FileKind::Unknown && LooksLikeUtf8(result.bytes) &&
+        AskQuestion(parent, Tr("%1 looks like UTF-8 text. Read it as UTF-8?").arg(info.fileName()),
+                    false) == Answer::Yes)
+        result.decoding = TextDecoding::Utf8;
     return result;
 }
 
@@ -93,10 +135,12 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
     }
     if (!report.notKept.empty() && !AskToOpenAnyway(parent, path, report.notKept))
         return false;
-    if (report.encoding == TextEncoding::Utf8) {
-        QString note = Tr("%1 is UTF-8 text. It will be saved in the game's code page "
+    if (report.encoding != TextEncoding::Windows1252) {
+        QString note = Tr("%1 is %2 text. It will be saved in the game's code page "
                           "(Windows-1252).")
-                           .arg(QFileInfo(path).fileName());
+                           .arg(QFileInfo(path).fileName(), report.encoding == TextEncoding::Utf8
+                                                                ? QStringLiteral("UTF-8")
+                                                                : QStringLiteral("UTF-16"));
         if (!report.replacedCharacters.empty())
             note += QStringLiteral(" ") +
                     Tr("Characters that code page lacks, in line %1 and perhaps others, now "
@@ -105,6 +149,14 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
         ShowInformation(parent, note);
     }
     return true;
+}
+
+bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind) {
+    const std::optional<Refusal> refusal = BoundsRefusalOfSaving(JoinLinesCrLf(lines), kind);
+    if (refusal)
+        ShowError(parent, Tr("The file is not saved, as this program could not open it again: %1")
+                              .arg(RefusalText(*refusal)));
+    return !refusal;
 }
 
 } // namespace vornask

@@ -3,6 +3,7 @@
 #include "core/campaign/CampaignReader.h"
 #include "core/mission/MissionReader.h"
 #include "core/registry/InstallFolder.h"
+#include "core/saving/FileBounds.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
@@ -72,13 +73,17 @@ void AppWindows::OpenFile(const QString& path) {
     if (!file)
         return;
     if (file->kind == FileKind::CampaignGuide) {
-        const CampaignFileReading reading = ReadCampaignFile(file->bytes);
+        CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
+        if (!reading.report.refusal)
+            reading.report.refusal = TextBoundsRefusal(reading.settings);
         if (AcceptReading(parent, path, reading.report))
             campaignBox_->OpenFromStart(&reading, path);
         return;
     }
     // Anything else is read as a mission file, which refuses what is none.
-    MissionFileReading reading = ReadMissionFile(file->bytes);
+    MissionFileReading reading = ReadMissionFile(file->bytes, file->decoding);
+    if (!reading.report.refusal)
+        reading.report.refusal = TextBoundsRefusal(reading.settings);
     if (!AcceptReading(parent, path, reading.report))
         return;
     StartMission(reading.settings, path, std::move(reading.document));

@@ -2,6 +2,7 @@
 
 #include "ui/controls/SingleLine.h"
 #include "ui/controls/SpinEdit.h"
+#include "ui/controls/TextBox.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -52,8 +53,8 @@ QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
     return box;
 }
 
-QPlainTextEdit* MakeTextBox(const QString& name) {
-    auto* box = new QPlainTextEdit;
+QPlainTextEdit* MakeTextBox(const QString& name, std::size_t maxLines) {
+    auto* box = new TTextBox(maxLines);
     box->setObjectName(name);
     // A tab typed into a box would end up in the game's file, and the keyboard could never
     // reach the window's buttons: Tab and Shift+Tab move on, as in every other control.

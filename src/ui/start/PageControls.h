@@ -1,7 +1,10 @@
 // Controls as every page makes them: named, with their hint, set up the way the pages need.
 #pragma once
 
+#include "core/text/FileText.h"
+
 #include <QStringList>
+#include <cstddef>
 
 class QAbstractScrollArea;
 class QCheckBox;
@@ -25,8 +28,9 @@ TSpinEdit* MakeSpinEdit(const QString& name, int minimum, int maximum, int step,
 // Typed text is kept as typed: nothing is inserted into the list and nothing completes it.
 QComboBox* MakeEditableComboBox(const QString& name, const QStringList& items,
                                 const QString& hint = QString());
-// A multi-line text box named `name`, which Tab and Shift+Tab leave.
-QPlainTextEdit* MakeTextBox(const QString& name);
+// A multi-line text box named `name`, which Tab and Shift+Tab leave; what is pasted into it is
+// cut to `maxLines` lines in all, and to the longest value of a line on each.
+QPlainTextEdit* MakeTextBox(const QString& name, std::size_t maxLines = kMaxTextLines);
 // A text box for the user's words: wrapped, as tall as its page lets it be.
 QPlainTextEdit* MakeMemo(const QString& name, const QString& hint);
 QListWidget* MakeCheckList(const QString& name, const QStringList& captions, const QString& hint);

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace vornask {
 namespace {
@@ -70,11 +72,37 @@ void PrintPrefixes(const PrefixSearch& search) {
 }
 #endif
 
-void PrintOutcome(const InstallDirLookup& lookup) {
+// Where the file dialogs start: the game's D folder when it is there, else the working folder,
+// where Qt's dialog opens when it is given a folder that does not exist.
+void PrintDialogFolder(const InstallDirLookup& lookup) {
+    const bool found = lookup.outcome == InstallDirLookup::Outcome::Found;
+    const std::string installDir = found ? lookup.installDir : std::string();
+    const std::filesystem::path folder(LocalDialogFolder(installDir, lookup.winePrefix));
+    std::error_code error;
+    if (!MapsDrive(lookup.winePrefix, installDir)) {
+        Print(Tr("The prefix has no drive mapping for %1 (no such link in %2), so InstallDir "
+                 "names no folder here.")
+                  .arg(QString::fromStdString(installDir.substr(0, 2)),
+                       PathText(lookup.winePrefix / "dosdevices")));
+    } else if (!std::filesystem::is_directory(folder, error)) {
+        Print(Tr("The folder %1 does not exist, so the file dialogs start in the working folder.")
+                  .arg(PathText(std::filesystem::absolute(folder, error))));
+    } else {
+        Print(Tr("The file dialogs start in: %1")
+                  .arg(PathText(std::filesystem::absolute(folder, error))));
+        return;
+    }
+    Print(Tr("The file dialogs start in: %1").arg(PathText(std::filesystem::current_path(error))));
+}
+
+void PrintOutcome(const InstallDirLookup& lookup, bool winePrefixSet) {
     switch (lookup.outcome) {
     case InstallDirLookup::Outcome::NotFound:
-        Print(Tr("The game's registry key was not found. If the game is installed under Wine, "
-                 "start the program with WINEPREFIX set to the game's Wine prefix."));
+        if (winePrefixSet)
+            Print(Tr("The game's registry key was not found."));
+        else
+            Print(Tr("The game's registry key was not found. If the game is installed under "
+                     "Wine, start the program with WINEPREFIX set to the game's Wine prefix."));
         break;
     case InstallDirLookup::Outcome::Found:
         if (!lookup.winePrefix.empty())
@@ -85,10 +113,7 @@ void PrintOutcome(const InstallDirLookup& lookup) {
         Print(QString::fromStdString(lookup.error));
         break;
     }
-    const std::string folder = LocalDialogFolder(
-        lookup.outcome == InstallDirLookup::Outcome::Found ? lookup.installDir : std::string(),
-        lookup.winePrefix);
-    Print(Tr("The file dialogs start in: %1").arg(QString::fromStdString(folder)));
+    PrintDialogFolder(lookup);
 }
 
 } // namespace
@@ -113,12 +138,15 @@ int RunVornaskCreator(const StartupOptions& options) {
 int PrintGameSearch() {
 #ifdef _WIN32
     const InstallDirLookup lookup = ReadInstallDir();
+    const bool winePrefixSet = false;
 #else
-    const PrefixSearch search = SearchWinePrefixes(SearchStart::FromEnvironment());
+    const SearchStart start = SearchStart::FromEnvironment();
+    const PrefixSearch search = SearchWinePrefixes(start);
     PrintPrefixes(search);
     const InstallDirLookup& lookup = search.lookup;
+    const bool winePrefixSet = !start.winePrefix.empty();
 #endif
-    PrintOutcome(lookup);
+    PrintOutcome(lookup, winePrefixSet);
     return lookup.outcome == InstallDirLookup::Outcome::Found ? 0 : 1;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/controls/SingleLine.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
@@ -161,6 +162,8 @@ void TSixthBox::SaveMissionFile() {
     TViewSourceBox& sourceView = windows().ViewSourceBox();
     // Saving straight from this page happens while the source view is hidden.
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
+    if (!sourceView.isVisible() && !AcceptSaving(this, fileToSave_.LineTexts(), FileKind::Mission))
+        return;
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result =

@@ -1,5 +1,6 @@
 #include "ui/wizard/ViewSourceBox.h"
 
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
@@ -13,7 +14,7 @@ using namespace vornask;
 
 TViewSourceBox::TViewSourceBox()
     : TPageFrame(QStringLiteral("ViewSourceBox"), tr("VORNASK Creator"), tr("View/Edit Source")),
-      sourceBox_(MakeTextBox(QStringLiteral("SourceBox"))),
+      sourceBox_(MakeTextBox(QStringLiteral("SourceBox"), kMaxReadableFileLines)),
       saveDialog1_(this, MissionFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {
     okButton()->setCursor(Qt::PointingHandCursor);
 
@@ -38,6 +39,12 @@ void TViewSourceBox::SaveIt() {
         KeepOpenAfterOk();
         return;
     }
+    // A file the program could not open again is not saved; the text stays here to be mended.
+    const std::vector<std::string> lines = MemoLines(*sourceBox_);
+    if (!AcceptSaving(this, lines, FileKind::Mission)) {
+        KeepOpenAfterOk();
+        return;
+    }
     if (save_)
-        save_(MemoLines(*sourceBox_));
+        save_(lines);
 }
