@@ -143,17 +143,20 @@ std::string HandMade(const MissionSettings& s, SeededChoices& choices) {
     if (coin())
         out.push_back("; by hand");
     bool inHeader = false;
+    bool paragraphSeen = false; // a section's first "<p>" starts its text; later ones are text
     for (const std::string& line : lines) {
         std::string edited = line;
-        if (SectionNames(line))
+        if (SectionNames(line)) {
             inHeader = line == "[Header]";
+            paragraphSeen = false;
+        }
         if (line == "[Header]" && coin())
             edited = "[header]";
         else if (line == "[Succeeded]" && coin())
             edited = "[Succeeded][BadTeamDead]";
         else if (line == "[Failed]" && coin())
             out.insert(out.end(), {"[@1]", "$Menu=Hints,Tell,Hints", ""});
-        else if (line.starts_with("<p>") && coin())
+        else if (line.starts_with("<p>") && !std::exchange(paragraphSeen, true) && coin())
             edited = "<P>" + line.substr(3);
         if (inHeader)
             if (const std::optional<KeyLine> key = ParseKeyLine(line)) {

@@ -159,7 +159,10 @@ std::string FormatKeyLine(std::string_view key, std::string_view value, const Ke
     std::string line = style.indent;
     line += style.lowerCaseKeys ? LowerCase(key) : std::string(key);
     line.append(style.beforeEquals).append("=").append(style.afterEquals);
-    line += ValueForKeyLine(value, style.quoted);
+    if (style.quoted)
+        line.append("\"").append(value).append("\"");
+    else
+        line += ValueForKeyLine(value, false);
     return line;
 }
 
