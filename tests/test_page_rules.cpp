@@ -66,6 +66,37 @@ private slots:
         QCOMPARE(ClampedSpinValue("+-5", 0, 99), 0);
     }
 
+    // The group separator of the box's language counts among the digits; spaces around the
+    // number do not count.
+    void spinTextsMayGroupTheirDigits() {
+        struct Case {
+            const char* text;
+            const char* separator;
+            int value;
+            bool typing;
+        };
+        const Case cases[] = {
+            {"1,000", ",", 1000, true},
+            {"1.000", ".", 1000, true},
+            {"1.000", ",", 0, false},
+            {"1,000", "", 0, false},
+            {" 50", ",", 50, true},
+            {"50\t ", ".", 50, true},
+            {"600,000", ",", 500000, true},
+            {"-1.000", ".", 0, true},
+            {"+2,5,0", ",", 250, true},
+            {"1\u202f000", "\u202f", 1000, true},
+            {"1 000", ",", 0, false},
+            {",", ",", 0, true},
+            {"", ",", 0, true},
+            {"- 5", ",", 0, false},
+        };
+        for (const Case& c : cases) {
+            QVERIFY2(ClampedSpinValue(c.text, 0, 500000, c.separator) == c.value, c.text);
+            QVERIFY2(IsSpinTyping(c.text, c.separator) == c.typing, c.text);
+        }
+    }
+
     void abilityValueListsSwitchedOffAbilitiesInTheirOrder() {
         AbilityFlags flags = AllAbilitiesOn();
         QCOMPARE(GetAbility(flags), std::string());

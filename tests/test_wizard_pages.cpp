@@ -600,6 +600,8 @@ private slots:
             {"", "+500", true, "1", "500"},
             {"+7", "", false, "7", "0"},
             {"150", "600000", false, "99", "500000"},
+            // Grouped as the program's language groups digits, as the box itself accepts them.
+            {" 8", "1" + QLocale().groupSeparator() + "000", true, "8", "1000"},
         };
         for (const Case& c : cases) {
             Run()
