@@ -97,6 +97,17 @@ private slots:
         }
     }
 
+    // What the game's files hold for an option: the offered values and other whole numbers.
+    void advancedValuesAreWholeNumbersOrNothing() {
+        for (const AdvancedOption& option : AdvancedOptions())
+            for (const char* offered : option.values)
+                QVERIFY2(IsAdvancedValue(offered), offered);
+        for (const char* value : {"", "0", "20", "10", "007", "999999999"})
+            QVERIFY2(IsAdvancedValue(value), value);
+        for (const char* value : {"-1", "+2", "1.5", " 2", "2 ", "x", "1,000", "1000000000"})
+            QVERIFY2(!IsAdvancedValue(value), value);
+    }
+
     void abilityValueListsSwitchedOffAbilitiesInTheirOrder() {
         AbilityFlags flags = AllAbilitiesOn();
         QCOMPARE(GetAbility(flags), std::string());
