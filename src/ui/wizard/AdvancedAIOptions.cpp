@@ -23,6 +23,8 @@ namespace {
 QPlainTextEdit* MakeReadOnlyText(const QString& name) {
     QPlainTextEdit* text = MakeMemo(name, QString());
     text->setReadOnly(true);
+    // Only to read: Tab passes it by, and a click still lets its words be selected and copied.
+    text->setFocusPolicy(Qt::ClickFocus);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text->setMinimumHeight(RowsHeight(*text, text->fontMetrics().lineSpacing(), 5));
     return text;
