@@ -269,6 +269,23 @@ private slots:
                  &windows_->ViewSourceBox());
     }
 
+    // The help opens centred over the start window, wherever that window is.
+    void theHelpOpensOverTheStartWindow() {
+        QWidget* start = &windows_->StartBox();
+        const QPoint was = start->pos();
+        start->move(was + QPoint(70, 40));
+        bool centred = false;
+        ModalDriver driver;
+        driver.When("HelpBox", [&](QWidget* w) {
+            centred = CentredOver(w, start);
+            w->close();
+        });
+        Click(start, "Button4");
+        start->move(was);
+        QVERIFY(driver.Done());
+        QVERIFY(centred);
+    }
+
     // A window asks through a hidden one: its dialog opens over the window in use instead.
     void aDialogOfAHiddenWindowOpensOverTheShownOne() {
         QWidget hidden;
