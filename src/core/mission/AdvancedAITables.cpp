@@ -1,5 +1,7 @@
 #include "core/mission/AdvancedAITables.h"
 
+#include <algorithm>
+
 namespace vornask {
 
 const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
@@ -26,6 +28,11 @@ const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
          "or the AI will win instantly!"},
     }};
     return options;
+}
+
+bool IsAdvancedValue(std::string_view value) {
+    return value.size() <= kMaxAdvancedValueDigits &&
+           std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 const std::array<Ability, kAbilityCount>& Abilities() {
