@@ -62,7 +62,7 @@ void ReadFile(benchmark::State& state, const std::string& file, Reading (*read)(
 
 void BM_ReadMissionFile_Longest(benchmark::State& state) {
     ReadFile<MissionFileReading>(
-        state, LongestMissionFile(), ReadMissionFile,
+        state, LongestMissionFile(), [](std::string_view bytes) { return ReadMissionFile(bytes); },
         [](const MissionFileReading& r) { return r.settings.opponent(kLastOpponent).enabled; });
 }
 BENCHMARK(BM_ReadMissionFile_Longest);
@@ -79,7 +79,8 @@ BENCHMARK(BM_CopyLongestMissionLines);
 
 void BM_ReadCampaignFile_80Missions(benchmark::State& state) {
     ReadFile<CampaignFileReading>(
-        state, LargestCampaignFile(), ReadCampaignFile,
+        state, LargestCampaignFile(),
+        [](std::string_view bytes) { return ReadCampaignFile(bytes); },
         [](const CampaignFileReading& r) { return r.settings.missions.size() == 80; });
 }
 BENCHMARK(BM_ReadCampaignFile_80Missions);

@@ -94,9 +94,9 @@ void BM_AdvancedAIOptions_ChangeLabel(benchmark::State& state) {
     AppWindows windows;
     windows.Mission() = bench::LongestMission();
     TAdvancedAIOptions& dialog = windows.AdvancedAIOptions();
+    windows.Mission().advancedOf(kLastOpponent) = {"5", "!BUILD_DAIS;", "8", "4", "4"};
     dialog.SetEditedSide(kLastOpponent);
     Find<QListWidget>(dialog, "ListBox1")->setCurrentRow(LongestOption());
-    dialog.JustToBeSure(); // every option of the opponent has a value
     for (auto _ : state)
         dialog.ChangeLabel();
 }

@@ -1,7 +1,9 @@
 #include "ModalDriver.h"
 #include "WorkedExample.h"
+#include "core/campaign/CampaignWriter.h"
 #include "core/text/TextLines.h"
 #include "ui/campaign/CampaignBox.h"
+#include "ui/platform/QtText.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 
@@ -338,6 +340,48 @@ private slots:
         QVERIFY(settings.missions.empty());
         QVERIFY(settings.Sequential);
     }
+    // Every line list a memo is filled with comes back from it, blank lines at its end too; and
+    // typing in the intro of a guide that ends in blank lines keeps them in the file.
+    void theIntroKeepsTheBlankLinesItEndsIn() {
+        using Lines = std::vector<std::string>;
+        QPlainTextEdit memo;
+        const Lines cases[] = {{},        {"a"},        {"a", ""},      {"", ""},
+                               {"", "a"}, {"", "", ""}, {"a", "", "b"}, {"a", "", ""}};
+        for (const Lines& lines : cases) {
+            SetMemoLines(memo, lines);
+            QCOMPARE(MemoLines(memo), lines);
+        }
+        // One empty line alone shows as an empty memo does, and reads back as no lines.
+        SetMemoLines(memo, {""});
+        QCOMPARE(MemoLines(memo), Lines{});
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("GuideBlank.english");
+        CampaignSettings opened = WorkedExampleCampaign();
+        opened.CampaignText = {"Hi", "", ""};
+        Lines lines;
+        BuildCampaignLines(opened, lines);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Bytes(lines)) > 0);
+        file.close();
+        ModalDriver driver;
+        driver.When("CampaignBox", [](QWidget* w) { Click(w, "OpenButton"); })
+            .ChooseFile("OpenDialog2", path)
+            .When("CampaignBox", [](QWidget* w) {
+                QTest::keyClicks(Find<QPlainTextEdit>(w, "CampaignText"), "Oh, ");
+                w->close();
+            });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(driver.Done());
+        // The blank lines below the intro are the file's own, kept where they stand.
+        QCOMPARE(windows_->Campaign().CampaignText, (Lines{"Oh, Hi"}));
+        QByteArray expected = Bytes(lines);
+        expected.replace("\r\nHi\r\n", "\r\nOh, Hi\r\n");
+        QCOMPARE(QByteArray::fromStdString(
+                     SaveIntoDocument(*windows_->OpenedCampaign(), windows_->Campaign()).Bytes()),
+                 expected);
+    }
+
     void savingWithTheDuplicateFromNewCampaignToBothFiles() {
         QTemporaryDir dir;
         ModalDriver driver;

@@ -236,6 +236,50 @@ private slots:
         QCOMPARE(money.Settle(), 0);
         QCOMPARE(money.singleStep(), 100);
     }
+
+    // What the box shows is what its page gets, read in the box's language: digits grouped as
+    // that language groups them, and spaces around the number.
+    void spinEditReadsNumbersAsItsLanguageGroupsThem() {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        struct Case {
+            QLocale locale;
+            QString typed;
+            int value;
+        };
+        const Case cases[] = {
+            {QLocale::c(), "1,000", 1000},     {QLocale::c(), "+1,500", 1500},
+            {QLocale::c(), "600,000", 500000}, {german, "1.000", 1000},
+            {german, "1.000.000", 500000},     {german, "", 0},
+        };
+        for (const Case& c : cases) {
+            for (const QString& space : {QString(), QStringLiteral(" ")}) {
+                TSpinEdit money(0, 500000, 100);
+                money.setLocale(c.locale);
+                money.show();
+                auto* edit = money.findChild<QLineEdit*>();
+                edit->selectAll();
+                QTest::keyClick(edit, Qt::Key_Backspace);
+                const QByteArray what = (c.locale.name() + " \"" + space + c.typed + '"').toUtf8();
+                if (space.isEmpty()) { // typed key by key, as the box lets them in
+                    QTest::keyClicks(edit, c.typed);
+                    QVERIFY2(edit->text() == c.typed, what);
+                } else { // as a paste can leave it, spaces before and after
+                    edit->setText(space + c.typed + space);
+                }
+                FocusOut(money);
+                QVERIFY2(money.value() == c.value, what);
+                QVERIFY2(edit->text() == QString::number(c.value), what);
+            }
+        }
+
+        // A box takes the program's language when it is made.
+        const QLocale before;
+        QLocale::setDefault(german);
+        TSpinEdit money(0, 500000, 100);
+        money.findChild<QLineEdit*>()->setText(QStringLiteral("2.500"));
+        QCOMPARE(money.Settle(), 2500);
+        QLocale::setDefault(before);
+    }
 };
 
 QTEST_MAIN(ControlsTest)

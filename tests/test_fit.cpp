@@ -33,10 +33,12 @@ const QStringList kWindows = {
     "ViewSourceBox", "AskTitleBox", "CampaignFinished",  "ViewCampaignSource"};
 
 // Windows the user cannot resize.
-const QStringList kFixedSize = {
-    "StartBox",         "FirstBox",      "SecondBox",         "ThirdBox", "HelpBox",
-    "FourthBox",        "FifthBox",      "AdvancedAIOptions", "SixthBox", "AskTitleBox",
-    "CampaignFinished", "ViewSourceBox", "ViewCampaignSource"};
+const QStringList kFixedSize = {"StartBox",    "FirstBox",        "SecondBox",         "ThirdBox",
+                                "FourthBox",   "FifthBox",        "AdvancedAIOptions", "SixthBox",
+                                "AskTitleBox", "CampaignFinished"};
+
+// Windows that show a long text, which the user may make larger.
+const QStringList kGrowing = {"HelpBox", "ViewSourceBox", "ViewCampaignSource"};
 
 QString NameOf(const QWidget* control) {
     const QString name = control->objectName();
@@ -152,6 +154,24 @@ private slots:
         QVERIFY(help->viewport()->height() >= 12 * help->fontMetrics().lineSpacing());
         QVERIFY(help->viewport()->width() >= 34 * help->fontMetrics().averageCharWidth());
         TopLevel("HelpBox")->hide();
+    }
+
+    // A larger help or source view shows more of its text; none becomes smaller than its page.
+    void theHelpAndTheSourceViewsGrow() {
+        for (const QString& name : kGrowing) {
+            QWidget* window = TopLevel(name);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QSize page = window->size();
+            QCOMPARE(window->minimumSize(), page);
+            auto* text = window->findChild<QPlainTextEdit*>();
+            const QSize shown = text->viewport()->size();
+            window->resize(page + QSize(300, 400));
+            QTRY_COMPARE(text->viewport()->size(), shown + QSize(300, 400));
+            window->resize(page - QSize(50, 50));
+            QCOMPARE(window->size(), page);
+            window->hide();
+        }
     }
 
     // The longest ability name shows whole in the box and in its list.

@@ -1,7 +1,8 @@
-// The program from the keyboard, and where its windows open: Tab leaves every text box, each
-// page opens with the focus in its first box, Return presses the start window's buttons,
-// Escape closes only what holds no work, Quit ends the program, and dialogs open centred
-// over the window that opened them.
+// The program from the keyboard, and where its windows open: Tab leaves every text box and
+// passes read-only descriptions by, each page and the campaign editor open with the focus in
+// their first box, Return presses the focused button of the start window and the campaign
+// editor, Escape closes only what holds no work, Quit ends the program, and dialogs open
+// centred over the window that opened them.
 #include "ModalDriver.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogPlacement.h"
@@ -18,8 +19,10 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -152,6 +155,71 @@ private slots:
         }
     }
 
+    // The campaign editor's buttons take Return and Enter too, and Return in one of its boxes
+    // presses none. The editor opens in its title box every time, wherever it was left.
+    void returnPressesTheFocusedCampaignButton() {
+        QStringList focus;
+        const auto press = [](QWidget* editor, const char* name, Qt::Key key) {
+            auto* button = Find<QPushButton>(editor, name);
+            button->setFocus();
+            QTest::keyClick(button, key);
+        };
+        ModalDriver driver;
+        driver
+            .When("CampaignBox",
+                  [&](QWidget* w) {
+                      focus << FocusOf(w);
+                      QTest::keyClick(Find<QLineEdit>(w, "TitleBox"), Qt::Key_Return);
+                      press(w, "Button3", Qt::Key_Return); // Browse
+                      press(w, "Button2", Qt::Key_Enter);  // Add, with no file name
+                      press(w, "Button4", Qt::Key_Return); // New Mission
+                      press(w, "OpenButton", Qt::Key_Return);
+                      press(w, "Button1", Qt::Key_Return); // Save
+                      w->close();
+                  })
+            .CancelFile("OpenDialog1")
+            .Answer(QMessageBox::Ok)
+            .When("FirstBox", [](QWidget* w) { w->close(); })
+            .CancelFile("OpenDialog2")
+            .When("CampaignFinished", [](QWidget* w) { w->close(); });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(driver.Done());
+        QCOMPARE(driver.Seen(),
+                 (QStringList{"CampaignBox", "OpenDialog1",
+                              "MessageBox:1:Please enter a filename or browse for a file.",
+                              "FirstBox", "OpenDialog2", "CampaignFinished"}));
+
+        ModalDriver again;
+        again.When("CampaignBox", [&](QWidget* w) {
+            focus << FocusOf(w);
+            w->close();
+        });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(again.Done());
+        QCOMPARE(focus, (QStringList{"TitleBox|My Campaign", "TitleBox|My Campaign"}));
+    }
+
+    // The advanced dialog's descriptions are only to read: Tab passes them by, in either view.
+    void tabPassesTheAdvancedDescriptionsBy() {
+        QStringList stops;
+        ModalDriver driver;
+        driver.When("AdvancedAIOptions", [&stops](QWidget* w) {
+            for (const int option : {0, 1}) { // "Collectors", then "Ability"
+                Find<QListWidget>(w, "ListBox1")->setCurrentRow(option);
+                Find<QWidget>(w, "Button2")->setFocus();
+                for (int tab = 0; tab < 4; ++tab) {
+                    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+                    stops << FocusOf(w).section(QLatin1Char('|'), 0, 0);
+                }
+            }
+            w->close();
+        });
+        windows_->AdvancedAIOptions().Open(2);
+        QVERIFY(driver.Done());
+        QCOMPARE(stops, (QStringList{"ListBox1", "ComboBox1", "Button2", "ListBox1", "ListBox1",
+                                     "AbilityBox", "AbilityValueBox", "Button2"}));
+    }
+
     // Escape closes the help and the advanced dialog, as their close control does; a page
     // holding the user's work stays open.
     void escapeClosesOnlyTheHelpAndTheAdvancedDialog() {
@@ -199,6 +267,23 @@ private slots:
         // Its owner keeps it: it remembers its folder for the next mission.
         QCOMPARE(windows_->ViewSourceBox().SaveDialog1().parentWidget(),
                  &windows_->ViewSourceBox());
+    }
+
+    // The help opens centred over the start window, wherever that window is.
+    void theHelpOpensOverTheStartWindow() {
+        QWidget* start = &windows_->StartBox();
+        const QPoint was = start->pos();
+        start->move(was + QPoint(70, 40));
+        bool centred = false;
+        ModalDriver driver;
+        driver.When("HelpBox", [&](QWidget* w) {
+            centred = CentredOver(w, start);
+            w->close();
+        });
+        Click(start, "Button4");
+        start->move(was);
+        QVERIFY(driver.Done());
+        QVERIFY(centred);
     }
 
     // A window asks through a hidden one: its dialog opens over the window in use instead.

@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(ClampedSpinValue("+-5", 0, 99), 0);
     }
 
+    // The group separator of the box's language counts among the digits; spaces around the
+    // number do not count.
+    void spinTextsMayGroupTheirDigits() {
+        QCOMPARE(ClampedSpinValue(" +2,5,0\t", 0, 500000, ","), 250);
+        QCOMPARE(ClampedSpinValue("1.000.000", 0, 500000, "."), 500000);
+        QCOMPARE(ClampedSpinValue("1\u202f000", 0, 500000, "\u202f"), 1000);
+        QCOMPARE(ClampedSpinValue("1.000", 0, 500000, ","), 0); // another language's separator
+        QCOMPARE(ClampedSpinValue("1 000", 0, 500000, ","), 0);
+        QVERIFY(IsSpinTyping("-1,", ","));
+        QVERIFY(!IsSpinTyping("- 5", ","));
+    }
+
+    // What the game's files hold for an option: the offered values and other whole numbers.
+    void advancedValuesAreWholeNumbersOrNothing() {
+        for (const AdvancedOption& option : AdvancedOptions())
+            for (const char* offered : option.values)
+                QVERIFY2(IsAdvancedValue(offered), offered);
+        for (const char* value : {"", "0", "20", "10", "007", "999999999"})
+            QVERIFY2(IsAdvancedValue(value), value);
+        for (const char* value : {"-1", "+2", "1.5", " 2", "2 ", "x", "1,000", "1000000000"})
+            QVERIFY2(!IsAdvancedValue(value), value);
+    }
+
     void abilityValueListsSwitchedOffAbilitiesInTheirOrder() {
         AbilityFlags flags = AllAbilitiesOn();
         QCOMPARE(GetAbility(flags), std::string());

@@ -31,6 +31,15 @@ private slots:
         QCOMPARE(SplitLines(""), Lines{});
     }
 
+    // A text box's lines: each break ends one, so a break at the end leaves an empty line.
+    void boxLinesEndAtEveryBreak() {
+        using Lines = std::vector<std::string>;
+        QCOMPARE(SplitBoxLines("a\r\nb\rc\n"), (Lines{"a", "b", "c", ""}));
+        QCOMPARE(SplitBoxLines("\n\n"), (Lines{"", "", ""}));
+        QCOMPARE(SplitBoxLines("a"), (Lines{"a"}));
+        QCOMPARE(SplitBoxLines(""), Lines{});
+    }
+
     void windows1252KeepsItsOwnCharactersAndReplacesOthers() {
         QCOMPARE(EncodeWindows1252(u"Caf\u00e9 \u20ac\u201cq\u201d"),
                  std::string("Caf\xe9 \x80\x93q\x94"));

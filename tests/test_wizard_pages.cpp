@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <map>
 
 using namespace vornask;
@@ -451,7 +452,7 @@ private slots:
                       QCOMPARE(Find<QComboBox>(w, "ComboBox1")->count(), 5);
                       Pick(w, "ComboBox1", "4");
                       options->setCurrentRow(2);
-                      Find<QComboBox>(w, "ComboBox1")->setEditText("7"); // typed, not picked
+                      Find<QComboBox>(w, "ComboBox1")->setEditText("7"); // typed, kept too
                       options->setCurrentRow(1);
                       QVERIFY(Find<QWidget>(w, "AbilityBox")->isVisible());
                       QVERIFY(!Find<QWidget>(w, "ComboBox1")->isVisible());
@@ -465,7 +466,7 @@ private slots:
         const AdvancedValues& ai5 = Mission().advancedOf(5);
         QCOMPARE(ai5.TimeBetweenMoves, std::string("2"));
         QCOMPARE(ai5.Collectors, std::string("4"));
-        QCOMPARE(ai5.BridgeDrawRate, std::string());
+        QCOMPARE(ai5.BridgeDrawRate, std::string("7"));
         QCOMPARE(ai5.GeyserAttachments, std::string());
         QCOMPARE(ai5.Ability, std::string("!CONCENTRATE_FIRE;"));
         for (int side : {2, 3, 4, 6, 7, 8}) {
@@ -475,7 +476,7 @@ private slots:
         }
     }
 
-    void reopeningTheDialogKeepsWhatASlotHasAndOffersTheLastPickToANewOne() {
+    void reopeningTheDialogShowsEachOpponentItsOwnValues() {
         auto openFor = [](const QString& tab) {
             return [tab](QWidget* w) {
                 ShowTab(w, tab);
@@ -507,11 +508,12 @@ private slots:
                   })
             .Then("FourthBox", "AdvancedAIOptions",
                   [&](QWidget* w) {
-                      // A new opponent is offered the value picked last.
+                      // A new opponent shows its own empty values, not the ones picked last.
                       QCOMPARE(Find<QLabel>(w, "Label5")->text(), QStringLiteral("For AI3..."));
                       QCOMPARE(Find<QComboBox>(w, "AbilityValueBox")->currentText(),
                                QStringLiteral("True"));
-                      pick(0, "3")(w); // to look at the value
+                      Find<QListWidget>(w, "ListBox1")->setCurrentRow(0);
+                      QCOMPARE(Find<QComboBox>(w, "ComboBox1")->currentText(), QString());
                       pick(2, "5")(w);
                       Click(w, "Button2");
                   })
@@ -531,13 +533,12 @@ private slots:
             .Finish();
         QCOMPARE(Mission().advancedOf(2).Ability, std::string("!CONCENTRATE_FIRE;"));
         QCOMPARE(Mission().advancedOf(2).Collectors, std::string("3"));
-        QCOMPARE(Mission().advancedOf(2).BridgeDrawRate, std::string("5")); // was empty: offered
-        QCOMPARE(Mission().advancedOf(3).Collectors, std::string("3"));
+        QCOMPARE(Mission().advancedOf(2).BridgeDrawRate, std::string());
+        QCOMPARE(Mission().advancedOf(3).Collectors, std::string());
         QCOMPARE(Mission().advancedOf(3).BridgeDrawRate, std::string("5"));
         QCOMPARE(Mission().advancedOf(3).Ability, std::string());
 
-        // Kept into the next mission of the run; closing the dialog stores only what was
-        // picked.
+        // Kept into the next mission of the run; closing the dialog keeps every change.
         Run()
             .On("FourthBox",
                 [&](QWidget* w) {
@@ -554,8 +555,68 @@ private slots:
                   })
             .Finish();
         QCOMPARE(Mission().advancedOf(2).GeyserAttachments, std::string("4"));
-        QCOMPARE(Mission().advancedOf(2).Ability, std::string("!CONCENTRATE_FIRE;"));
+        QCOMPARE(Mission().advancedOf(2).Ability, std::string());
         QCOMPARE(Mission().advancedOf(3).BridgeDrawRate, std::string("5"));
+    }
+
+    // Each opponent's own values, an empty one as empty; a whole number typed is stored as a
+    // picked one is, anything else is refused where it is typed; Escape keeps every change.
+    void theDialogShowsAndStoresWhatEachOpponentHas() {
+        const auto select = [](QWidget* w, const char* option) {
+            auto* options = Find<QListWidget>(w, "ListBox1");
+            options->setCurrentItem(options->findItems(option, Qt::MatchExactly).value(0));
+        };
+        Run()
+            .On("FourthBox",
+                [this](QWidget* w) {
+                    for (const QString tab : {"AI2", "AI3", "AI4"}) {
+                        ShowTab(w, tab);
+                        Click(w, "Enable" + tab);
+                    }
+                    Mission().advancedOf(4).Collectors = "20"; // as an opened file may hold it
+                    for (const QString tab : {"AI2", "AI3", "AI4"}) {
+                        ShowTab(w, tab);
+                        Click(w, "AdvancedButton" + tab.mid(2));
+                    }
+                })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [&](QWidget* w) {
+                      select(w, "Collectors");
+                      Pick(w, "ComboBox1", "3");
+                      Click(w, "Button2");
+                  })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [&](QWidget* w) {
+                      auto* box = Find<QComboBox>(w, "ComboBox1");
+                      QCOMPARE(box->currentText(), QString()); // AI3's own Collectors
+                      select(w, "BridgeDrawRate");
+                      QTest::keyClicks(box->lineEdit(), "7");
+                      select(w, "TimeBetweenMoves");
+                      QTest::keyClicks(box->lineEdit(), "0x");
+                      QCOMPARE(box->currentText(), QStringLiteral("0"));
+                      QVERIFY(QToolTip::isVisible());
+                      QCOMPARE(QToolTip::text(),
+                               QStringLiteral("Type a whole number here, such as 20."));
+                      select(w, "BridgeDrawRate");
+                      QCOMPARE(box->currentText(), QStringLiteral("7"));
+                      QCOMPARE(box->count(), 8); // the offered values stay as they were
+                      select(w, "Ability");
+                      Pick(w, "AbilityBox", "BUILD_BRIDGES");
+                      Pick(w, "AbilityValueBox", "False");
+                      QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+                      QVERIFY(!w->isVisible());
+                  })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [&](QWidget* w) {
+                      select(w, "Collectors");
+                      QCOMPARE(Find<QComboBox>(w, "ComboBox1")->currentText(),
+                               QStringLiteral("20"));
+                      Click(w, "Button2");
+                  })
+            .Finish();
+        QCOMPARE(Mission().advancedOf(2), (AdvancedValues{"3", "", "", "", ""}));
+        QCOMPARE(Mission().advancedOf(3), (AdvancedValues{"", "!BUILD_BRIDGES;", "7", "", "0"}));
+        QCOMPARE(Mission().advancedOf(4), (AdvancedValues{"20", "", "", "", ""}));
     }
 
     void typedAbilityNamesCompleteButOnlyWholeNamesSelect() {
@@ -600,6 +661,8 @@ private slots:
             {"", "+500", true, "1", "500"},
             {"+7", "", false, "7", "0"},
             {"150", "3000000", false, "99", "2500000"},
+            // Grouped as the program's language groups digits, as the box itself accepts them.
+            {" 8", "1" + QLocale().groupSeparator() + "000", true, "8", "1000"},
         };
         for (const Case& c : cases) {
             Run()

@@ -2,6 +2,7 @@
 
 #include "core/mission/TechAllyEncoding.h"
 #include "core/text/Markup.h"
+#include <algorithm>
 
 namespace vornask {
 
@@ -29,6 +30,11 @@ const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
          "or the AI will win instantly!"},
     }};
     return options;
+}
+
+bool IsAdvancedValue(std::string_view value) {
+    return value.size() <= kMaxAdvancedValueDigits &&
+           std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 const std::array<Ability, kAbilityCount>& Abilities() {

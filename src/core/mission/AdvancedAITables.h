@@ -24,6 +24,14 @@ constexpr int kAbilityOption = 1; // shows the ability controls instead of a val
 // In the order of the options list.
 const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions();
 
+// The most digits an option's value may have: every such number fits the game's whole numbers.
+constexpr std::size_t kMaxAdvancedValueDigits = 9;
+
+// Whether an option other than the abilities may hold `value`: a whole number as the game's
+// files hold them (the offered ones, and others such as Collectors 20 or TimeBetweenMoves 0),
+// or nothing, as an opponent never given the option has.
+bool IsAdvancedValue(std::string_view value);
+
 struct Ability {
     const char* name;
     const char* description;

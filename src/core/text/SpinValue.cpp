@@ -5,25 +5,70 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace vornask {
+namespace {
 
-int ClampedSpinValue(std::string_view text, int min, int max) {
-    const bool negative = !text.empty() && text.front() == '-';
-    const bool hasSign = !text.empty() && (negative || text.front() == '+');
-    const std::string_view digits = hasSign ? text.substr(1) : text;
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+// A spin edit's text taken apart: its sign and its digits without the group separators.
+struct SpinNumber {
+    bool negative = false;
+    std::string digits;
+};
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The sign and digits of `text`, or nothing when it holds anything else.
+std::optional<SpinNumber> ReadSpinNumber(std::string_view text, std::string_view groupSeparator) {
+    text = Trimmed(text);
+    SpinNumber number;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    while (!text.empty()) {
+        if (text.front() >= '0' && text.front() <= '9') {
+            number.digits.push_back(text.front());
+            text.remove_prefix(1);
+        } else if (!groupSeparator.empty() && text.starts_with(groupSeparator)) {
+            text.remove_prefix(groupSeparator.size());
+        } else {
+            return std::nullopt;
+        }
+    }
+    return number;
+}
+
+} // namespace
+
+int ClampedSpinValue(std::string_view text, int min, int max, std::string_view groupSeparator) {
+    const std::optional<SpinNumber> read = ReadSpinNumber(text, groupSeparator);
+    if (!read || read->digits.empty())
         return min;
     long long number = 0;
+    const std::string& digits = read->digits;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     static_cast<void>(end);
     if (error == std::errc::result_out_of_range) // more digits than any range holds
-        return negative ? min : max;
-    if (negative)
+        return read->negative ? min : max;
+    if (read->negative)
         number = -number;
     return static_cast<int>(std::clamp<long long>(number, min, max));
+}
+
+bool IsSpinTyping(std::string_view text, std::string_view groupSeparator) {
+    return ReadSpinNumber(text, groupSeparator).has_value();
 }
 
 std::optional<int> WholeNumber(std::string_view text) {

@@ -20,6 +20,13 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return std::vector<std::string>(views.begin(), views.end());
 }
 
+std::vector<std::string> SplitBoxLines(std::string_view text) {
+    std::vector<std::string> lines;
+    if (!text.empty())
+        ForEachLine(text, true, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
 std::vector<std::string_view> SplitLineViews(std::string_view text) {
     std::vector<std::string_view> lines;
     ForEachLine(text, false, [&lines](std::string_view line) { lines.push_back(line); });

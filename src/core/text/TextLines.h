@@ -19,6 +19,10 @@ std::string WithCrLfLineBreaks(std::string_view text);
 // end adds no empty last line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The lines a text box holds: every line break (LF, CR or CR LF) ends one, so a break at the
+// very end leaves an empty last line, as the box shows it. An empty text has no lines.
+std::vector<std::string> SplitBoxLines(std::string_view text);
+
 // The same lines as views into `text`.
 std::vector<std::string_view> SplitLineViews(std::string_view text);
 

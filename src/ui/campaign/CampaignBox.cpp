@@ -23,6 +23,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,10 +41,31 @@ template <typename Control> Control* Named(Control* control, const char* objectN
     return control;
 }
 
-// Enter in a box must not press "Save" and leave the editor: no button is a default one.
+// Return and Enter press the focused button, as Space does. A default button would do that
+// too, but Qt keeps the last one focused as the default afterwards, and Return in a box must
+// not press "Save" and leave the editor.
+class PressOnReturn : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 QPushButton* MakeButton(const char* objectName, const QString& caption) {
     auto* button = Named(new QPushButton(caption), objectName);
     button->setAutoDefault(false);
+    button->installEventFilter(new PressOnReturn(button));
     button->setMinimumWidth(90);
     return button;
 }
@@ -188,6 +210,8 @@ int TCampaignBox::OpenFromStart(const CampaignFileReading* opened, const QString
     SetValues();
     if (opened)
         ShowCampaign(*opened, path);
+    // Wherever the last visit left it, as a page opens in its first box.
+    FocusAsTabWould(*titleBox_);
     return exec();
 }
 

@@ -23,6 +23,7 @@ TViewCampaignSource::TViewCampaignSource()
     sourceBox_->setMinimumSize(265, 201);
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);
+    LetGrow();
 
     // This window runs no modal loop of its own, and it must stay open when the save fails:
     // its "OK" closes it only as SaveIt decides.

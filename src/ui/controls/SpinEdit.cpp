@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 // Global T-classes: Qt reports "TSpinEdit", not "vornask::TSpinEdit".
 using namespace vornask;
@@ -15,8 +14,15 @@ TSpinEdit::TSpinEdit(int minimum, int maximum, int step, QWidget* parent)
     setSingleStep(step);
 }
 
+// What the box shows is what its page gets: a text the box accepts ("1,000", " 50") is read
+// as the box reads it, in its language; the rest (a number out of range, no number) settles.
 int TSpinEdit::Settle() {
-    const int value = ClampedSpinValue(lineEdit()->text().toStdString(), minimum(), maximum());
+    QString text = lineEdit()->text();
+    int position = 0;
+    const int value = QSpinBox::validate(text, position) == QValidator::Acceptable
+                          ? valueFromText(lineEdit()->text())
+                          : ClampedSpinValue(lineEdit()->text().toStdString(), minimum(), maximum(),
+                                             locale().groupSeparator().toStdString());
     setValue(value);
     lineEdit()->setText(textFromValue(value)); // also when the value itself did not change
     return value;
@@ -29,9 +35,10 @@ void TSpinEdit::ShowValue(int value) {
 
 QValidator::State TSpinEdit::validate(QString& text, int& pos) const {
     const QValidator::State state = QSpinBox::validate(text, pos);
-    static const QRegularExpression digits(QStringLiteral("^[-+]?[0-9]*$"));
-    // Out-of-range digits are still being typed; the range applies when the field is left.
-    if (state == QValidator::Invalid && digits.match(text).hasMatch())
+    // A number out of range ("600,000") is still being typed; the range applies when the field
+    // is left.
+    if (state == QValidator::Invalid &&
+        IsSpinTyping(text.toStdString(), locale().groupSeparator().toStdString()))
         return QValidator::Intermediate;
     return state;
 }

@@ -46,7 +46,7 @@ std::string MemoText(const QPlainTextEdit& memo) {
 }
 
 std::vector<std::string> MemoLines(const QPlainTextEdit& memo) {
-    return SplitLines(ToAnsi(MemoRawText(memo)));
+    return SplitBoxLines(ToAnsi(MemoRawText(memo)));
 }
 
 void RecordMemo(const QPlainTextEdit& memo, LostCharacters& lost, FieldRef where) {

@@ -26,7 +26,9 @@ QString MemoRawText(const QPlainTextEdit& memo);
 // A memo's whole text, its lines joined by CR LF, no line break added after the last line.
 std::string MemoText(const QPlainTextEdit& memo);
 
-// A memo's lines as separated by its line breaks (a long wrapped line stays one line).
+// A memo's lines as separated by its line breaks (a long wrapped line stays one line); an
+// empty last line counts, and an empty memo has none. What `SetMemoLines` put in comes back,
+// except one empty line alone, which a memo shows as it shows no lines at all.
 std::vector<std::string> MemoLines(const QPlainTextEdit& memo);
 
 // Remembers in `lost` what the memo's text loses when captured into the field `where`.

@@ -1,6 +1,7 @@
 #include "ui/start/HelpBox.h"
 
 #include "core/text/TextLines.h"
+#include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 #include "ui/start/PageControls.h"
@@ -59,7 +60,12 @@ THelpBox::THelpBox()
     helpText_->setPlainText(tr("Unable to load help.txt - please place it in the same \n"
                                "directory as the executable."));
     content()->addWidget(helpText_);
-    move(40, 40); // the help window alone opens at a fixed place, not centred
+    LetGrow();
+}
+
+int THelpBox::OpenOver(QWidget& window) {
+    Activated();
+    return ExecCentredOver(*this, &window);
 }
 
 void THelpBox::LoadHelp() {

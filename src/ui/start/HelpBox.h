@@ -11,6 +11,8 @@ public:
     THelpBox();
 
     void LoadHelp();
+    // Shows the help modally, centred over `window`, the one it was asked for from.
+    int OpenOver(QWidget& window);
 
 protected:
     void Activated() override { LoadHelp(); }

@@ -88,3 +88,13 @@ void TPageFrame::HidePrevious() {
     if (previous_)
         previous_->hide();
 }
+
+void TPageFrame::LetGrow() {
+    // The size a fixed page would have; the panel's least size alone would leave out what its
+    // controls need at a large font.
+    const QSize pageSize = sizeHint();
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(pageSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+}

@@ -1,6 +1,7 @@
 // The frame every wizard page, the welcome page, the help window and the source views share:
-// a fixed-size window centred on the screen, a large bold dark-red heading at the top left
-// and one bordered panel holding the page's controls and a single centred "OK" button.
+// a fixed-size window centred on the screen (the help and the source views may be made
+// larger), a large bold dark-red heading at the top left and one bordered panel holding the
+// page's controls and a single centred "OK" button.
 #pragma once
 
 #include <QDialog>
@@ -54,6 +55,9 @@ protected:
     QWidget* previous() const { return previous_; }
     // Hides the window this page was opened from: a wizard shows one page at a time.
     void HidePrevious();
+    // For a window that shows a long text: the user may make it larger, never smaller than its
+    // size as a fixed page. Called once its controls are in place.
+    void LetGrow();
 
 private:
     QLabel* heading_;

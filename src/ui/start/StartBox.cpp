@@ -130,7 +130,7 @@ void TStartBox::OpenFile() {
 }
 
 void TStartBox::GoToHelp() {
-    windows_.HelpBox().OpenFromPrevious();
+    windows_.HelpBox().OpenOver(*this);
 }
 
 void TStartBox::CloseApp() {

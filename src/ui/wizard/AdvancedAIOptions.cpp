@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace vornask {
@@ -21,6 +23,8 @@ namespace {
 QPlainTextEdit* MakeReadOnlyText(const QString& name) {
     QPlainTextEdit* text = MakeMemo(name, QString());
     text->setReadOnly(true);
+    // Only to read: Tab passes it by, and a click still lets its words be selected and copied.
+    text->setFocusPolicy(Qt::ClickFocus);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text->setMinimumHeight(RowsHeight(*text, text->fontMetrics().lineSpacing(), 5));
     return text;
@@ -37,6 +41,16 @@ void KeepPlaceWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
+// Lets into the value box only what an option may hold: whole numbers, as the game's files
+// hold them. Text set by the dialog (an opened file's value) is shown as it is.
+class AdvancedValueValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return IsAdvancedValue(ToAnsi(input)) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 } // namespace vornask
@@ -45,8 +59,8 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 using namespace vornask;
 
 TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
-    // Escape closes the dialog as its close control does: a value picked from a list is
-    // kept at once, and the abilities wait for "OK".
+    // Escape closes the dialog as its close control and "OK" do: every change is stored as
+    // it is made.
     : TPageFrame(QStringLiteral("AdvancedAIOptions"), tr("Advanced AI Options"),
                  tr("Advanced AI Options"), OnEscape::Close),
       windows_(windows) {
@@ -71,6 +85,7 @@ void TAdvancedAIOptions::BuildControls() {
     valueLabel_ = MakeLabel(QStringLiteral("Label3"), tr("Value:"));
     descriptionLabel_ = MakeLabel(QStringLiteral("Label4"), tr("Description:"));
     valueBox_ = MakeEditableComboBox(QStringLiteral("ComboBox1"), {});
+    valueBox_->setValidator(new AdvancedValueValidator(valueBox_));
     descriptionText_ = MakeReadOnlyText(QStringLiteral("Memo1"));
 
     abilityLabel_ = MakeLabel(QStringLiteral("Label6"), tr("Ability:"));
@@ -125,13 +140,15 @@ void TAdvancedAIOptions::LayOutControls() {
     content()->addLayout(body, 1);
 
     // First shown: the option view, empty, no option chosen.
-    ShowAbilityView(false);
+    ShowNoOption();
 }
 
 void TAdvancedAIOptions::ConnectHandlers() {
     // Clicks and arrow keys alike select an option; only the selected one is shown.
     connect(optionList_, &QListWidget::itemSelectionChanged, this, &TAdvancedAIOptions::PutValues);
-    connect(valueBox_, &QComboBox::activated, this, &TAdvancedAIOptions::SaveValue);
+    connect(valueBox_, &QComboBox::editTextChanged, this, &TAdvancedAIOptions::SaveValue);
+    connect(valueBox_->lineEdit(), &QLineEdit::inputRejected, this,
+            &TAdvancedAIOptions::RefuseTypedValue);
     connect(abilityBox_, &TComboBox98::Changed, this,
             &TAdvancedAIOptions::UpdateDescriptionAndValue);
     connect(abilityBox_, &TComboBox98::Completed, this,
@@ -151,28 +168,21 @@ std::optional<int> TAdvancedAIOptions::SelectedOption() const {
     return row;
 }
 
-// Shows what is stored for the edited opponent, so that confirming without changes keeps it.
+// Shows the edited opponent's own values, as they are stored for it.
 void TAdvancedAIOptions::ChangeLabel() {
     const std::optional<int> side = EditedSide();
     sideLabel_->setText(tr("For AI%1...").arg(side.value_or(0)));
-    abilityFlags_ =
-        side ? AbilityFlagsOf(windows_.Mission().advancedOf(*side).Ability) : AllAbilitiesOn();
-    if (side)
-        TakeStoredValues(*side);
+    abilityFlags_ = AbilityFlagsOf(StoredValue(kAbilityOption));
     if (shownAbility_)
         ShowAbilityFlag(*shownAbility_);
     if (SelectedOption())
         PutValues();
 }
 
-// An opponent never given a value keeps offering the value picked last.
-void TAdvancedAIOptions::TakeStoredValues(int side) {
-    const AdvancedValues& stored = windows_.Mission().advancedOf(side);
-    for (int option = 0; option < kAdvancedOptionCount; ++option) {
-        const std::string& value = stored.*(AdvancedOptions()[option].slot);
-        if (option != kAbilityOption && !value.empty())
-            currentValues_[option] = value;
-    }
+std::string TAdvancedAIOptions::StoredValue(int option) const {
+    const std::optional<int> side = EditedSide();
+    return side ? windows_.Mission().advancedOf(*side).*(AdvancedOptions()[option].slot)
+                : std::string();
 }
 
 void TAdvancedAIOptions::PutValues() {
@@ -186,18 +196,25 @@ void TAdvancedAIOptions::PutValues() {
         AddOptionValues(*option);
 }
 
+// Shows the edited opponent's own value, empty when it has none: filling the box stores
+// nothing.
 void TAdvancedAIOptions::AddOptionValues(int option) {
     const AdvancedOption& shown = AdvancedOptions()[option];
+    const QSignalBlocker filling(valueBox_);
+    valueBox_->setEnabled(true);
     valueBox_->clear();
     for (const char* value : shown.values)
         valueBox_->addItem(Latin1(value));
-    valueBox_->setEditText(FromAnsi(currentValues_[option]));
+    valueBox_->setEditText(FromAnsi(StoredValue(option)));
     descriptionText_->setPlainText(Latin1(shown.description));
 }
 
+// A value typed with no option chosen would belong to none: the box waits for a choice.
 void TAdvancedAIOptions::ShowNoOption() {
     ShowAbilityView(false);
+    const QSignalBlocker emptying(valueBox_);
     valueBox_->clear();
+    valueBox_->setEnabled(false);
     descriptionText_->clear();
 }
 
@@ -221,15 +238,19 @@ std::array<QWidget*, 6> TAdvancedAIOptions::AbilityView() const {
             abilityDescription_};
 }
 
-// Only a value picked from the list counts; the opponent being edited gets it at once.
+// Picked from the list or typed, the value shown is the edited opponent's at once.
 void TAdvancedAIOptions::SaveValue() {
     const std::optional<int> option = SelectedOption();
-    if (!option || *option == kAbilityOption)
-        return;
-    currentValues_[*option] = ToAnsi(valueBox_->currentText());
-    if (const std::optional<int> side = EditedSide())
+    const std::optional<int> side = EditedSide();
+    if (option && *option != kAbilityOption && side)
         windows_.Mission().advancedOf(*side).*(AdvancedOptions()[*option].slot) =
-            currentValues_[*option];
+            ToAnsi(valueBox_->currentText());
+}
+
+// The key did nothing: say why where the user looks, without a message to click away.
+void TAdvancedAIOptions::RefuseTypedValue() {
+    QToolTip::showText(valueBox_->mapToGlobal(QPoint(0, valueBox_->height())),
+                       tr("Type a whole number here, such as 20."), valueBox_);
 }
 
 // Runs as the ability box changes and again when it completes what was typed: only a whole
@@ -247,22 +268,22 @@ void TAdvancedAIOptions::ShowAbilityFlag(int ability) {
     abilityValueBox_->setEditText(FromAnsi(abilityFlags_[ability]));
 }
 
+// A flag the user changes is stored for the edited opponent at once. Showing a flag changes
+// none, so an opponent's value stays exactly as it was until one of its abilities changes.
 void TAdvancedAIOptions::SaveAbilityValue() {
-    if (shownAbility_)
-        abilityFlags_[*shownAbility_] = ToAnsi(abilityValueBox_->currentText());
+    if (!shownAbility_)
+        return;
+    std::string flag = ToAnsi(abilityValueBox_->currentText());
+    if (flag == abilityFlags_[*shownAbility_])
+        return;
+    abilityFlags_[*shownAbility_] = std::move(flag);
+    if (const std::optional<int> side = EditedSide()) {
+        std::string& ability = windows_.Mission().advancedOf(*side).Ability;
+        ability =
+            vornask::GetAbility(abilityFlags_, ability); // an opened file's other entries stay
+    }
 }
 
 std::string TAdvancedAIOptions::GetAbility() const {
     return vornask::GetAbility(abilityFlags_);
-}
-
-void TAdvancedAIOptions::JustToBeSure() {
-    const std::optional<int> side = EditedSide();
-    if (!side)
-        return;
-    AdvancedValues& stored = windows_.Mission().advancedOf(*side);
-    for (int option = 0; option < kAdvancedOptionCount; ++option)
-        if (option != kAbilityOption)
-            stored.*(AdvancedOptions()[option].slot) = currentValues_[option];
-    stored.Ability = vornask::GetAbility(abilityFlags_, stored.Ability);
 }

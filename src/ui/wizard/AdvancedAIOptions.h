@@ -1,5 +1,6 @@
 // Sets the behaviour values of one computer opponent; shown over the players page, for the
-// opponent whose tab is active there. Keeps what it was given for every opponent all run.
+// opponent whose tab is active there. It shows that opponent's own values, and every change
+// is stored for it as it is made: however the dialog is closed, nothing is lost.
 #pragma once
 
 #include "core/mission/AdvancedAITables.h"
@@ -40,11 +41,9 @@ public:
     void UpdateDescriptionAndValue(const QString& abilityText);
     void SaveAbilityValue();
     std::string GetAbility() const;
-    void JustToBeSure();
 
 protected:
     void Activated() override { ChangeLabel(); }
-    void OkPressed() override { JustToBeSure(); }
 
 private:
     void BuildControls();
@@ -60,13 +59,12 @@ private:
     std::array<QWidget*, 4> OptionView() const;
     std::array<QWidget*, 6> AbilityView() const;
     void ShowAbilityFlag(int ability);
-    void TakeStoredValues(int side);
+    // What the edited opponent holds for `option`; nothing before the players page said which.
+    std::string StoredValue(int option) const;
+    void RefuseTypedValue();
 
     vornask::AppWindows& windows_;
     std::optional<int> editedSide_;
-    // The value last picked for each option (the abilities' entry is unused), whichever
-    // opponent it was picked for.
-    std::array<std::string, vornask::kAdvancedOptionCount> currentValues_;
     vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
     // The ability whose flag the value box shows and stores into; the box starts at the first.
     std::optional<int> shownAbility_ = 0;

@@ -18,10 +18,11 @@ TViewSourceBox::TViewSourceBox()
       saveDialog1_(this, MissionFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {
     okButton()->setCursor(Qt::PointingHandCursor);
 
-    sourceBox_->setFixedSize(265, 201);
+    sourceBox_->setMinimumSize(265, 201);
     // Long lines are shown wrapped; they stay one line each when saved.
     sourceBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    content()->addWidget(sourceBox_, 0, Qt::AlignHCenter);
+    content()->addWidget(sourceBox_);
+    LetGrow();
 
     setTabOrder(sourceBox_, okButton());
 }
