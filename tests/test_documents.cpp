@@ -8,6 +8,7 @@
 #include "core/mission/MissionWriter.h"
 #include "core/text/TextLines.h"
 
+#include <QFile>
 #include <QTest>
 #include <functional>
 #include <random>
@@ -37,86 +38,28 @@ std::string CampaignBytes(const CampaignSettings& c) {
     return JoinLinesCrLf(lines);
 }
 
+// The hand-made files of tests/data, in the forms the game's own files use.
+std::string DataFile(const char* name) {
+    QFile file(QStringLiteral(VORNASK_TEST_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test data %s", name);
+    return file.readAll().toStdString();
+}
+
 // A mission as map makers write them by hand: lower-case keys, unquoted numbers, spaces or
 // none around "=", a list in its own order with an item the lists do not show, a misspelt key,
 // custom sections, a heading and its text on one line, "<P>", the next mission's button before
 // the button to leave, text before the first section and after the last. LF line ends.
-const Lines kHandMadeMission = {
-    "; The Ice Fortress, made by hand",
-    "[header]",
-    "missiontype = \"Tutorial\"",
-    "missionnumber = 3",
-    "moregeysers = 1",
-    "randgeysers=0",
-    "mystartmoney = 750000",
-    "mytech =\"windBalloon;rainfence;sunwalker;Bulf\"",
-    "myallylist = \"2;\"",
-    "title=\"The Ice Fortress\"",
-    "myName = \"Player\"",
-    "",
-    "ai2name = \"Ice King\"",
-    "ai2tech = \"all\"",
-    "ai2startmoney = 2500000",
-    "ai2allylist = \"\"",
-    "ai2color = \"white\"",
-    "ai2collectors = 20",
-    "ai2geyserattachments = 10",
-    "ai2ability =!USE_PRIEST_TO_COLLECT",
-    "ai4Collecters = 3",
-    "",
-    "[Options]",
-    "",
-    "[init]",
-    "<$GetTechnology,76>",
-    "",
-    "[A.]",
-    "<h2>The Ice Fortress</h2>",
-    "<i>\"Cold is the heart\"<br>--The Ice King</i>",
-    "<P>Long ago the ice came.",
-    "It never left.",
-    "",
-    "$Button=Review Knowledge,ShowTechnology,55",
-    "$Button=Play Mission,DoNothing,0",
-    "",
-    "[Succeeded][BadTeamDead]",
-    "<h2>Victory!</h2><p>The ice melts.",
-    "<$Config,DoneIceFortress=1>",
-    "$Button=Next Mission,MissionBegin,attackfortress",
-    "$Button=Leave Missions,MissionAbort,0",
-    "",
-    "[ai2PriestDead]",
-    "<h2>The King falls</h2>",
-    "<p>His priest is dead.",
-    "$Button=Celebrate,Tell,Party",
-    "",
-    "[@1]",
-    "$Menu=Hints,Tell,Hints",
-    "",
-    "[Failed]",
-    "<h2>Defeat</h2>",
-    "<p>The ice took you.",
-    "$Button=Continue,Tell,TryAgain",
-    "",
-    "[END]",
-    "notes after the end",
-};
+const std::string& HandMadeMission() {
+    static const std::string bytes = DataFile("IceFortress.english");
+    return bytes;
+}
 
 // A guide written by hand: missions on both sides of the button back, conditions of its own.
-const Lines kHandMadeGuide = {
-    "title = \"Ice Saga\"",
-    "",
-    "[overview]",
-    "<background=\"nsstart\">",
-    "<H2>The Ice Saga</H2>",
-    "<P>A long winter.",
-    "",
-    "Three battles.",
-    "$Checked=1 Ice Fortress,MissionBegin,IceFortress,{DoneIceFortress},1",
-    "$Button=Back,Tell,Campaign",
-    "$Checked=2 Frozen Lake,MissionBegin,FrozenLake,{DoneFrozenLake},{DoneIceFortress}",
-    "$Checked=3 Thaw,MissionBegin,Thaw,{DoneThaw},2",
-    "$Checked=4 Spring,MissionBegin,Spring,{DoneSpring},{DoneIceFortress}",
-};
+const std::string& HandMadeGuide() {
+    static const std::string bytes = DataFile("GuideIceSaga.english");
+    return bytes;
+}
 
 // `file` with line `at` (from 0) replaced by `replacement` (several lines, or none).
 Lines Replaced(Lines file, std::size_t at, const Lines& replacement, std::size_t count = 1) {
@@ -315,7 +258,7 @@ class DocumentsTest : public QObject {
     Q_OBJECT
 private slots:
     void handMadeMissionIsReadAsTheGameReadsIt() {
-        const std::string bytes = Joined(kHandMadeMission, "\n");
+        const std::string& bytes = HandMadeMission();
         const MissionFileReading read = ReadMissionFile(bytes);
         QVERIFY(!read.report.refusal && read.report.notKept.empty());
         const MissionSettings& s = read.settings;
@@ -347,13 +290,13 @@ private slots:
 
     // Each change rewrites its own lines in the file's own style, and nothing else.
     void handMadeMissionChangesOnlyWhatChanged() {
-        const MissionFileReading read = ReadMissionFile(Joined(kHandMadeMission, "\n"));
+        const MissionFileReading read = ReadMissionFile(HandMadeMission());
         const auto changed = [&](std::function<void(MissionSettings&)> change) {
             MissionSettings s = read.settings;
             change(s);
             return SplitLines(SaveIntoDocument(read.document, s).Bytes());
         };
-        const Lines& file = kHandMadeMission;
+        const Lines file = SplitLines(HandMadeMission());
         QCOMPARE(changed([](MissionSettings& s) { s.general.missionNumber = "4"; }),
                  Replaced(file, 3, {"missionnumber = 4"}));
         QCOMPARE(changed([](MissionSettings& s) { s.general.title = "Thaw"; }),
@@ -390,7 +333,7 @@ private slots:
     }
 
     void handMadeGuideIsReadAndKeepsItsMissionLines() {
-        const std::string bytes = Joined(kHandMadeGuide, "\r\n");
+        const std::string& bytes = HandMadeGuide();
         const CampaignFileReading read = ReadCampaignFile(bytes);
         QVERIFY(!read.report.refusal && read.report.notKept.empty());
         const CampaignSettings& c = read.settings;
@@ -408,7 +351,7 @@ private slots:
             change(edited);
             return SplitLines(SaveIntoDocument(read.document, edited).Bytes());
         };
-        const Lines& file = kHandMadeGuide;
+        const Lines file = SplitLines(HandMadeGuide());
         QCOMPARE(changed([](CampaignSettings& e) { e.missions[1].title = "Lake"; }),
                  Replaced(file, 10,
                           {"$Checked=2 Lake,MissionBegin,FrozenLake,{DoneFrozenLake},"
@@ -443,7 +386,7 @@ private slots:
     void changingOneValueChangesOnlyItsLines() {
         SeededChoices choices{std::mt19937(56)};
         testing::SettingsGenerator generate(choices, testing::GeneratedTexts::AsTyped);
-        for (int run = 0; run < 2000; ++run) {
+        for (int run = 0; run < 3000; ++run) {
             const MissionSettings s = generate.Mission();
             const std::string bytes = HandMade(s, choices);
             const MissionFileReading read = ReadMissionFile(bytes);
@@ -477,7 +420,7 @@ private slots:
     void addedLinesStandWhereTheWriterPutsThem() {
         SeededChoices choices{std::mt19937(78)};
         testing::SettingsGenerator generate(choices, testing::GeneratedTexts::AsTyped);
-        for (int run = 0; run < 2000; ++run) {
+        for (int run = 0; run < 3000; ++run) {
             const MissionSettings s = generate.Mission();
             const MissionFileReading read = ReadMissionFile(MissionBytes(s));
             const Change& change = Changes()[choices.Number(0, int(Changes().size()) - 1)];
