@@ -1,5 +1,6 @@
 // The readers against the floor of copying the bytes they read. Reading a file includes
-// writing the read settings again to find the lines that would not be kept.
+// saving it back unchanged, to find any line that would not be kept. And an opened file saved
+// back with a value changed.
 #include "BenchSettings.h"
 #include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignWriter.h"
@@ -9,6 +10,7 @@
 #include "core/text/TextLines.h"
 
 #include <benchmark/benchmark.h>
+#include <cctype>
 
 using namespace vornask;
 using vornask::bench::LargestCampaign;
@@ -20,6 +22,34 @@ std::string LongestMissionFile() {
     MissionLines lines;
     BuildMissionLines(LongestMission(), lines);
     return JoinLinesCrLf(lines);
+}
+
+// A mission as large as the largest of the game's own (about 12 KB), in the forms map makers
+// write by hand: lower-case keys, unquoted numbers, LF line ends, a section of its own.
+std::string LargestHandMadeMissionFile() {
+    MissionSettings s = LongestMission();
+    for (auto& opponent : s.events.opponent)
+        for (EventMessage& message : opponent)
+            message.text = "The temple shakes as the storm breaks over the island.\r\n"
+                           "Hold the bridges until the priest is safe, and send the\r\n"
+                           "collectors to the geysers in the north before the rain.\r\n"
+                           "<p>Then strike.";
+    MissionLines lines;
+    BuildMissionLines(s, lines);
+    std::string file;
+    for (const std::string& entry : SplitLines(JoinLinesCrLf(lines))) {
+        std::string line = entry;
+        if (const std::size_t equals = line.find(" = \""); equals != std::string::npos) {
+            for (std::size_t i = 0; i < equals; ++i)
+                line[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(line[i])));
+            if (line.find_first_not_of("0123456789\"", equals + 3) == std::string::npos)
+                std::erase(line, '"');
+        }
+        file += line + "\n";
+        if (line == "[Options]")
+            file += "\n[init]\n<$GetTechnology,76>\n";
+    }
+    return file;
 }
 
 std::string LargestCampaignFile() {
@@ -66,6 +96,34 @@ void BM_ReadMissionFile_Longest(benchmark::State& state) {
         [](const MissionFileReading& r) { return r.settings.opponent(kLastOpponent).enabled; });
 }
 BENCHMARK(BM_ReadMissionFile_Longest);
+
+// Opening the largest hand-made mission: reading it (and saving it back unchanged once).
+void BM_ReadMissionFile_HandMade12KB(benchmark::State& state) {
+    const std::string file = LargestHandMadeMissionFile();
+    for (auto _ : state) {
+        MissionFileReading reading = ReadMissionFile(file);
+        if (!reading.report.notKept.empty() || !reading.settings.opponent(kLastOpponent).enabled) {
+            state.SkipWithError("the file did not come back");
+            break;
+        }
+        benchmark::DoNotOptimize(&reading);
+    }
+    state.counters["bytes"] = static_cast<double>(file.size());
+}
+BENCHMARK(BM_ReadMissionFile_HandMade12KB);
+
+// Saving it back with the title and a message changed: their lines rewritten, the rest as is.
+void BM_SaveMissionDocument_HandMade12KB(benchmark::State& state) {
+    const MissionFileReading reading = ReadMissionFile(LargestHandMadeMissionFile());
+    MissionSettings changed = reading.settings;
+    changed.general.title = "The Ice Fortress";
+    changed.events.of(5, OpponentEvent::TempleDead).text = "Gone.";
+    for (auto _ : state) {
+        const std::string bytes = SaveIntoDocument(reading.document, changed).Bytes();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_SaveMissionDocument_HandMade12KB);
 
 void BM_CopyLongestMissionBytes(benchmark::State& state) {
     CopyBytes(state, LongestMissionFile());
