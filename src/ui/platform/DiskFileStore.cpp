@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
@@ -138,11 +140,87 @@ std::error_code Fill(int file, const fs::path& path, const std::string& bytes,
     return error;
 }
 
+// The size of the regular file at `path`, links followed; nothing for anything else, so that
+// no comparison ever opens a pipe or a device.
+std::optional<std::uintmax_t> RegularFileSize(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::status(Native(path), error)))
+        return std::nullopt;
+    const std::uintmax_t size = fs::file_size(Native(path), error);
+    return error ? std::nullopt : std::optional(size);
+}
+
+constexpr std::size_t kPiece = 64 * 1024;
+
+// Whether the next bytes of `file` are `expected`, read piece by piece.
+bool NextBytesAre(std::ifstream& file, std::string_view expected, std::string& piece) {
+    for (; !expected.empty(); expected.remove_prefix(piece.size())) {
+        piece.resize(std::min(expected.size(), kPiece));
+        if (!file.read(piece.data(), static_cast<std::streamsize>(piece.size())) ||
+            !expected.starts_with(piece))
+            return false;
+    }
+    return true;
+}
+
+bool AtEnd(std::ifstream& file) {
+    return file.peek() == std::ifstream::traits_type::eof() && !file.bad();
+}
+
+bool Holds(const std::string& path, const std::string& bytes) {
+    if (RegularFileSize(path) != bytes.size())
+        return false;
+    std::ifstream file(Native(path), std::ios::binary);
+    std::string piece;
+    return NextBytesAre(file, bytes, piece) && AtEnd(file);
+}
+
 } // namespace
 
 bool DiskFileStore::Exists(const std::string& path) {
     std::error_code error;
     return fs::exists(Native(path), error);
+}
+
+bool DiskFileStore::Differs(const std::string& path, const std::string& bytes) {
+    std::error_code error;
+    const fs::file_status status = fs::status(Native(path), error);
+    return fs::exists(status) && !fs::is_directory(status) && !Holds(path, bytes);
+}
+
+bool DiskFileStore::SameBytes(const std::string& first, const std::string& second) {
+    const std::optional<std::uintmax_t> size = RegularFileSize(first);
+    if (!size || RegularFileSize(second) != size)
+        return false;
+    std::ifstream one(Native(first), std::ios::binary), other(Native(second), std::ios::binary);
+    std::string piece(kPiece, '\0'), otherPiece;
+    while (one && other) {
+        one.read(piece.data(), kPiece);
+        const auto count = static_cast<std::size_t>(one.gcount());
+        if (!NextBytesAre(other, std::string_view(piece).substr(0, count), otherPiece))
+            return false;
+        if (count < kPiece)
+            return one.eof() && !one.bad() && AtEnd(other);
+    }
+    return false;
+}
+
+bool DiskFileStore::ReadOnly(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(Native(path), error);
+    if (!fs::is_regular_file(status))
+        return false;
+    // Marked read-only for everyone, which binds also a user who could override it.
+    constexpr fs::perms kWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & kWrite) == fs::perms::none)
+        return true;
+#ifdef _WIN32
+    return false;
+#else
+    return ::faccessat(AT_FDCWD, Native(path).c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS);
+#endif
 }
 
 TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std::string& bytes) {
