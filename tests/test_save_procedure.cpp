@@ -374,6 +374,44 @@ private slots:
         QCOMPARE(Contents(dir_ + '/' + readOnly), QByteArray("old\r\n"));
     }
 
+    // A symbolic link whose target is missing is a file in the way: asked about, and written
+    // through, so that the link stays a link.
+    void aDanglingLinkIsAskedAboutAndWrittenThrough_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("relative, Yes") << "maps/new.english" << Answer::Yes;
+        QTest::newRow("relative, No") << "maps/new.english" << Answer::No;
+        QTest::newRow("absolute, Yes") << "<dir>/maps/new.english" << Answer::Yes;
+        QTest::newRow("to a link, Yes") << "second.english" << Answer::Yes;
+    }
+    void aDanglingLinkIsAskedAboutAndWrittenThrough() {
+        QFETCH(QString, link);
+        QFETCH(Answer, answer);
+        QVERIFY(QDir(dir_).mkdir("maps"));
+        QVERIFY(QFile::link("maps/new.english", dir_ + "/second.english"));
+        const QByteArray target = QFile::encodeName(QString(link).replace("<dir>", dir_));
+        QCOMPARE(symlink(target.constData(), QFile::encodeName(dir_ + "/link.english")), 0);
+        const Run run = Save(dir_, false, {"link.english", std::nullopt}, {answer, Answer::Yes});
+        QCOMPARE(run.log.mid(0, 2),
+                 QStringList({"dialog", "confirmYNC:Overwrite <dir>/link.english?"}));
+        QCOMPARE(run.result.saved, answer == Answer::Yes);
+        QVERIFY(QFileInfo(dir_ + "/link.english").isSymLink());
+        QCOMPARE(Contents(dir_ + "/maps/new.english"),
+                 answer == Answer::Yes ? kBytes : QByteArray("<missing>"));
+        QCOMPARE(FilesIn(dir_ + "/maps"),
+                 answer == Answer::Yes ? QStringList{"new.english"} : QStringList());
+    }
+
+    void aLinkLoopGivesTheSystemsReason() {
+        QVERIFY(QFile::link("loop.english", dir_ + "/loop.english"));
+        const Run run =
+            Save(dir_, false, {"loop.english", std::nullopt}, {Answer::Yes, Answer::Yes});
+        QCOMPARE(run.log.mid(2, 2), QStringList({"write:<dir>/loop.english",
+                                                 "error:Cannot create file <dir>/loop.english: " +
+                                                     QString(std::strerror(ELOOP))}));
+        QVERIFY(QFileInfo(dir_ + "/loop.english").isSymLink());
+    }
+
     void extensionDecidesTheCopy_data() {
         QTest::addColumn<bool>("duplicate");
         QTest::addColumn<QString>("name");

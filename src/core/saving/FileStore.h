@@ -25,6 +25,7 @@ struct TemporaryFile {
 class FileStore {
 public:
     virtual ~FileStore() = default;
+    // Whether anything stands at `path`, a symbolic link whose target is missing included.
     virtual bool Exists(const std::string& path) = 0;
     // Whether a file stands at `path` whose bytes are not `bytes`: also one that cannot be
     // read, but neither a folder nor a symbolic link whose target is missing.

@@ -65,20 +65,26 @@ std::string Utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-// The file a save replaces: the one a symbolic link points to, else the path itself.
-fs::path Destination(const std::string& target) {
-    const fs::path path = Native(target);
-    std::error_code error;
-    if (fs::is_symlink(fs::symlink_status(path, error))) {
-        fs::path resolved = fs::canonical(path, error);
-        if (!error)
-            return resolved;
-    }
-    return path;
-}
-
 fs::path FolderOf(const fs::path& path) {
     return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// The file a save replaces: the end of a chain of symbolic links, which need not exist yet,
+// else the path itself. Nothing, with the reason, for a chain that loops.
+std::optional<fs::path> Destination(const std::string& target, std::error_code& error) {
+    constexpr int kMostLinks = 40; // as the system follows them
+    fs::path path = Native(target);
+    for (int link = 0; link <= kMostLinks; ++link) {
+        std::error_code notThere;
+        if (!fs::is_symlink(fs::symlink_status(path, notThere)))
+            return path;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error)
+            return std::nullopt;
+        path = next.is_absolute() ? next : FolderOf(path) / next;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return std::nullopt;
 }
 
 // A failure to put a new file into `folder`: the folder refused it, or the file failed.
@@ -179,7 +185,7 @@ bool Holds(const std::string& path, const std::string& bytes) {
 
 bool DiskFileStore::Exists(const std::string& path) {
     std::error_code error;
-    return fs::exists(Native(path), error);
+    return fs::exists(fs::symlink_status(Native(path), error));
 }
 
 bool DiskFileStore::Differs(const std::string& path, const std::string& bytes) {
@@ -224,10 +230,12 @@ bool DiskFileStore::ReadOnly(const std::string& path) {
 }
 
 TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std::string& bytes) {
-    const fs::path destination = Destination(target);
     std::error_code error;
-    const fs::file_status replaced = fs::status(destination, error);
-    const fs::path folder = FolderOf(destination);
+    const std::optional<fs::path> destination = Destination(target, error);
+    if (!destination)
+        return {{}, StoreError{error.message(), {}}};
+    const fs::file_status replaced = fs::status(*destination, error);
+    const fs::path folder = FolderOf(*destination);
     fs::path path;
     const int file = CreateTemporary(folder, fs::is_regular_file(replaced), path, error);
     if (file < 0)
@@ -242,11 +250,13 @@ TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std
 
 std::optional<StoreError> DiskFileStore::Rename(const std::string& temporary,
                                                 const std::string& target) {
-    const fs::path destination = Destination(target);
     std::error_code error;
-    fs::rename(Native(temporary), destination, error);
+    const std::optional<fs::path> destination = Destination(target, error);
+    if (!destination)
+        return StoreError{error.message(), {}};
+    fs::rename(Native(temporary), *destination, error);
     if (error)
-        return Failure(error, FolderOf(destination));
+        return Failure(error, FolderOf(*destination));
     return std::nullopt;
 }
 

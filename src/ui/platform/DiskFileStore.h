@@ -6,7 +6,8 @@
 namespace vornask {
 
 // Temporary files with short names of their own beside each target, renamed over it. A
-// symbolic link is followed: the file it points to is replaced and the link stays.
+// symbolic link is followed, also one whose target is missing: the file it points to is
+// written and the link stays.
 class DiskFileStore : public FileStore {
 public:
     bool Exists(const std::string& path) override;
