@@ -1,18 +1,23 @@
-// The disk file store on a real disk: how it compares files, and in which order its renames
-// reach the disk.
+// The disk file store on a real disk: how it compares files, in which order its renames reach
+// the disk, and what a save killed midway leaves behind.
 #include "ui/platform/DiskFileStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vornask;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,6 +60,36 @@ void Put(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList FilesIn(const QString& dir) {
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool SystemHasUnnamedFiles(const QString& dir) {
+    const int file = open(QFile::encodeName(dir).constData(), O_TMPFILE | O_WRONLY, 0600);
+    if (file < 0)
+        return false;
+    close(file);
+    return true;
+}
+
+// Writes the temporary files of a mission and its copy, as a save does before its renames,
+// in a process that is then killed.
+void KilledWhileSaving(const QString& dir, bool unnamedTemporaries) {
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        DiskFileStore store(unnamedTemporaries);
+        for (const char* name : {"/mission.english", "/mission.german"})
+            if (store.WriteTemporary((dir + name).toStdString(), kBytes).error)
+                _exit(1);
+        raise(SIGKILL);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 }
 
 bool Save(DiskFileStore& store, const QString& path) {
@@ -130,17 +165,20 @@ private slots:
 
     // The main file's new name reaches the disk before its copy's, also after a power loss.
     void eachRenameReachesTheDiskBeforeTheNext_data() {
+        QTest::addColumn<bool>("unnamed");
         QTest::addColumn<bool>("throughLink");
-        QTest::newRow("one folder") << false;
-        QTest::newRow("the file through a link into another folder") << true;
+        QTest::newRow("unnamed temporaries") << true << false;
+        QTest::newRow("named temporaries") << false << false;
+        QTest::newRow("the file through a link into another folder") << true << true;
     }
     void eachRenameReachesTheDiskBeforeTheNext() {
+        QFETCH(bool, unnamed);
         QFETCH(bool, throughLink);
         QVERIFY(QDir(dir_).mkdir("maps"));
         if (throughLink)
             QVERIFY(QFile::link("maps/mission.english", dir_ + "/mission.english"));
         QStringList steps;
-        DiskFileStore store;
+        DiskFileStore store(unnamed);
         diskSteps = &steps;
         const bool saved =
             Save(store, dir_ + "/mission.english") && Save(store, dir_ + "/mission.german");
@@ -150,6 +188,55 @@ private slots:
         QCOMPARE(steps,
                  QStringList({"rename mission.english", "sync " + (throughLink ? "maps" : folder),
                               "rename mission.german", "sync " + folder}));
+    }
+
+    void aKilledSaveLeavesNoTemporaryFile() {
+        if (!SystemHasUnnamedFiles(dir_))
+            QSKIP("this file system has no unnamed files");
+        Put(dir_ + "/mission.english", "old");
+        KilledWhileSaving(dir_, true);
+        QCOMPARE(FilesIn(dir_), QStringList{"mission.english"});
+    }
+
+    // Where the system has no unnamed files, what a killed save left is removed at the next
+    // save in that folder, once it has stood long enough not to be another instance's.
+    void staleTemporaryFilesAreRemovedAtTheNextSave_data() {
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("next save with unnamed temporaries") << true;
+        QTest::newRow("next save with named temporaries") << false;
+    }
+    void staleTemporaryFilesAreRemovedAtTheNextSave() {
+        QFETCH(bool, unnamed);
+        KilledWhileSaving(dir_, false);
+        const QStringList left = FilesIn(dir_);
+        QCOMPARE(left.size(), 2);
+        const QRegularExpression ours(R"(^\.vornask-[0-9a-f]{8}\.tmp$)");
+        for (const QString& name : left)
+            QVERIFY2(ours.match(name).hasMatch(), qPrintable(name));
+
+        const QStringList others = {".vornask-0123abcd.tmp.bak", ".vornask-0123ABCD.tmp",
+                                    "vornask-0123abcd.tmp", ".vornask-0123abc.tmp", "notes.tmp"};
+        for (const QString& name : others)
+            Put(dir_ + '/' + name, "not ours");
+        QVERIFY(QDir(dir_).mkdir(".vornask-00000000.tmp"));
+        QVERIFY(QDir(dir_).mkdir("maps"));
+        Put(dir_ + "/maps/linked.english", "linked");
+        QVERIFY(QFile::link("maps/linked.english", dir_ + "/.vornask-11111111.tmp"));
+        const auto old =
+            fs::file_time_type::clock::now() - DiskFileStore::kStaleAfter - std::chrono::minutes(1);
+        for (const QString& name : FilesIn(dir_))
+            fs::last_write_time(fs::path(QFile::encodeName(dir_ + '/' + name).toStdString()), old);
+        // Another instance's, being saved at this moment.
+        Put(dir_ + "/.vornask-89abcdef.tmp", "in progress");
+
+        DiskFileStore store(unnamed);
+        QVERIFY(Save(store, dir_ + "/mission.english"));
+        QStringList expected =
+            others + QStringList{".vornask-00000000.tmp", ".vornask-11111111.tmp",
+                                 ".vornask-89abcdef.tmp", "maps", "mission.english"};
+        expected.sort();
+        QCOMPARE(FilesIn(dir_), expected);
+        QCOMPARE(FilesIn(dir_ + "/maps"), QStringList{"linked.english"});
     }
 };
 
