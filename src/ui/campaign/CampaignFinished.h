@@ -35,6 +35,8 @@ private:
     // The guide file's lines; new each time the window is shown.
     std::vector<std::string> campaignLines_;
     QCheckBox* duplicate_;
+    // "Duplicate" as the user last set it, for new campaigns.
+    bool chosenDuplicate_ = true;
     QCheckBox* viewSource_;
     vornask::KeptFileDialog saveDialog1_;
 };
