@@ -1,8 +1,10 @@
 // The save procedure with random names, answers and sides, over a file store in memory that
-// fails at random steps. After every run each file holds its old bytes or the new ones, only
-// the last chosen file and its copy changed, the copy never holds newer bytes than the file,
-// an existing file was replaced only after a "Yes" (or as an ".english" file's own copy), no
-// temporary file is left, and the result and the messages say what happened.
+// fails at random steps and holds some read-only files. After every run each file holds its
+// old bytes or the new ones, only the last chosen file and its copy changed, the copy never
+// holds newer bytes than the file, an existing file was replaced only after a "Yes" (the old
+// bytes always differ from the new ones, so an ".english" file's own copy is asked about too),
+// a read-only file never changed, no temporary file is left, and the result and the messages
+// say what happened.
 #include "Check.h"
 #include "core/saving/SaveProcedure.h"
 
@@ -36,6 +38,15 @@ public:
     explicit MemoryStore(FuzzedDataProvider& data) : data_(data) {}
 
     bool Exists(const std::string& path) override { return files.count(path) > 0; }
+    bool Differs(const std::string& path, const std::string& bytes) override {
+        return Exists(path) && files[path] != bytes;
+    }
+    bool SameBytes(const std::string& first, const std::string& second) override {
+        return Exists(first) && Exists(second) && files[first] == files[second];
+    }
+    bool ReadOnly(const std::string& path) override {
+        return Exists(path) && readOnly.count(path) > 0;
+    }
     TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override {
         if (Fails(data_))
             return {
@@ -60,6 +71,7 @@ public:
 
     std::map<std::string, std::string> files;
     std::map<std::string, std::string> temporaries;
+    std::set<std::string> readOnly;
 
 private:
     FuzzedDataProvider& data_;
@@ -75,6 +87,7 @@ public:
     std::optional<std::string> AskFileName() override {
         chosen.reset();
         replaceable.clear();
+        kept.clear();
         told.clear();
         if (++dialogs > kMostDialogs || data_.ConsumeIntegralInRange<int>(0, 7) == 7)
             return std::nullopt;
@@ -87,10 +100,18 @@ public:
     Answer Confirm(const SaveMessage& question, bool withCancel) override {
         if (question.kind == SaveMessageKind::SureNotToSave)
             return dialogs > kMostDialogs || data_.ConsumeBool() ? Answer::Yes : Answer::No;
-        Check(question.kind == SaveMessageKind::Overwrite && withCancel);
-        const Answer answer = data_.PickValueInArray({Answer::No, Answer::Yes, Answer::Cancel});
+        // Only an ".english" file's own copy is asked about as a copy, without "Cancel".
+        const bool ownCopy = question.kind == SaveMessageKind::ReplaceDifferentCopy;
+        Check(ownCopy ? !withCancel && HasEnglishExtension(*chosen) &&
+                            question.path == GermanCopyPath(*chosen)
+                      : question.kind == SaveMessageKind::Overwrite && withCancel);
+        const Answer answer =
+            ownCopy ? data_.PickValueInArray({Answer::No, Answer::Yes})
+                    : data_.PickValueInArray({Answer::No, Answer::Yes, Answer::Cancel});
         if (answer == Answer::Yes)
             replaceable.insert(question.path);
+        else if (ownCopy)
+            kept.insert(question.path);
         return answer;
     }
     void Warn(const SaveMessage& message) override { told.push_back(message); }
@@ -103,6 +124,7 @@ public:
     int errors = 0; // in all attempts
     std::optional<std::string> chosen;
     std::set<std::string> replaceable;
+    std::set<std::string> kept; // own copies the user chose to keep
     std::vector<SaveMessage> told;
 
 private:
@@ -125,9 +147,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const std::string newBytes = lines.front() + "\r\n";
 
     MemoryStore store(data);
-    for (const char* name : kNames)
+    for (const char* name : kNames) {
         if (data.ConsumeBool())
             store.files[name] = OldBytes(name);
+        if (data.ConsumeIntegralInRange<int>(0, 7) == 7)
+            store.readOnly.insert(name);
+    }
     const std::map<std::string, std::string> before = store.files;
     FuzzUser user(data);
     const SaveResult result = SaveLinesToFile(lines, duplicate, side, user, store);
@@ -143,10 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     for (const auto& [path, held] : store.files) {
         const bool unchanged = before.count(path) > 0 && held == before.at(path);
         Check(unchanged || (held == newBytes && targets.count(path) > 0));
-        // An existing file is replaced after a "Yes", or as the ".english" file's own copy.
+        // An existing file is replaced after a "Yes", a read-only one never.
         if (!unchanged && before.count(path) > 0)
-            Check(user.replaceable.count(path) > 0 ||
-                  (path != *user.chosen && HasEnglishExtension(*user.chosen)));
+            Check(user.replaceable.count(path) > 0 && store.readOnly.count(path) == 0);
     }
     const bool fileSaved = user.chosen && Holds(store.files, *user.chosen, newBytes);
     Check(result.saved == fileSaved);
@@ -162,8 +186,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const SaveMessageKind withoutCopy = side == SaveSide::Mission
                                             ? SaveMessageKind::MissionSavedWithoutCopy
                                             : SaveMessageKind::CampaignSavedWithoutCopy;
+    const SaveMessageKind copyKept = side == SaveSide::Mission
+                                         ? SaveMessageKind::MissionSavedCopyKept
+                                         : SaveMessageKind::CampaignSavedCopyKept;
     if (!copy || copySaved)
         Check(user.told.empty());
+    else if (user.kept.count(*copy) > 0)
+        Check(user.told.size() == 1 && user.told.front() == SaveMessage{copyKept, *copy, {}});
     else
         Check(user.told.size() == 1 &&
               user.told.front() == SaveMessage{withoutCopy, *copy, "Is a directory"});

@@ -155,8 +155,8 @@ private slots:
                       Click(w, "Button1");
                   })
             .When("SixthBox", [&](QWidget* w) {
-                // The copy stands beside the file, so it is offered again.
-                QVERIFY(Find<QCheckBox>(w, "DuplicateCheck")->isChecked());
+                // The file beside it is no copy of it, so it is not offered for replacing.
+                QVERIFY(!Find<QCheckBox>(w, "DuplicateCheck")->isChecked());
                 QVERIFY(!Find<QCheckBox>(w, "EditSourceCheck")->isChecked());
                 QCOMPARE(Find<QCheckBox>(w, "NextMissionCheck")->isChecked(),
                          expected.finish.NextMissionCheck);
@@ -174,6 +174,65 @@ private slots:
                 w->close();
             });
         Click(&windows_->StartBox(), "Button1");
+        QVERIFY(fresh.Done());
+    }
+
+    // A translated ".german" file beside the opened one is no copy to keep in step: the copy is
+    // offered only while it holds the file's bytes, and saving then leaves a translation alone.
+    // A new campaign afterwards shows the user's own choice again.
+    void theCopyIsOfferedOnlyWhileItHoldsTheOpenedBytes_data() {
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("copy");
+        for (const bool guide : {false, true})
+            for (const char* copy : {"same", "translated", "missing"})
+                QTest::addRow("%s, %s", guide ? "guide" : "mission", copy) << guide << copy;
+    }
+    void theCopyIsOfferedOnlyWhileItHoldsTheOpenedBytes() {
+        QFETCH(bool, guide);
+        QFETCH(QString, copy);
+        const QByteArray bytes =
+            FileBytes(guide ? kWorkedExampleCampaignLines : kWorkedExampleLines);
+        const QByteArray translated = "[Header]\r\ntitle = \"\xDC"
+                                      "bersetzt\"\r\n";
+        const QString path = folder_->filePath(guide ? "GuideTrans.english" : "Trans.english");
+        const QString copyPath = QString(path).replace(".english", ".german");
+        Write(path, bytes);
+        if (copy != "missing")
+            Write(copyPath, copy == "same" ? bytes : translated);
+        const bool offered = copy == "same";
+        const auto finish = [offered](const char* box) {
+            return [offered, box](QWidget* w) {
+                QCOMPARE(Find<QCheckBox>(w, box)->isChecked(), offered);
+                Click(w, "Button1");
+            };
+        };
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path);
+        if (guide)
+            driver.When("CampaignBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("CampaignFinished", finish("Duplicate"));
+        else
+            driver.When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+                .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("SixthBox", finish("DuplicateCheck"));
+        driver.ChooseFile("SaveDialog1", path).Answer(QMessageBox::Yes); // "Overwrite ...?"
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(Contents(path), bytes);
+        QCOMPARE(Contents(copyPath), copy == "same"         ? bytes
+                                     : copy == "translated" ? translated
+                                                            : QByteArray("<missing>"));
+        if (!guide)
+            return;
+        ModalDriver fresh;
+        fresh.When("CampaignBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("CampaignFinished", [](QWidget* w) {
+                QVERIFY(Find<QCheckBox>(w, "Duplicate")->isChecked());
+                w->close();
+            });
+        Click(&windows_->StartBox(), "Button5");
         QVERIFY(fresh.Done());
     }
 

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -80,6 +81,13 @@ public:
     RecordingStore(const QString& dir, QStringList& log, int failAt)
         : dir_(dir), log_(log), failAt_(failAt) {}
     bool Exists(const std::string& path) override { return disk_.Exists(path); }
+    bool Differs(const std::string& path, const std::string& bytes) override {
+        return disk_.Differs(path, bytes);
+    }
+    bool SameBytes(const std::string& first, const std::string& second) override {
+        return disk_.SameBytes(first, second);
+    }
+    bool ReadOnly(const std::string& path) override { return disk_.ReadOnly(path); }
     TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override {
         if (const auto failure = Step("write:", target))
             return {{}, failure};
@@ -272,11 +280,136 @@ private slots:
         }
     }
 
-    void existingGermanCopyIsReplacedWithoutAsking() {
-        Put(dir_ + "/mission.german", "old copy\r\n");
-        const Run run = Save(dir_, true, {"mission.english"}, {});
-        QCOMPARE(run.log, QStringList{"dialog"} + Written({"mission.english", "mission.german"}));
-        QCOMPARE(Contents(dir_ + "/mission.german"), kBytes);
+    // The ".english" file's own copy may be a translation: replaced unasked only while it holds
+    // what is being written; "No" saves the file alone and says so.
+    void ownCopyThatDiffersIsReplacedOnlyAfterYes_data() {
+        QTest::addColumn<QByteArray>("copy");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<SaveSide>("side");
+        QTest::addColumn<QStringList>("log");
+        const QString ask = "confirmYN:Replace <dir>/mission.german? It differs from the file "
+                            "being saved.";
+        const QString both = "mission.english mission.german";
+        QTest::newRow("same bytes") << kBytes << Answer::No << SaveSide::Mission
+                                    << QStringList{"dialog"} + Written(both.split(' '));
+        QTest::newRow("differs, Yes")
+            << QByteArray("Übersetzung\r\n") << Answer::Yes << SaveSide::Mission
+            << QStringList({"dialog", ask}) + Written(both.split(' '));
+        QTest::newRow("differs, No")
+            << QByteArray("Übersetzung\r\n") << Answer::No << SaveSide::Mission
+            << QStringList({"dialog", ask}) + Written({"mission.english"}) +
+                   QStringList{"warn:The mission was saved; its German copy "
+                               "<dir>/mission.german was left as it was."};
+        // Only the last byte differs: the bytes are compared, not the sizes.
+        QByteArray almost = kBytes;
+        almost.back() = ' ';
+        QTest::newRow("last byte differs, No, campaign")
+            << almost << Answer::No << SaveSide::Campaign
+            << QStringList({"dialog", ask}) + Written({"mission.english"}) +
+                   QStringList{"warn:The campaign was saved; its German copy "
+                               "<dir>/mission.german was left as it was."};
+    }
+    void ownCopyThatDiffersIsReplacedOnlyAfterYes() {
+        QFETCH(QByteArray, copy);
+        QFETCH(Answer, answer);
+        QFETCH(SaveSide, side);
+        QFETCH(QStringList, log);
+        Put(dir_ + "/mission.german", copy);
+        const Run run = Save(dir_, true, {"mission.english"}, {answer}, kLines, side);
+        QVERIFY(run.result.saved);
+        QCOMPARE(run.log, log);
+        QCOMPARE(Contents(dir_ + "/mission.english"), kBytes);
+        QCOMPARE(Contents(dir_ + "/mission.german"), answer == Answer::Yes ? kBytes : copy);
+    }
+
+    // A file the user may not write is not replaced, even where the folder would allow it;
+    // the dialog comes back for another name.
+    void readOnlyFilesAreNotReplaced_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("readOnly");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::addColumn<QStringList>("log");
+        const auto refused = [](const QString& file) {
+            return QStringList({"dialog", "error:<dir>/" + file + " is read-only.", "dialog"}) +
+                   Written({"other.english", "other.german"});
+        };
+        QTest::newRow("file") << "mission.english"
+                              << "mission.english" << false << refused("mission.english");
+        QTest::newRow("another user's file")
+            << "mission.english"
+            << "mission.english" << true << refused("mission.english");
+        QTest::newRow("own copy") << "mission.english"
+                                  << "mission.german" << false
+                                  << QStringList({"dialog",
+                                                  "confirmYN:Replace <dir>/mission.german? It "
+                                                  "differs from the file being saved.",
+                                                  "error:<dir>/mission.german is read-only.",
+                                                  "dialog"}) +
+                                         Written({"other.english", "other.german"});
+        QTest::newRow("copy of a cut name") << "test.engine"
+                                            << "test.german" << false << refused("test.german");
+    }
+    void readOnlyFilesAreNotReplaced() {
+        QFETCH(QString, name);
+        QFETCH(QString, readOnly);
+        QFETCH(bool, otherOwner);
+        QFETCH(QStringList, log);
+        Put(dir_ + '/' + readOnly, "old\r\n");
+        const QByteArray path = QFile::encodeName(dir_ + '/' + readOnly);
+        if (otherOwner)
+            QVERIFY(chown(path.constData(), 12345, 12345) == 0 || errno == EPERM);
+        else
+            QCOMPARE(chmod(path.constData(), 0444), 0);
+        Run run;
+        {
+            WithoutOverridingPermissions guard;
+            if (otherOwner &&
+                (!guard.Active() || faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0))
+                QSKIP("no file of another user can be made here");
+            run = Save(dir_, true, {name, "other.english"}, {Answer::Yes});
+        }
+        QVERIFY(run.result.saved);
+        QVERIFY(run.result.writeFailed);
+        QCOMPARE(run.log, log);
+        QCOMPARE(Contents(dir_ + '/' + readOnly), QByteArray("old\r\n"));
+    }
+
+    // A symbolic link whose target is missing is a file in the way: asked about, and written
+    // through, so that the link stays a link.
+    void aDanglingLinkIsAskedAboutAndWrittenThrough_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("relative, Yes") << "maps/new.english" << Answer::Yes;
+        QTest::newRow("relative, No") << "maps/new.english" << Answer::No;
+        QTest::newRow("absolute, Yes") << "<dir>/maps/new.english" << Answer::Yes;
+        QTest::newRow("to a link, Yes") << "second.english" << Answer::Yes;
+    }
+    void aDanglingLinkIsAskedAboutAndWrittenThrough() {
+        QFETCH(QString, link);
+        QFETCH(Answer, answer);
+        QVERIFY(QDir(dir_).mkdir("maps"));
+        QVERIFY(QFile::link("maps/new.english", dir_ + "/second.english"));
+        const QByteArray target = QFile::encodeName(QString(link).replace("<dir>", dir_));
+        QCOMPARE(symlink(target.constData(), QFile::encodeName(dir_ + "/link.english")), 0);
+        const Run run = Save(dir_, false, {"link.english", std::nullopt}, {answer, Answer::Yes});
+        QCOMPARE(run.log.mid(0, 2),
+                 QStringList({"dialog", "confirmYNC:Overwrite <dir>/link.english?"}));
+        QCOMPARE(run.result.saved, answer == Answer::Yes);
+        QVERIFY(QFileInfo(dir_ + "/link.english").isSymLink());
+        QCOMPARE(Contents(dir_ + "/maps/new.english"),
+                 answer == Answer::Yes ? kBytes : QByteArray("<missing>"));
+        QCOMPARE(FilesIn(dir_ + "/maps"),
+                 answer == Answer::Yes ? QStringList{"new.english"} : QStringList());
+    }
+
+    void aLinkLoopGivesTheSystemsReason() {
+        QVERIFY(QFile::link("loop.english", dir_ + "/loop.english"));
+        const Run run =
+            Save(dir_, false, {"loop.english", std::nullopt}, {Answer::Yes, Answer::Yes});
+        QCOMPARE(run.log.mid(2, 2), QStringList({"write:<dir>/loop.english",
+                                                 "error:Cannot create file <dir>/loop.english: " +
+                                                     QString(std::strerror(ELOOP))}));
+        QVERIFY(QFileInfo(dir_ + "/loop.english").isSymLink());
     }
 
     void extensionDecidesTheCopy_data() {
@@ -359,16 +492,18 @@ private slots:
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         const Run run = Save(dir_, duplicate, {"mission.english", std::nullopt},
-                             {Answer::Yes, Answer::Yes}, longLines);
+                             {Answer::Yes, Answer::Yes, Answer::Yes}, longLines);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 
         QVERIFY(!run.result.saved);
         QVERIFY(run.result.writeFailed);
-        QCOMPARE(run.log.size(), 6);
-        QCOMPARE(run.log[3], "error:Cannot create file <dir>/mission.english: " +
-                                 QString(std::strerror(EFBIG)));
-        QCOMPARE(run.log.mid(4), QStringList({"dialog", kSure}));
+        // The dialog, "Overwrite", and for the copy "Replace", before anything is written.
+        const int asked = duplicate ? 3 : 2;
+        QCOMPARE(run.log.size(), asked + 4);
+        QCOMPARE(run.log[asked + 1], "error:Cannot create file <dir>/mission.english: " +
+                                         QString(std::strerror(EFBIG)));
+        QCOMPARE(run.log.mid(asked + 2), QStringList({"dialog", kSure}));
         QCOMPARE(Contents(dir_ + "/mission.english"), oldFile);
         QCOMPARE(Contents(dir_ + "/mission.german"), oldCopy);
         QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
@@ -410,15 +545,17 @@ private slots:
         Put(dir_ + "/mission.english", "old file");
         Put(dir_ + "/mission.german", "old copy");
         const Run run = Save(dir_, true, {"mission.english", std::nullopt},
-                             {Answer::Yes, Answer::Yes}, kLines, side, failAt);
+                             {Answer::Yes, Answer::Yes, Answer::Yes}, kLines, side, failAt);
         QCOMPARE(run.result.saved, fileSaved);
-        QCOMPARE(run.log.mid(0, 2 + failAt + 1),
-                 (QStringList{"dialog", "confirmYNC:Overwrite <dir>/mission.english?"} +
+        QCOMPARE(run.log.mid(0, 3 + failAt + 1),
+                 (QStringList{"dialog", "confirmYNC:Overwrite <dir>/mission.english?",
+                              "confirmYN:Replace <dir>/mission.german? It differs from the file "
+                              "being saved."} +
                   Written({"mission.english", "mission.german"}))
-                     .mid(0, 2 + failAt + 1));
-        QCOMPARE(run.log[2 + failAt + 1], message);
+                     .mid(0, 3 + failAt + 1));
+        QCOMPARE(run.log[3 + failAt + 1], message);
         // A failed save brings the dialog back; a saved file ends the saving.
-        QCOMPARE(run.log.mid(2 + failAt + 2),
+        QCOMPARE(run.log.mid(3 + failAt + 2),
                  fileSaved ? QStringList() : QStringList({"dialog", kSure}));
         QCOMPARE(Contents(dir_ + "/mission.english"), fileSaved ? kBytes : "old file");
         QCOMPARE(Contents(dir_ + "/mission.german"), QByteArray("old copy"));
@@ -430,9 +567,9 @@ private slots:
     void aFolderInTheFilesPlaceLeavesTheCopyAlone() {
         QVERIFY(QDir(dir_).mkdir("mission.english"));
         Put(dir_ + "/mission.german", "old copy");
-        const Run run =
-            Save(dir_, true, {"mission.english", std::nullopt}, {Answer::Yes, Answer::Yes});
-        QCOMPARE(run.log.mid(5), QStringList({"error:Cannot create file <dir>/mission.english: " +
+        const Run run = Save(dir_, true, {"mission.english", std::nullopt},
+                             {Answer::Yes, Answer::Yes, Answer::Yes});
+        QCOMPARE(run.log.mid(6), QStringList({"error:Cannot create file <dir>/mission.english: " +
                                                   QString(std::strerror(EISDIR)),
                                               "dialog", kSure}));
         QCOMPARE(Contents(dir_ + "/mission.german"), QByteArray("old copy"));
@@ -506,10 +643,13 @@ private slots:
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QByteArray>("copy");
         const QString ask = "confirmYNC:Overwrite <dir>/test.german?";
-        QTest::newRow("own copy") << "my.engine.map.english" << Answer::Yes
-                                  << QStringList{"dialog"} +
-                                         Written({"my.engine.map.english", "my.engine.map.german"})
-                                  << kBytes;
+        // The own copy differs too, so it is asked about as a copy, not as another file.
+        QTest::newRow("own copy")
+            << "my.engine.map.english" << Answer::Yes
+            << QStringList({"dialog", "confirmYN:Replace <dir>/my.engine.map.german? It differs "
+                                      "from the file being saved."}) +
+                   Written({"my.engine.map.english", "my.engine.map.german"})
+            << kBytes;
         QTest::newRow("cut name, No")
             << "test.engine" << Answer::No << QStringList({"dialog", ask, "dialog", kSure})
             << QByteArray("old copy");

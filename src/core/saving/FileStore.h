@@ -15,7 +15,8 @@ struct StoreError {
     std::string refusingFolder; // the folder, when it was the folder that refused the file
 };
 
-// New bytes waiting beside their target, or why they could not be written.
+// New bytes waiting beside their target, or why they could not be written. `path` names the
+// temporary file for Rename and Discard; a store may hand out a name that is no path.
 struct TemporaryFile {
     std::string path;
     std::optional<StoreError> error;
@@ -24,7 +25,16 @@ struct TemporaryFile {
 class FileStore {
 public:
     virtual ~FileStore() = default;
+    // Whether anything stands at `path`, a symbolic link whose target is missing included.
     virtual bool Exists(const std::string& path) = 0;
+    // Whether a file stands at `path` whose bytes are not `bytes`: also one that cannot be
+    // read, but neither a folder nor a symbolic link whose target is missing.
+    virtual bool Differs(const std::string& path, const std::string& bytes) = 0;
+    // Whether the files at `first` and `second` hold the same bytes; false when either cannot
+    // be read.
+    virtual bool SameBytes(const std::string& first, const std::string& second) = 0;
+    // Whether the file at `path` exists and may not be written by this user.
+    virtual bool ReadOnly(const std::string& path) = 0;
     // Writes `bytes` into a new temporary file in the folder of `target`, which it leaves
     // untouched. The temporary file gets the permission bits of `target` when that exists.
     virtual TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) = 0;

@@ -51,6 +51,14 @@ bool MayReplace(const std::string& path, Saving& s) {
            s.user.Confirm({SaveMessageKind::Overwrite, path, {}}, true) == Answer::Yes;
 }
 
+// A file the user may not write is not replaced, whatever the folder would allow.
+bool RefusedAsReadOnly(const std::string& path, Saving& s) {
+    if (!s.files.ReadOnly(path))
+        return false;
+    s.user.ReportError({SaveMessageKind::ReadOnlyFile, path, {}});
+    return true;
+}
+
 void ReportFailure(const std::string& target, const StoreError& error, SaveUser& user) {
     if (error.refusingFolder.empty())
         user.ReportError({SaveMessageKind::CannotCreateFile, target, error.reason});
@@ -93,31 +101,69 @@ Attempt WriteTargets(const std::vector<std::string>& targets, Saving& s) {
     return Attempt::Saved;
 }
 
+enum class CopyChoice { Write, Keep, TryAgain, Refused };
+
+CopyChoice ChooseCopy(const std::string& path, const std::string& copy, Saving& s) {
+    // A name cut at another ".eng" may belong to an unrelated file: asked about like the file.
+    if (!HasEnglishExtension(path)) {
+        if (RefusedAsReadOnly(copy, s))
+            return CopyChoice::Refused;
+        return MayReplace(copy, s) ? CopyChoice::Write : CopyChoice::TryAgain;
+    }
+    // The ".english" file's own copy may be a translation: it is replaced unasked only while
+    // it holds what is being written, and "No" leaves it alone without giving up the file.
+    if (s.files.Differs(copy, s.bytes) &&
+        s.user.Confirm({SaveMessageKind::ReplaceDifferentCopy, copy, {}}, false) != Answer::Yes)
+        return CopyChoice::Keep;
+    return RefusedAsReadOnly(copy, s) ? CopyChoice::Refused : CopyChoice::Write;
+}
+
 Attempt TryOnce(Saving& s) {
     const std::optional<std::string> path = s.user.AskFileName();
     if (!path)
         return s.user.Confirm({SaveMessageKind::SureNotToSave, {}, {}}, false) == Answer::Yes
                    ? Attempt::GiveUp
                    : Attempt::TryAgain;
+    if (RefusedAsReadOnly(*path, s))
+        return Attempt::WriteFailed;
     if (!MayReplace(*path, s))
         return Attempt::TryAgain;
     std::vector<std::string> targets = {*path};
+    std::optional<std::string> keptCopy;
     if (s.duplicate) {
         const std::optional<std::string> copy = GermanCopyPath(*path);
         if (!copy) {
             s.user.Warn({SaveMessageKind::NoEnglishExtension, {}, {}});
             return Attempt::TryAgain;
         }
-        // The copy of an ".english" file replaces that file's own earlier copy; a name cut
-        // elsewhere may belong to an unrelated file, so that one is asked about first.
-        if (!HasEnglishExtension(*path) && !MayReplace(*copy, s))
+        switch (ChooseCopy(*path, *copy, s)) {
+        case CopyChoice::Write:
+            targets.push_back(*copy);
+            break;
+        case CopyChoice::Keep:
+            keptCopy = copy;
+            break;
+        case CopyChoice::TryAgain:
             return Attempt::TryAgain;
-        targets.push_back(*copy);
+        case CopyChoice::Refused:
+            return Attempt::WriteFailed;
+        }
     }
-    return WriteTargets(targets, s);
+    const Attempt attempt = WriteTargets(targets, s);
+    if (attempt == Attempt::Saved && keptCopy)
+        s.user.Warn({s.side == SaveSide::Mission ? SaveMessageKind::MissionSavedCopyKept
+                                                 : SaveMessageKind::CampaignSavedCopyKept,
+                     *keptCopy,
+                     {}});
+    return attempt;
 }
 
 } // namespace
+
+bool CopyMatchesFile(const std::string& path, FileStore& files) {
+    const std::optional<std::string> copy = GermanCopyPath(path);
+    return copy && files.SameBytes(path, *copy);
+}
 
 SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide side, SaveUser& user,
                            FileStore& files) {

@@ -20,11 +20,15 @@ enum class SaveSide { Mission, Campaign };
 enum class SaveMessageKind {
     SureNotToSave,            // question: give up saving?
     Overwrite,                // question: replace the existing file `path`?
+    ReplaceDifferentCopy,     // question: replace the copy `path`, which differs from the file?
     NoEnglishExtension,       // warning: a copy is wanted but the name holds no ".eng"
     CannotCreateFile,         // error: `path` could not be written, for `reason`
+    ReadOnlyFile,             // error: `path` may not be written
     FolderRefusesNewFiles,    // error: the folder `path` refused a new file, for `reason`
     MissionSavedWithoutCopy,  // warning: the mission is saved, its copy `path` is not
     CampaignSavedWithoutCopy, // warning: the same for a campaign
+    MissionSavedCopyKept,     // warning: the mission is saved, its differing copy `path` kept
+    CampaignSavedCopyKept,    // warning: the same for a campaign
 };
 
 struct SaveMessage {
@@ -58,6 +62,11 @@ bool HasEnglishExtension(const std::string& path);
 // otherwise the file name cut at its first ".eng" (exact case) and followed by ".german".
 // Nothing when the file name holds no ".eng".
 std::optional<std::string> GermanCopyPath(const std::string& path);
+
+// Whether saving a file that was opened, not made here, should write its ".german" copy too:
+// only when the copy holds the same bytes as the file, so that a translated copy is not
+// offered for replacing.
+bool CopyMatchesFile(const std::string& path, FileStore& files);
 
 // Saves `bytes`, the whole file, and its copy when `duplicate` is set.
 SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide side, SaveUser& user,

@@ -9,8 +9,10 @@
 #include "ui/start/PageControls.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 // Global T-classes: Qt reports "TCampaignFinished", not "vornask::TCampaignFinished".
@@ -27,7 +29,8 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
     note->setWordWrap(true);
     // Set once: the user's choices hold for the rest of the run.
     duplicate_ = MakeCheckBox(QStringLiteral("Duplicate"), tr("Create duplicate german file."));
-    duplicate_->setChecked(true);
+    duplicate_->setChecked(chosenDuplicate_);
+    connect(duplicate_, &QCheckBox::toggled, this, [this](bool on) { chosenDuplicate_ = on; });
     viewSource_ = MakeCheckBox(QStringLiteral("ViewSource"), tr("View/Edit source before saving."));
     content()->addWidget(note);
     content()->addSpacing(12);
@@ -38,10 +41,18 @@ TCampaignFinished::TCampaignFinished(AppWindows& windows)
 
 void TCampaignFinished::ClosePrevious() {
     HidePrevious();
-    if (windows_.CampaignFile().isEmpty())
+    if (windows_.CampaignFile().isEmpty()) {
         saveDialog1_.setDirectory(windows_.DialogFolder());
-    else
+        duplicate_->setChecked(chosenDuplicate_);
+    } else {
         saveDialog1_.setFile(windows_.CampaignFile());
+        // An opened guide's copy is kept in step only while it is still a copy: a translated
+        // one is not offered for replacing. The user's own choice waits for a new campaign.
+        DiskFileStore files;
+        const QSignalBlocker notTheUsersChoice(duplicate_);
+        duplicate_->setChecked(CopyMatchesFile(
+            QDir::toNativeSeparators(windows_.CampaignFile()).toStdString(), files));
+    }
     fileToSave_ = TextDocument{};
 }
 

@@ -39,6 +39,8 @@ private:
     // The guide file; new each time the window is shown.
     vornask::TextDocument fileToSave_;
     QCheckBox* duplicate_;
+    // "Duplicate" as the user last set it, for new campaigns.
+    bool chosenDuplicate_ = true;
     QCheckBox* viewSource_;
     vornask::KeptFileDialog saveDialog1_;
 };

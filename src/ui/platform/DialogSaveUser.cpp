@@ -40,10 +40,14 @@ QString DialogSaveUser::Text(const SaveMessage& message) {
         return tr("Sure you don't want to save?");
     case SaveMessageKind::Overwrite:
         return tr("Overwrite %1?").arg(path);
+    case SaveMessageKind::ReplaceDifferentCopy:
+        return tr("Replace %1? It differs from the file being saved.").arg(path);
     case SaveMessageKind::NoEnglishExtension:
         return tr("You didn't use an .english file extension!");
     case SaveMessageKind::CannotCreateFile:
         return tr("Cannot create file %1: %2").arg(path, reason);
+    case SaveMessageKind::ReadOnlyFile:
+        return tr("%1 is read-only.").arg(path);
     case SaveMessageKind::FolderRefusesNewFiles:
         return tr("The folder %1 does not allow new files: %2").arg(path, reason);
     case SaveMessageKind::MissionSavedWithoutCopy:
@@ -52,6 +56,10 @@ QString DialogSaveUser::Text(const SaveMessage& message) {
     case SaveMessageKind::CampaignSavedWithoutCopy:
         return tr("The campaign was saved, but its German copy could not be written: %1: %2")
             .arg(path, reason);
+    case SaveMessageKind::MissionSavedCopyKept:
+        return tr("The mission was saved; its German copy %1 was left as it was.").arg(path);
+    case SaveMessageKind::CampaignSavedCopyKept:
+        return tr("The campaign was saved; its German copy %1 was left as it was.").arg(path);
     }
     return {};
 }

@@ -117,9 +117,11 @@ void TSixthBox::ResetToDefaults() {
     if (opened.isEmpty()) {
         windows().ViewSourceBox().SetSaveFolder(windows().DialogFolder());
     } else {
-        // Saving again offers the opened file, and keeps its copy if it has one.
-        const auto copy = GermanCopyPath(QDir::toNativeSeparators(opened).toStdString());
-        options.DuplicateCheck = copy && QFileInfo::exists(QString::fromStdString(*copy));
+        // Saving again offers the opened file, and keeps its copy in step only while that is
+        // still a copy: a translated one is not offered for replacing.
+        DiskFileStore files;
+        options.DuplicateCheck =
+            CopyMatchesFile(QDir::toNativeSeparators(opened).toStdString(), files);
         windows().ViewSourceBox().SetSaveFile(opened);
     }
     windows().MissionLost().Forget(TextField::NextMission);
