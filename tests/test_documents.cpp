@@ -1,6 +1,7 @@
 // Opened files as documents: the forms the game's own files use are read, saving unchanged
 // writes every byte again, and saving one changed value changes that value's lines alone.
 #include "GeneratedSettings.h"
+#include "WorkedExample.h"
 #include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/HeaderKeys.h"
@@ -262,6 +263,7 @@ private slots:
         const MissionFileReading read = ReadMissionFile(bytes);
         QVERIFY(!read.report.refusal && read.report.notKept.empty());
         const MissionSettings& s = read.settings;
+        QCOMPARE(s.general.missionType, std::string("Multiplayer"));
         QCOMPARE(s.general.missionNumber, std::string("3"));
         QCOMPARE(s.general.moreGeysers + s.general.randGeysers, std::string("10"));
         QCOMPARE(s.general.title, std::string("The Ice Fortress"));
@@ -330,6 +332,50 @@ private slots:
                            "ai3bridgedrawrate = \"\"", "ai3geyserattachments = \"\"",
                            "ai3timebetweenmoves = \"\"", "ai3ability = \"\"", ""},
                           0));
+    }
+
+    // Forms of the game's files, each on the worked example: what the pages show, and the file
+    // saved back unchanged.
+    void formsOfTheGamesFilesAreReadAsTheGameReadsThem() {
+        const Lines example = SplitLines(MissionBytes(WorkedExampleMission()));
+        const struct {
+            const char* what;
+            Lines file;
+            std::function<bool(const MissionSettings&)> shows;
+        } cases[] = {
+            // Each page shows what its own section holds: a stray header takes no text along.
+            {"stray failure header", Replaced(example, 24, {"[Failed]", "[Options]"}),
+             [](const MissionSettings& s) {
+                 return s.events.Failed == EventMessage{"Defeat", "Your priest is lost."} &&
+                        s.entryBox.BackgroundStoryBox == EntryBox{}.BackgroundStoryBox;
+             }},
+            {"the Bulf's old name", Replaced(example, 8, {"myTech = \"thunderWalker;outpost\""}),
+             [](const MissionSettings& s) { return s.player.myTech == "bulf;outpost;"; }},
+            {"text below its <p>", Replaced(example, 37, {"<P>", "", "The temple fell.", "Run."}),
+             [](const MissionSettings& s) {
+                 return s.events.Succeeded.text == "The temple fell.\r\nRun.";
+             }},
+            {"lower-case headers", Replaced(Replaced(example, 46, {"[failed]"}), 0, {"[HEADER]"}),
+             [](const MissionSettings& s) { return s.events.Failed.heading == "Defeat"; }},
+            {"numbers with spaces and zeros", Replaced(example, 3, {"  missionNumber=007  "}),
+             [](const MissionSettings& s) { return s.general.missionNumber == "7"; }},
+            {"unknown allies kept", Replaced(example, 9, {"myAllyList = \" 3 ; 9;1\""}),
+             [](const MissionSettings& s) { return s.player.myAllyList == "3;9;1;"; }},
+        };
+        for (const auto& c : cases) {
+            const std::string bytes = Joined(c.file, "\r\n");
+            const MissionFileReading read = ReadMissionFile(bytes);
+            QVERIFY2(!read.report.refusal && read.report.notKept.empty(), c.what);
+            QVERIFY2(c.shows(read.settings), c.what);
+            QVERIFY2(SaveIntoDocument(read.document, read.settings).Bytes() == bytes, c.what);
+        }
+        // A message changed in the file with the stray header goes into the section that holds it.
+        const MissionFileReading stray =
+            ReadMissionFile(Joined(Replaced(example, 24, {"[Failed]", "[Options]"}), "\r\n"));
+        MissionSettings changed = stray.settings;
+        changed.events.Failed.text = "Lost.";
+        QCOMPARE(SplitLines(SaveIntoDocument(stray.document, changed).Bytes()),
+                 Replaced(Replaced(example, 24, {"[Failed]", "[Options]"}), 49, {"<p>Lost."}));
     }
 
     void handMadeGuideIsReadAndKeepsItsMissionLines() {

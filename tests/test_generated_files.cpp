@@ -7,6 +7,7 @@
 #include "core/mission/MissionWriter.h"
 #include "core/text/FileText.h"
 #include "core/text/TextLines.h"
+#include "core/text/Windows1252.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
 
@@ -40,10 +41,13 @@ void Write(const QString& path, const std::string& bytes) {
 
 // Chooses `path` in the start window's open dialog. Bytes that happen to look like UTF-8 bring
 // the question whether to read them so: "No" reads them as the game's code page, as written.
+// Control characters are named in a note.
 void OpenInWindows(ModalDriver& driver, const QString& path, const QByteArray& bytes) {
     driver.ChooseFile("OpenDialog1", path);
     if (LooksLikeUtf8(bytes.toStdString()))
         driver.Answer(QMessageBox::No);
+    if (HoldsControlCharacter(bytes.toStdString()))
+        driver.Answer(QMessageBox::Ok);
 }
 
 } // namespace

@@ -283,6 +283,8 @@ private slots:
             .When("SecondBox",
                   [number](QWidget* w) {
                       QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), "The Ice Fortress");
+                      // The file's own type, which the page cannot change and saving keeps.
+                      QCOMPARE(Find<QLineEdit>(w, "MissionTypeBox")->text(), "Multiplayer");
                       QCOMPARE(Find<QSpinBox>(w, "MissionNumberBox")->value(), 3);
                       Find<QSpinBox>(w, "MissionNumberBox")->setValue(number);
                       Click(w, "Button1");
@@ -324,6 +326,36 @@ private slots:
         expected.replace("missionnumber = 3\n",
                          "missionnumber = " + QByteArray::number(number) + "\n");
         QCOMPARE(Contents(path), expected);
+    }
+
+    // Control characters in an opened file are named when it opens; the pages show "?" for
+    // them, and saving without a change keeps them.
+    void controlCharactersOfAnOpenedFileAreNamedAndKept() {
+        QByteArray bytes = FileBytes(kWorkedExampleLines);
+        bytes.replace("My Map", "My\x01Map");
+        const QString path = folder_->filePath("Control.english");
+        Write(path, bytes);
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path)
+            .OnMessageBox([](QMessageBox* box) {
+                QCOMPARE(box->icon(), QMessageBox::Information);
+                QVERIFY2(box->text().contains("in line 12, 28."), qPrintable(box->text()));
+                box->button(QMessageBox::Ok)->click();
+            })
+            .When("SecondBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), "My?Map");
+                      Click(w, "Button1");
+                  })
+            .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+            .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
+            .ChooseFile("SaveDialog1", path)
+            .Answer(QMessageBox::Yes);
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+        QCOMPARE(Contents(path), bytes);
     }
 
     // A guide written by hand opens in the campaign editor and saves back byte for byte, its

@@ -161,6 +161,9 @@ FileText::FileText(std::string_view bytes, ReadReport& report, TextDecoding deco
         }
     for (const std::size_t number : replacedLines)
         report.replacedCharacters.push_back({number, std::string(lines_[number - 1])});
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (HoldsControlCharacter(lines_[i]))
+            report.controlCharacters.push_back({i + 1, std::string(lines_[i])});
 }
 
 std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,

@@ -82,6 +82,9 @@ struct ReadReport {
     // UTF-8 and UTF-16 files only: the lines (as read) in which a character that Windows-1252
     // lacks, or a broken sequence, became "?".
     std::vector<FileLine> replacedCharacters;
+    // The lines holding control characters, which the game's text has no place for: the pages
+    // show each as "?", and the file keeps them where the user changes nothing.
+    std::vector<FileLine> controlCharacters;
     // The lines of the file that saving the settings read from it would not write again, in
     // file order: every line not among the saved lines (compared as a multiset, see
     // LinesNotKept), and every line the reader cannot tell apart from a section header although

@@ -72,14 +72,22 @@ std::u32string LostInWindows1252(std::u16string_view text) {
     return lost;
 }
 
+namespace {
+
+bool IsControlByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return IsControlCharacter(value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : value);
+}
+
+} // namespace
+
+bool HoldsControlCharacter(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), IsControlByte);
+}
+
 std::string WithControlsReplaced(std::string_view bytes) {
     std::string text(bytes);
-    for (char& byte : text) {
-        const auto value = static_cast<unsigned char>(byte);
-        const char16_t c = value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : value;
-        if (IsControlCharacter(c))
-            byte = kReplacement;
-    }
+    std::replace_if(text.begin(), text.end(), IsControlByte, kReplacement);
     return text;
 }
 

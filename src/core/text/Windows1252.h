@@ -22,6 +22,9 @@ std::string EncodeWindows1252(std::u16string_view text);
 // first appear.
 std::u32string LostInWindows1252(std::u16string_view text);
 
+// Whether any byte of `bytes` stands for a control character.
+bool HoldsControlCharacter(std::string_view bytes);
+
 // `bytes` as a box that shows them captures them again: every byte that stands for a control
 // character becomes '?'.
 std::string WithControlsReplaced(std::string_view bytes);

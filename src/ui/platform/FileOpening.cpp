@@ -97,6 +97,20 @@ bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<Fil
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
+// The lines of an opened file that hold control characters: the pages show them as "?", and
+// they stay in the file where the user changes nothing.
+QString ControlCharactersNote(const QString& path, const std::vector<FileLine>& lines) {
+    QStringList numbers;
+    for (std::size_t i = 0; i < lines.size() && i < kLinesShown; ++i)
+        numbers << QString::number(lines[i].number);
+    if (lines.size() > kLinesShown)
+        numbers << QStringLiteral("...");
+    return Tr("%1 holds control characters, which the game's text has no place for, in line %2. "
+              "The pages show each of them as \"?\"; a value you change is saved so, and the "
+              "rest of the file keeps them.")
+        .arg(QFileInfo(path).fileName(), numbers.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
@@ -148,6 +162,8 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
                         .arg(report.replacedCharacters.front().number);
         ShowInformation(parent, note);
     }
+    if (!report.controlCharacters.empty())
+        ShowInformation(parent, ControlCharactersNote(path, report.controlCharacters));
     return true;
 }
 
