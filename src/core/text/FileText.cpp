@@ -166,17 +166,6 @@ FileText::FileText(std::string_view bytes, ReadReport& report, TextDecoding deco
             report.controlCharacters.push_back({i + 1, std::string(lines_[i])});
 }
 
-std::optional<std::size_t> FileText::FindSection(std::string_view header, RefusalReason missing,
-                                                 ReadReport& report) const {
-    if (report.refusal)
-        return std::nullopt;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i] == header)
-            return i;
-    report.refusal = Refusal{missing};
-    return std::nullopt;
-}
-
 std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLines,
                                    const std::vector<std::string>& savedLines) {
     if (SavesTheSameLines(fileLines, savedLines))

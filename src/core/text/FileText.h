@@ -111,12 +111,6 @@ public:
     // byte-order mark, which is not part of it); the lines are views into it.
     std::string_view Text() const { return text_; }
 
-    // The index of the first line that is exactly `header`, the section a file of its kind
-    // must have; none when the file was refused or has no such line (then refused as
-    // `missing`).
-    std::optional<std::size_t> FindSection(std::string_view header, RefusalReason missing,
-                                           ReadReport& report) const;
-
 private:
     std::string converted_;
     std::string_view text_;
