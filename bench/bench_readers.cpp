@@ -33,6 +33,7 @@ std::string LargestHandMadeMissionFile() {
             message.text = "The temple shakes as the storm breaks over the island.\r\n"
                            "Hold the bridges until the priest is safe, and send the\r\n"
                            "collectors to the geysers in the north before the rain.\r\n"
+                           "Whoever holds the altar at dawn holds the island and the sky.\r\n"
                            "<p>Then strike.";
     MissionLines lines;
     BuildMissionLines(s, lines);
