@@ -8,18 +8,41 @@
 
 #include "core/campaign/CampaignFormat.h"
 #include "core/campaign/CampaignSettings.h"
+#include "core/campaign/CampaignWriter.h"
 #include "core/mission/AdvancedAITables.h"
 #include "core/mission/MissionFormat.h"
 #include "core/mission/MissionSettings.h"
+#include "core/mission/MissionWriter.h"
 #include "core/mission/TechAllyEncoding.h"
 #include "core/text/Markup.h"
+#include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace vornask::testing {
+
+// The bytes of the files the writers write for `s` and `c`.
+inline std::string MissionBytes(const MissionSettings& s) {
+    MissionLines lines;
+    BuildMissionLines(s, lines);
+    return JoinLinesCrLf(lines);
+}
+
+inline std::string CampaignBytes(const CampaignSettings& c) {
+    std::vector<std::string> lines;
+    BuildCampaignLines(c, lines);
+    return JoinLinesCrLf(lines);
+}
+
+// The generator's choices from a seeded random engine, the same in every run.
+struct SeededChoices {
+    std::mt19937 engine;
+    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
+};
 
 enum class GeneratedTexts {
     AsTyped,  // what reads back as it was written: no control characters, no line that the game

@@ -20,23 +20,15 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+using testing::CampaignBytes;
+using testing::MissionBytes;
+using testing::SeededChoices;
+
 std::string Joined(const Lines& lines, const std::string& lineBreak) {
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + lineBreak;
     return bytes;
-}
-
-std::string MissionBytes(const MissionSettings& s) {
-    MissionLines lines;
-    BuildMissionLines(s, lines);
-    return JoinLinesCrLf(lines);
-}
-
-std::string CampaignBytes(const CampaignSettings& c) {
-    Lines lines;
-    BuildCampaignLines(c, lines);
-    return JoinLinesCrLf(lines);
 }
 
 // The hand-made files of tests/data, in the forms the game's own files use.
@@ -68,11 +60,6 @@ Lines Replaced(Lines file, std::size_t at, const Lines& replacement, std::size_t
     file.insert(file.begin() + at, replacement.begin(), replacement.end());
     return file;
 }
-
-struct SeededChoices {
-    std::mt19937 engine;
-    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
-};
 
 // The writer's lines of a mission with the changes a hand would make: any of lower-case keys,
 // spacing around "=", unquoted numbers, "[header]", "[Succeeded][BadTeamDead]", "<P>", custom

@@ -23,10 +23,7 @@ using namespace vornask::test;
 
 namespace {
 
-struct SeededChoices {
-    std::mt19937 engine;
-    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
-};
+using testing::SeededChoices;
 
 QByteArray Contents(const QString& path) {
     QFile file(path);

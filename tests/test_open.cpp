@@ -64,13 +64,19 @@ void Write(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Presses OK on each page of the wizard from `first` on (SecondBox to SixthBox) as it comes.
+void ConfirmPagesFrom(ModalDriver& driver, const QString& first) {
+    const QStringList pages = {"SecondBox", "ThirdBox", "FourthBox", "FifthBox", "SixthBox"};
+    for (qsizetype i = pages.indexOf(first); i >= 0 && i < pages.size(); ++i)
+        driver.When(pages[i], [](QWidget* w) {
+            Click(w, w->objectName() == "FourthBox" ? "Button2" : "Button1");
+        });
+}
+
 // Presses OK on every page of the wizard as it comes, and saves over `path` when asked.
 void ConfirmEveryPage(ModalDriver& driver, const QString& path) {
-    driver.When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
-        .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
-        .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
-        .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
-        .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
+    ConfirmPagesFrom(driver, "SecondBox");
+    driver
         .When("SaveDialog1",
               [path](QWidget* w) {
                   // The save dialog offers the opened file.
@@ -244,17 +250,12 @@ private slots:
         const QString path = folder_->filePath("Edited.english");
         Write(path, bytes);
         ModalDriver driver;
-        driver.ChooseFile("OpenDialog1", path)
-            .When("SecondBox",
-                  [](QWidget* w) {
-                      Find<QLineEdit>(w, "TitleBox")->setText("Renamed");
-                      Click(w, "Button1");
-                  })
-            .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
-            .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
-            .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
-            .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
-            .ChooseFile("SaveDialog1", path)
+        driver.ChooseFile("OpenDialog1", path).When("SecondBox", [](QWidget* w) {
+            Find<QLineEdit>(w, "TitleBox")->setText("Renamed");
+            Click(w, "Button1");
+        });
+        ConfirmPagesFrom(driver, "ThirdBox");
+        driver.ChooseFile("SaveDialog1", path)
             .Answer(QMessageBox::Yes); // "Overwrite ...?", the only question
         Click(&windows_->StartBox(), "Button3");
         QVERIFY(driver.Done());
@@ -342,17 +343,12 @@ private slots:
                 QVERIFY2(box->text().contains("in line 12, 28."), qPrintable(box->text()));
                 box->button(QMessageBox::Ok)->click();
             })
-            .When("SecondBox",
-                  [](QWidget* w) {
-                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), "My?Map");
-                      Click(w, "Button1");
-                  })
-            .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
-            .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
-            .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
-            .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
-            .ChooseFile("SaveDialog1", path)
-            .Answer(QMessageBox::Yes);
+            .When("SecondBox", [](QWidget* w) {
+                QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), "My?Map");
+                Click(w, "Button1");
+            });
+        ConfirmPagesFrom(driver, "ThirdBox");
+        driver.ChooseFile("SaveDialog1", path).Answer(QMessageBox::Yes);
         Click(&windows_->StartBox(), "Button3");
         QVERIFY(driver.Done());
         QCOMPARE(Contents(path), bytes);

@@ -19,22 +19,9 @@ using Reported = std::vector<FileLine>;
 
 namespace {
 
-std::string MissionBytes(const MissionSettings& s) {
-    MissionLines lines;
-    BuildMissionLines(s, lines);
-    return JoinLinesCrLf(lines);
-}
-
-std::string CampaignBytes(const CampaignSettings& c) {
-    Lines lines;
-    BuildCampaignLines(c, lines);
-    return JoinLinesCrLf(lines);
-}
-
-struct SeededChoices {
-    std::mt19937 engine;
-    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
-};
+using testing::CampaignBytes;
+using testing::MissionBytes;
+using testing::SeededChoices;
 
 } // namespace
 
