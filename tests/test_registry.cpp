@@ -1,6 +1,7 @@
 #include "core/registry/InstallFolder.h"
 #include "core/registry/PrefixSearch.h"
 #include "core/registry/WineRegistry.h"
+#include "ui/platform/InstallDirText.h"
 #include "ui/platform/WindowsRegistry.h"
 
 #include <QElapsedTimer>
@@ -395,8 +396,8 @@ private slots:
                                 "[Software\\\\Titanic Entertainment\\\\NetStorm] 1\n"
                                 "\"InstallDir\"=\"C:\\\\Plain\\\\\"\n"));
         const InstallDirLookup wrong = ReadInstallDirFromWinePrefix(Prefix()).lookup;
-        QCOMPARE(wrong.outcome, InstallDirLookup::Outcome::Error);
-        QVERIFY(wrong.error.find("InstallDir") != std::string::npos);
+        QCOMPARE(wrong.outcome, InstallDirLookup::Outcome::NotText);
+        QVERIFY(InstallDirProblem(wrong).contains("\"InstallDir\""));
 
         WriteFile(file, RegFile("[Software\\\\Wine] 1\n\"InstallDir\"=\"C:\\\\Wine\"\n"));
         QCOMPARE(ReadInstallDirFromWinePrefix(Prefix()).lookup, InstallDirLookup{});

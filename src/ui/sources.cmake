@@ -14,6 +14,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/DiskFileStore.cpp
   src/ui/platform/FileDialogs.cpp
   src/ui/platform/FileOpening.cpp
+  src/ui/platform/InstallDirText.cpp
   src/ui/platform/LostCharactersWarning.cpp
   src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp

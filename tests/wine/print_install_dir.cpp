@@ -11,6 +11,8 @@ const char* OutcomeName(vornask::InstallDirLookup::Outcome outcome) {
     switch (outcome) {
     case vornask::InstallDirLookup::Outcome::Found:
         return "found";
+    case vornask::InstallDirLookup::Outcome::NotText:
+        return "not-text";
     case vornask::InstallDirLookup::Outcome::Error:
         return "error";
     case vornask::InstallDirLookup::Outcome::NotFound:

@@ -11,9 +11,6 @@ constexpr std::string_view kGameKeys[] = {
     "Software\\Titanic Entertainment\\NetStorm",
 };
 constexpr std::string_view kValueName = "InstallDir";
-constexpr std::string_view kNotTextError =
-    "The registry value \"InstallDir\" of HKEY_LOCAL_MACHINE\\SOFTWARE\\Titanic "
-    "Entertainment\\NetStorm is not text, so the game's folder stays unknown.";
 
 InstallDirLookup LookupOf(RegistryValue value) {
     switch (value.status) {
@@ -51,10 +48,6 @@ InstallDirLookup InstallDirLookup::Found(std::string text) {
 
 InstallDirLookup InstallDirLookup::Failed(std::string error) {
     return {Outcome::Error, {}, std::move(error), {}};
-}
-
-InstallDirLookup InstallDirLookup::NotText() {
-    return Failed(std::string(kNotTextError));
 }
 
 PrefixReading ReadInstallDirFromWinePrefix(const std::filesystem::path& prefix) {

@@ -17,7 +17,8 @@ struct InstallDirLookup {
     enum class Outcome {
         NotFound, // no key or no value: nothing to say to the user
         Found,
-        Error, // present but unusable, e.g. not text; `error` says why
+        NotText, // present but of another type than text: the windows say so
+        Error,   // the registry could not be read; `error` holds the system's reason
     };
     Outcome outcome = Outcome::NotFound;
     std::string installDir; // UTF-8, when found
@@ -33,7 +34,7 @@ struct InstallDirLookup {
     static InstallDirLookup Found(std::string text);
     static InstallDirLookup Failed(std::string error);
     // The value exists but is not text.
-    static InstallDirLookup NotText();
+    static InstallDirLookup NotText() { return {Outcome::NotText, {}, {}, {}}; }
 };
 
 // What one prefix's registry file said about the game.

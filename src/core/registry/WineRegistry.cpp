@@ -11,7 +11,7 @@ namespace vornask {
 namespace {
 
 constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 constexpr std::string_view kBlanks = " \t";
 
 // Registry value types as Windows numbers them; the file writes them as str(N) and hex(N).
@@ -470,7 +470,7 @@ bool KeyLineNames(std::string_view line, std::string_view wanted,
 }
 
 bool IsHeader(std::string_view line) {
-    ConsumePrefix(line, kUtf8Bom);
+    ConsumePrefix(line, kUtf8ByteOrderMark);
     return TrimRight(line) == kHeader;
 }
 

@@ -3,6 +3,8 @@
 // both files share, and which lines of a file saving would not write again.
 #pragma once
 
+#include "core/text/Utf8.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -28,8 +30,7 @@ constexpr std::size_t kMaxTextLines = 20 * 1000;
 // The longest value a one-line box takes: its line also holds a key or markup around it.
 constexpr std::size_t kMaxValueBytes = kMaxLineBytes - 64;
 
-// The byte-order marks, which tell a UTF-8 or UTF-16 file from a Windows-1252 one.
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// The byte-order marks, which tell a UTF-8 (Utf8.h) or UTF-16 file from a Windows-1252 one.
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 

@@ -10,6 +10,9 @@ namespace vornask {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// The UTF-8 byte-order mark, which some editors put at a file's start.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct Utf8Character {
     char32_t codePoint = 0;
     std::size_t length = 0; // bytes taken from the text, at least 1

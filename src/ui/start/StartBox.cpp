@@ -1,6 +1,7 @@
 #include "ui/start/StartBox.h"
 
 #include "ui/campaign/CampaignBox.h"
+#include "ui/platform/InstallDirText.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/WindowsRegistry.h"
 #include "ui/start/AppWindows.h"
@@ -146,8 +147,9 @@ void TStartBox::ReadRegistry() {
         InstallDir = lookup.installDir;
         GamePrefix = lookup.winePrefix;
         break;
+    case InstallDirLookup::Outcome::NotText:
     case InstallDirLookup::Outcome::Error:
-        ShowError(this, QString::fromStdString(lookup.error));
+        ShowError(this, InstallDirProblem(lookup));
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/start/Startup.h"
 
 #include "core/registry/InstallFolder.h"
+#include "ui/platform/InstallDirText.h"
 #include "ui/platform/WindowsRegistry.h"
 #include "ui/start/AppWindows.h"
 #include "ui/start/StartBox.h"
@@ -47,9 +48,9 @@ QString VerdictOf(const PrefixReading& reading) {
         return Tr("no key of the game");
     case InstallDirLookup::Outcome::Found:
         return Tr("holds the game");
+    case InstallDirLookup::Outcome::NotText:
     case InstallDirLookup::Outcome::Error:
-        return Tr("holds the game's key, but: %1")
-            .arg(QString::fromStdString(reading.lookup.error));
+        return Tr("holds the game's key, but: %1").arg(InstallDirProblem(reading.lookup));
     }
     return {};
 }
@@ -109,8 +110,9 @@ void PrintOutcome(const InstallDirLookup& lookup, bool winePrefixSet) {
             Print(Tr("The game's prefix: %1").arg(PathText(lookup.winePrefix)));
         Print(Tr("InstallDir: %1").arg(QString::fromStdString(lookup.installDir)));
         break;
+    case InstallDirLookup::Outcome::NotText:
     case InstallDirLookup::Outcome::Error:
-        Print(QString::fromStdString(lookup.error));
+        Print(InstallDirProblem(lookup));
         break;
     }
     PrintDialogFolder(lookup);
