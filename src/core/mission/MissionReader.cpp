@@ -38,11 +38,16 @@ public:
         ReadEntryBox();
         ReadSucceeded();
         document_.failed = ReadMessage(Find({"failed"}), settings_.events.Failed);
+        // The events of an opponent that takes no part are not shown; their sections stay.
         for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
-            for (int kind = 0; kind < kOpponentEventCount; ++kind)
+            for (int kind = 0; kind < kOpponentEventCount; ++kind) {
+                EventMessage notShown;
+                EventMessage& message = settings_.opponent(side).enabled
+                                            ? settings_.events.of(side, OpponentEvent(kind))
+                                            : notShown;
                 document_.event(side, kind) =
-                    ReadMessage(Find({EventSectionName(side, kind)}),
-                                settings_.events.of(side, static_cast<OpponentEvent>(kind)));
+                    ReadMessage(Find({EventSectionName(side, kind)}), message);
+            }
         document_.endSection = Find({"end"});
         return true;
     }
