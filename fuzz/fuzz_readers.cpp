@@ -1,13 +1,12 @@
 // Arbitrary bytes through both readers: whatever a file holds, saving it unchanged writes its
-// text again; what the pages were given, written as a new file, reads back the same; and a
-// refusal comes only with its reason.
+// text again, and saving it with values changed (every key the header knows, the texts that
+// stand in the file, the guide's titles) gives a file that reads back with those values and
+// nothing else changed; and a refusal comes only with its reason.
 #include "Check.h"
 #include "core/campaign/CampaignReader.h"
-#include "core/campaign/CampaignWriter.h"
+#include "core/mission/HeaderKeys.h"
 #include "core/mission/MissionReader.h"
-#include "core/mission/MissionWriter.h"
 #include "core/text/FileKind.h"
-#include "core/text/TextLines.h"
 
 #include <string_view>
 
@@ -15,7 +14,49 @@ using namespace vornask;
 
 namespace {
 
-void MissionReadsTheSameOnceSaved(std::string_view bytes) {
+// Values as the pages give them, so that they read back as they are.
+constexpr const char* kNumber = "42";
+constexpr const char* kText = "Edited text";
+
+void ChangeMission(const MissionDocument& document, MissionSettings& s) {
+    for (const HeaderKey& key : HeaderKeys()) {
+        if (!key.field || (key.side != 0 && !s.opponent(key.side).enabled))
+            continue;
+        std::string& value = *key.field(s, key.side);
+        switch (key.kind) {
+        case KeyValueKind::MissionNumber:
+        case KeyValueKind::Money:
+            value = kNumber;
+            break;
+        case KeyValueKind::Flag:
+            value = value == "1" ? "0" : "1";
+            break;
+        case KeyValueKind::Tech:
+            value = "outpost;";
+            break;
+        case KeyValueKind::Allies:
+            value = key.side == 2 ? "1;" : "2;";
+            break;
+        case KeyValueKind::Ability:
+            value = "!BUILD_DAIS;";
+            break;
+        case KeyValueKind::Text:
+        case KeyValueKind::Colour:
+            value = kText;
+        }
+    }
+    // Texts only where they stand: where a file has none, it may hold lines a new one would
+    // run into.
+    if (document.entryBox.story)
+        s.entryBox.BackgroundStoryBox = "First line\r\nsecond line";
+    if (document.succeeded.text && document.succeeded.heading) {
+        s.events.Succeeded = {kText, "Won\r\nindeed"};
+    }
+    if (document.failed.text)
+        s.events.Failed.text = kText;
+}
+
+void MissionReadsBackAsChanged(std::string_view bytes) {
     const MissionFileReading read = ReadMissionFile(bytes);
     if (read.report.refusal) {
         Check(read.report.refusal->reason != RefusalReason::NoOverviewSection);
@@ -24,13 +65,14 @@ void MissionReadsTheSameOnceSaved(std::string_view bytes) {
     Check(DetectFileKind(bytes) != FileKind::Unknown);
     Check(read.report.notKept.empty());
     Check(SaveIntoDocument(read.document, read.settings) == read.document.text);
-    MissionLines lines;
-    BuildMissionLines(read.settings, lines);
-    const MissionFileReading again = ReadMissionFile(JoinLinesCrLf(lines));
-    Check(!again.report.refusal && again.settings == read.settings);
+    MissionSettings changed = read.settings;
+    ChangeMission(read.document, changed);
+    const MissionFileReading again =
+        ReadMissionFile(SaveIntoDocument(read.document, changed).Bytes());
+    Check(!again.report.refusal && again.settings == changed);
 }
 
-void CampaignReadsTheSameOnceSaved(std::string_view bytes) {
+void CampaignReadsBackAsChanged(std::string_view bytes) {
     const CampaignFileReading read = ReadCampaignFile(bytes);
     if (read.report.refusal) {
         Check(read.report.refusal->reason != RefusalReason::NoHeaderSection);
@@ -38,18 +80,24 @@ void CampaignReadsTheSameOnceSaved(std::string_view bytes) {
     }
     Check(read.report.notKept.empty());
     Check(SaveIntoDocument(read.document, read.settings) == read.document.text);
-    std::vector<std::string> lines;
-    BuildCampaignLines(read.settings, lines);
-    const CampaignFileReading again = ReadCampaignFile(JoinLinesCrLf(lines));
-    Check(!again.report.refusal && again.report.notKept.empty() &&
-          again.settings == read.settings && again.sequential == read.sequential);
+    CampaignSettings changed = read.settings;
+    changed.title = kText;
+    if (read.document.heading)
+        changed.CampaignHeader = kText;
+    if (read.document.intro)
+        changed.CampaignText = {"First line", "", "third line"};
+    for (CampaignMission& mission : changed.missions)
+        mission.title = kText;
+    const CampaignFileReading again =
+        ReadCampaignFile(SaveIntoDocument(read.document, changed).Bytes());
+    Check(!again.report.refusal && again.settings == changed);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    MissionReadsTheSameOnceSaved(bytes);
-    CampaignReadsTheSameOnceSaved(bytes);
+    MissionReadsBackAsChanged(bytes);
+    CampaignReadsBackAsChanged(bytes);
     return 0;
 }
