@@ -41,8 +41,8 @@ private:
             edits_.Replace({{d_.title->line, d_.title->key.valueBegin},
                             {d_.title->line, d_.title->key.valueEnd}},
                            ValueForKeyLine(now_.title, d_.title->key.quoted));
-        else
-            edits_.InsertLines(d_.overview->header, {FormatKeyLine("title", now_.title, {}), ""});
+        else // first, as the writer puts it: lines before the overview may hold an empty one
+            edits_.InsertLines(0, {FormatKeyLine("title", now_.title, {}), ""});
     }
 
     void SaveHeading() {
