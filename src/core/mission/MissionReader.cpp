@@ -53,8 +53,14 @@ public:
     }
 
 private:
-    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names) const {
-        return FindSection(document_.sections, lines_, names);
+    // A section for one part of the file: never one read for another part already, as one
+    // header line may name several ("[Header][Failed]").
+    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names) {
+        const std::optional<std::size_t> found =
+            FindSection(document_.sections, lines_, names, taken_);
+        if (found)
+            taken_.push_back(*found);
+        return found;
     }
 
     const Section& SectionAt(std::size_t index) const { return document_.sections[index]; }
@@ -219,6 +225,7 @@ private:
     const Lines& lines_;
     MissionDocument& document_;
     MissionSettings& settings_;
+    std::vector<std::size_t> taken_; // the sections read so far
 };
 
 } // namespace

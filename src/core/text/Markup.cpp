@@ -110,11 +110,13 @@ std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
 
 std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
                                        const std::vector<std::string_view>& lines,
-                                       std::initializer_list<std::string_view> lowerCaseNames) {
+                                       std::initializer_list<std::string_view> lowerCaseNames,
+                                       const std::vector<std::size_t>& taken) {
     std::optional<std::size_t> first;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         const Section& section = sections[s];
-        if (std::none_of(lowerCaseNames.begin(), lowerCaseNames.end(),
+        if (std::find(taken.begin(), taken.end(), s) != taken.end() ||
+            std::none_of(lowerCaseNames.begin(), lowerCaseNames.end(),
                          [&section](std::string_view name) { return section.Named(name); }))
             continue;
         for (std::size_t i = section.BodyBegin(); i < section.end; ++i)

@@ -41,11 +41,13 @@ struct Section {
 
 std::vector<Section> SplitSections(const std::vector<std::string_view>& lines);
 
-// The first section named `lowerCaseName` that holds more than blank lines, or else the first
-// one of that name: a stray empty header never hides the section that holds the text.
+// The first section with one of `lowerCaseNames` that holds more than blank lines, or else the
+// first one with such a name: a stray empty header never hides the section that holds the
+// text. The sections `taken` (read already for other parts of the file) are passed over.
 std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
                                        const std::vector<std::string_view>& lines,
-                                       std::initializer_list<std::string_view> lowerCaseNames);
+                                       std::initializer_list<std::string_view> lowerCaseNames,
+                                       const std::vector<std::size_t>& taken = {});
 
 // A key line: key, an equals sign, a value, with or without spaces around the sign, the value
 // with or without double quotes. A quoted value runs from the first double quote after the
