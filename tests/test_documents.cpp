@@ -348,6 +348,11 @@ private slots:
              [](const MissionSettings& s) { return s.general.missionNumber == "7"; }},
             {"unknown allies kept", Replaced(example, 9, {"myAllyList = \" 3 ; 9;1\""}),
              [](const MissionSettings& s) { return s.player.myAllyList == "3;9;1;"; }},
+            // A section read for the keys is not read again for a message.
+            {"a header naming two sections", Replaced(example, 0, {"[Header][Failed]"}),
+             [](const MissionSettings& s) {
+                 return s.events.Failed.heading == "Defeat" && s.general.missionNumber == "2";
+             }},
         };
         for (const auto& c : cases) {
             const std::string bytes = Joined(c.file, "\r\n");
@@ -402,6 +407,14 @@ private slots:
                                     "{DoneIceFortress},{DoneFrozenLake}"}),
                           8,
                           {"$Checked=1 Frozen Lake,MissionBegin,FrozenLake,{DoneFrozenLake},1"}));
+        // A title the file lacks goes first, also where an empty overview stands before the one
+        // that holds the campaign.
+        const CampaignFileReading untitled =
+            ReadCampaignFile(Joined(Replaced(file, 0, {"[Overview]"}, 1), "\r\n"));
+        CampaignSettings titled = untitled.settings;
+        titled.title = "Thaw";
+        QCOMPARE(ReadCampaignFile(SaveIntoDocument(untitled.document, titled).Bytes()).settings,
+                 titled);
         QCOMPARE(changed([](CampaignSettings& e) {
                      e.missions.push_back({"Summer", "Summer"});
                      e.CampaignText = {"A long winter."};
