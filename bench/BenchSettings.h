@@ -24,6 +24,19 @@ inline MissionSettings LongestMission() {
     return s;
 }
 
+// The longest mission with texts that make it as large as the largest of the game's own
+// missions, about 12 KB.
+inline MissionSettings LargestMission() {
+    MissionSettings s = LongestMission();
+    for (auto& opponent : s.events.opponent)
+        for (EventMessage& message : opponent)
+            message.text = "The temple shakes as the storm breaks over the island.\r\n"
+                           "Hold the bridges until the priest is safe, and send the\r\n"
+                           "collectors to the geysers in the north before the rain.\r\n"
+                           "<p>Then strike.";
+    return s;
+}
+
 // A campaign of as many missions as the editor takes.
 inline CampaignSettings LargestCampaign() {
     CampaignSettings c;

@@ -27,16 +27,8 @@ std::string LongestMissionFile() {
 // A mission as large as the largest of the game's own (about 12 KB), in the forms map makers
 // write by hand: lower-case keys, unquoted numbers, LF line ends, a section of its own.
 std::string LargestHandMadeMissionFile() {
-    MissionSettings s = LongestMission();
-    for (auto& opponent : s.events.opponent)
-        for (EventMessage& message : opponent)
-            message.text = "The temple shakes as the storm breaks over the island.\r\n"
-                           "Hold the bridges until the priest is safe, and send the\r\n"
-                           "collectors to the geysers in the north before the rain.\r\n"
-                           "Whoever holds the altar at dawn holds the island and the sky.\r\n"
-                           "<p>Then strike.";
     MissionLines lines;
-    BuildMissionLines(s, lines);
+    BuildMissionLines(vornask::bench::LargestMission(), lines);
     std::string file;
     for (const std::string& entry : SplitLines(JoinLinesCrLf(lines))) {
         std::string line = entry;

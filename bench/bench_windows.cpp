@@ -1,11 +1,15 @@
 // Creating the windows and the handlers that do real work, on the offscreen platform. Each
 // handler is timed from the worst state it can meet: everything filled in or ticked.
 #include "BenchSettings.h"
+#include "core/campaign/CampaignCheck.h"
 #include "core/mission/AdvancedAITables.h"
 #include "core/mission/MissionWriter.h"
 #include "core/saving/SaveProcedure.h"
+#include "core/text/TextLines.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/DiskMissionFolder.h"
+#include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/start/AppWindows.h"
 #include "ui/wizard/AdvancedAIOptions.h"
@@ -17,6 +21,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
@@ -122,6 +128,64 @@ void BM_CampaignBox_SetValues_80Missions(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CampaignBox_SetValues_80Missions)->Unit(benchmark::kMicrosecond);
+
+// A folder holding the 80 missions of the largest campaign, each a file of 12 KB that marks
+// itself done, beside 200 other files of the game.
+class CampaignFolder {
+public:
+    CampaignFolder() {
+        MissionSettings mission = bench::LargestMission();
+        QByteArray bytes;
+        while (bytes.size() < 12 * 1024) {
+            mission.entryBox.BackgroundStoryBox += "\r\nThe storm came back every winter.";
+            MissionLines lines;
+            BuildMissionLines(mission, lines);
+            bytes = QByteArray::fromStdString(JoinLinesCrLf(lines));
+        }
+        campaign.Sequential = true;
+        for (const CampaignMission& mission : campaign.missions)
+            Write(QString::fromStdString(mission.name) + ".english", bytes);
+        for (int k = 0; k < 200; ++k)
+            Write(QStringLiteral("other%1.english").arg(k), "[Header]\r\n");
+    }
+    QString Path() const { return dir_.path(); }
+
+    CampaignSettings campaign = bench::LargestCampaign();
+
+private:
+    void Write(const QString& name, const QByteArray& bytes) {
+        QFile file(dir_.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+    }
+    QTemporaryDir dir_;
+};
+
+// "Check" (and "Save" before the finish window): the 80 files found in one listing, read as
+// missions and searched for the line that marks each done.
+void BM_CheckCampaign_80MissionsOf12KB(benchmark::State& state) {
+    const CampaignFolder folder;
+    for (auto _ : state) {
+        DiskMissionFolder disk(folder.Path());
+        const std::vector<CampaignFinding> findings = CheckCampaign(folder.campaign, disk);
+        if (!findings.empty())
+            state.SkipWithError("the check found something");
+        benchmark::DoNotOptimize(findings.data());
+    }
+}
+BENCHMARK(BM_CheckCampaign_80MissionsOf12KB)->Unit(benchmark::kMillisecond);
+
+// The floor: the folder listed and the same 80 files read.
+void BM_Floor_Read80MissionsOf12KB(benchmark::State& state) {
+    const CampaignFolder folder;
+    for (auto _ : state) {
+        DiskMissionFolder disk(folder.Path());
+        benchmark::DoNotOptimize(disk.Names().data());
+        for (const CampaignMission& mission : folder.campaign.missions)
+            benchmark::DoNotOptimize(ReadFileQuietly(disk.PathOf(mission.name + ".english")));
+    }
+}
+BENCHMARK(BM_Floor_Read80MissionsOf12KB)->Unit(benchmark::kMillisecond);
 
 // The finish page's own work before the save dialog would open: the longest file built and
 // handed to the save procedure, whose user cancels at once (and then confirms giving up).

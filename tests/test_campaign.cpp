@@ -1,6 +1,8 @@
 #include "ModalDriver.h"
 #include "WorkedExample.h"
 #include "core/campaign/CampaignWriter.h"
+#include "core/mission/MissionFormat.h"
+#include "core/mission/MissionWriter.h"
 #include "core/text/TextLines.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/platform/QtText.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,6 +27,7 @@
 #include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -60,12 +64,38 @@ QByteArray Bytes(const std::vector<std::string>& lines) {
     return QByteArray::fromStdString(JoinLinesCrLf(lines));
 }
 
+// Each mission as "title|file" from the tree's two columns.
+QStringList MissionRows(QWidget* editor) {
+    QStringList rows;
+    QTreeWidgetItem* main = Tree(editor)->topLevelItem(0);
+    for (int k = 0; k < main->childCount(); ++k)
+        rows << main->child(k)->text(0) + "|" + main->child(k)->text(1);
+    return rows;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A mission file titled `title` as the wizard writes it: its success marks it done.
+QByteArray MissionFile(const std::string& title) {
+    MissionSettings settings;
+    settings.general.title = title;
+    MissionLines lines;
+    BuildMissionLines(settings, lines);
+    return Bytes(lines);
+}
+
 } // namespace
 
 class CampaignTest : public QObject {
     Q_OBJECT
     std::unique_ptr<AppWindows> windows_;
     ModalDriver* driver_ = nullptr;
+    QTemporaryDir game_;
+    QString folder_; // the game's "D" folder
 
     // Opens the editor with the start window's "New Campaign", runs `body` in it while it is
     // the active modal window, then closes it.
@@ -136,6 +166,165 @@ private slots:
     void initTestCase() {
         windows_ = std::make_unique<AppWindows>();
         windows_->StartBox().show();
+        // As if the registry named this installation of the game.
+        windows_->StartBox().InstallDir = (game_.path() + "/NetStorm").toStdString();
+        folder_ = QDir(windows_->DialogFolder()).absolutePath();
+        QVERIFY(QDir().mkpath(folder_));
+    }
+
+    // Each test starts with a game folder of its own.
+    void cleanup() { QVERIFY(QDir(folder_).removeRecursively() && QDir().mkpath(folder_)); }
+
+    // The prompt offers the title of the file named: a path as it stands, a bare name found in
+    // the game's folder as the game finds it; a file that is none, would keep the editor
+    // waiting, or is missing leaves the title typed last. The tree shows each file beside its
+    // title. "Check" names what stands in the way of each mission, "Save" asks about it first
+    // (Return keeps the editor open), and with nothing in the way goes straight on.
+    void titlesFromTheFilesAndWhatTheCheckFinds() {
+        QTemporaryDir elsewhere;
+        Write(folder_ + "/Island1.english", MissionFile("Island One"));
+        Write(elsewhere.filePath("Far.english"), MissionFile("Far Away"));
+        Write(folder_ + "/Guide.english", Bytes(kWorkedExample));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder_ + "/Pipe.english").constData(), 0600), 0);
+        Write(folder_ + "/LATE.english", MissionFile("Late").replace("<$Config,Done", "<$Co"));
+        const QStringList typed = {"island1", elsewhere.filePath("Far.english"),
+                                   "Guide",   "Pipe.english",
+                                   "Late",    "Missing"};
+        QStringList offered;
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            SetCheck(editor, "Sequential", true);
+            for (int k = 0; k < typed.size(); ++k) {
+                driver.When("AskTitleBox", [&offered, k](QWidget* prompt) {
+                    auto* title = Find<QLineEdit>(prompt, "MapTitleBox");
+                    offered << title->text();
+                    title->setText(QStringLiteral("T%1").arg(k + 1));
+                    Click(prompt, "Button1");
+                });
+                Find<QLineEdit>(editor, "AddTreeItemBox")->setText(typed[k]);
+                Click(editor, "Button2");
+            }
+            QCOMPARE(MissionRows(editor), (QStringList{"T1|island1", "T2|Far", "T3|Guide",
+                                                       "T4|Pipe", "T5|Late", "T6|Missing"}));
+            QCOMPARE(Tree(editor)->headerItem()->text(1), QStringLiteral("File"));
+            QCOMPARE(Tree(editor)->topLevelItem(0)->text(1), QString());
+            driver.Answer(QMessageBox::Ok).PressReturn(QMessageBox::No);
+            Click(editor, "Button5");
+            Click(editor, "Button1");
+            QVERIFY(driver.Done() && editor->isVisible());
+            for (int k = 1; k < typed.size(); ++k)
+                QVERIFY(PopUp(editor, 1, "Delete"));
+            driver.Answer(QMessageBox::Ok).When("CampaignFinished", [](QWidget* w) { w->close(); });
+            Click(editor, "Button5");
+            Click(editor, "Button1");
+        });
+        QCOMPARE(offered, (QStringList{"Island One", "Far Away", "T2", "T3", "Late", "T5"}));
+        const QString found =
+            "Looked for the missions in " + QDir::toNativeSeparators(folder_) +
+            ":\n\nMission 2, \"T2\": there is no Far.english in that folder."
+            "\n\nMission 3, \"T3\": Guide.english cannot be read as a mission: it has no [Header] "
+            "section, so it is no mission file."
+            "\n\nMission 4, \"T4\": Pipe.english cannot be read: it is not a file."
+            "\n\nMission 5, \"T5\": LATE.english never marks itself done, so mission 6 would "
+            "never open.\n\nMission 6, \"T6\": there is no Missing.english in that folder.";
+        QCOMPARE(driver.Seen().mid(7),
+                 (QStringList{kInformation + found, kQuestion + found + "\n\nSave anyway?",
+                              kInformation + "Every mission file was found.", "CampaignFinished"}));
+    }
+
+    // By the pop-up menu and by Alt+Up and Alt+Down on the tree: a moved mission keeps its
+    // title, file, the guide line it came from and what its title lost, and stays selected;
+    // the opened guide is written in the new order, its conditions following it.
+    void missionsMoveByMenuAndKeys() {
+        QTemporaryDir dir;
+        CampaignSettings guide = WorkedExampleCampaign();
+        guide.missions.push_back({"The Fort", "Fort3"});
+        std::vector<std::string> lines;
+        BuildCampaignLines(guide, lines);
+        Write(dir.filePath("GuideMoves.english"), Bytes(lines));
+        QTreeWidget* tree = nullptr;
+        const auto selected = [&tree] { return tree->currentItem()->text(0); };
+        ModalDriver driver;
+        driver.When("CampaignBox", [](QWidget* w) { Click(w, "OpenButton"); })
+            .ChooseFile("OpenDialog2", dir.filePath("GuideMoves.english"))
+            .When("CampaignBox", [&](QWidget* editor) {
+                driver_ = &driver;
+                tree = Tree(editor);
+                QVERIFY(!PopUp(editor, 0, "MoveUp"));
+                QVERIFY(!PopUp(editor, 2, "MoveDown"));
+                QVERIFY(PopUp(editor, 0, "MoveDown"));
+                QCOMPARE(selected(), QStringLiteral("Island One"));
+                QCOMPARE(
+                    MissionRows(editor),
+                    (QStringList{"The Bridge|Bridge2", "Island One|Island1", "The Fort|Fort3"}));
+                editor->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(editor));
+                tree->setFocus();
+                tree->setCurrentItem(tree->topLevelItem(0)->child(2));
+                for (int k = 0; k < 3; ++k) // the third at the top already
+                    QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
+                QCOMPARE(selected(), QStringLiteral("The Fort"));
+                QTest::keyClick(tree, Qt::Key_Down, Qt::AltModifier);
+                QCOMPARE(MissionRows(editor), (QStringList{"The Bridge|Bridge2", "The Fort|Fort3",
+                                                           "Island One|Island1"}));
+                Add(editor, "Omega.english", QString::fromUtf8("Ωmega"));
+                QVERIFY(PopUp(editor, 3, "MoveUp"));
+                QCOMPARE(selected(), QString::fromUtf8("Ωmega"));
+                editor->close();
+            });
+        Click(&windows_->StartBox(), "Button5");
+        QVERIFY(driver.Done());
+
+        const std::vector<LostNotice> lost = windows_->CampaignLost().Notices();
+        QCOMPARE(lost.size(), std::size_t(1));
+        QCOMPARE(lost[0].where, (FieldRef{TextField::MissionTitle, 2}));
+        std::vector<std::string> moved;
+        guide.missions = {{"The Bridge", "Bridge2"},
+                          {"The Fort", "Fort3"},
+                          {"?mega", "Omega"},
+                          {"Island One", "Island1"}};
+        BuildCampaignLines(guide, moved);
+        QCOMPARE(QByteArray::fromStdString(
+                     SaveIntoDocument(*windows_->OpenedCampaign(), windows_->Campaign()).Bytes()),
+                 Bytes(moved));
+    }
+
+    // A mission saved from the editor's "New Mission" is offered to the campaign, Yes the
+    // default, and added as "Add" would with the saved file's title; a wizard left unsaved
+    // asks nothing, also after an earlier one was saved.
+    void aMissionSavedFromNewMissionJoinsTheCampaign() {
+        const QString path = folder_ + "/Fresh.english";
+        QString offered;
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver.When("FirstBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("SecondBox",
+                      [](QWidget* w) {
+                          Find<QLineEdit>(w, "TitleBox")->setText("Fresh Map");
+                          Click(w, "Button1");
+                      })
+                .When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+                .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("SixthBox", [](QWidget* w) { Click(w, "Button1"); })
+                .ChooseFile("SaveDialog1", folder_ + "/Fresh");
+            driver.PressReturn(QMessageBox::Yes).When("AskTitleBox", [&offered](QWidget* prompt) {
+                offered = Find<QLineEdit>(prompt, "MapTitleBox")->text();
+                Click(prompt, "Button1");
+            });
+            Click(editor, "Button4");
+            QVERIFY(driver.Done());
+            QCOMPARE(MissionRows(editor), QStringList{"Fresh Map|Fresh"});
+
+            driver.When("FirstBox", [](QWidget* welcome) { welcome->close(); });
+            Click(editor, "Button4");
+            QCOMPARE(MissionRows(editor), QStringList{"Fresh Map|Fresh"});
+        });
+        QCOMPARE(offered, QStringLiteral("Fresh Map"));
+        QCOMPARE(
+            driver.Seen().filter("MessageBox"),
+            QStringList{kQuestion + "Add " + QDir::toNativeSeparators(path) + " to the campaign?"});
+        QCOMPARE(driver.Seen().last(), QStringLiteral("FirstBox"));
     }
 
     void addingTakesTheTitleFromThePromptAndTheNameFromThePath() {
@@ -387,7 +576,8 @@ private slots:
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {
             AddWorkedExampleMissions(editor);
-            driver
+            // Their files are not in the game's folder.
+            driver.Answer(QMessageBox::Yes)
                 .When("CampaignFinished",
                       [](QWidget* finished) {
                           QVERIFY(!TopLevel("CampaignBox")->isVisible());
@@ -479,8 +669,10 @@ private slots:
     void throughTheSourceWindowWithAnEditedLine() {
         QTemporaryDir dir;
         ModalDriver driver;
-        QWidget* source = ToTheSourceWindow(
-            driver, [this](QWidget* editor) { AddWorkedExampleMissions(editor); });
+        QWidget* source = ToTheSourceWindow(driver, [&](QWidget* editor) {
+            AddWorkedExampleMissions(editor);
+            driver.Answer(QMessageBox::Yes); // "Save anyway?": their files are not there
+        });
         QVERIFY(source->isVisible());
         QVERIFY(!TopLevel("CampaignFinished")->isVisible());
         auto* sourceBox = Find<QPlainTextEdit>(source, "SourceBox");

@@ -216,6 +216,7 @@ private slots:
         driver.ChooseFile("OpenDialog1", path);
         if (guide)
             driver.When("CampaignBox", [](QWidget* w) { Click(w, "Button1"); })
+                .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
                 .When("CampaignFinished", finish("Duplicate"));
         else
             driver.When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
@@ -370,6 +371,7 @@ private slots:
                                "A long winter.\n\nThree battles.");
                       Click(w, "Button1");
                   })
+            .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
             .When("CampaignFinished",
                   [](QWidget* w) {
                       Find<QCheckBox>(w, "Duplicate")->setChecked(false);
@@ -379,7 +381,8 @@ private slots:
             .Answer(QMessageBox::Yes);
         Click(&windows_->StartBox(), "Button3");
         QVERIFY(driver.Done());
-        QCOMPARE(driver.Seen().filter("MessageBox").size(), 1);
+        // "Save anyway?" and "Overwrite ...?", nothing about lines not kept.
+        QCOMPARE(driver.Seen().filter("MessageBox").size(), 2);
         QCOMPARE(Contents(path), bytes);
     }
 
@@ -444,6 +447,7 @@ private slots:
                       QCOMPARE(Find<QCheckBox>(w, "Sequential")->isChecked(), expected.Sequential);
                       Click(w, "Button1");
                   })
+            .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
             .When("CampaignFinished",
                   [](QWidget* w) {
                       Find<QCheckBox>(w, "Duplicate")->setChecked(false);

@@ -254,6 +254,8 @@ private slots:
         const Run second = Save(dir_, false, {std::nullopt, "late.english"}, {Answer::No});
         QVERIFY(second.result.saved);
         QCOMPARE(second.log, QStringList({"dialog", kSure, "dialog"}) + Written({"late.english"}));
+        // The file written is the one chosen last, not the cancelled dialog's nothing.
+        QCOMPARE(QString::fromStdString(second.result.path), dir_ + "/late.english");
     }
 
     void existingFileIsReplacedOnlyAfterYes_data() {

@@ -2,6 +2,7 @@
 # writer, reader and tables; the campaign's; 8-bit text, reading files and the controls' rules;
 # the save procedure's decisions; finding the game through the Wine registry.
 target_sources(vornask_core PRIVATE
+  src/core/campaign/CampaignCheck.cpp
   src/core/campaign/CampaignDocument.cpp
   src/core/campaign/CampaignReader.cpp
   src/core/campaign/CampaignWriter.cpp

@@ -12,6 +12,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/DialogPlacement.cpp
   src/ui/platform/DialogSaveUser.cpp
   src/ui/platform/DiskFileStore.cpp
+  src/ui/platform/DiskMissionFolder.cpp
   src/ui/platform/FileDialogs.cpp
   src/ui/platform/FileOpening.cpp
   src/ui/platform/InstallDirText.cpp

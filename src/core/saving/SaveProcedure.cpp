@@ -37,6 +37,7 @@ struct Saving {
     SaveSide side;
     SaveUser& user;
     FileStore& files;
+    std::string chosen = {}; // the file name of the latest attempt
 };
 
 // A target's new bytes, waiting in a temporary file.
@@ -120,6 +121,7 @@ CopyChoice ChooseCopy(const std::string& path, const std::string& copy, Saving& 
 
 Attempt TryOnce(Saving& s) {
     const std::optional<std::string> path = s.user.AskFileName();
+    s.chosen = path.value_or(std::string());
     if (!path)
         return s.user.Confirm({SaveMessageKind::SureNotToSave, {}, {}}, false) == Answer::Yes
                    ? Attempt::GiveUp
@@ -173,6 +175,7 @@ SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide si
         switch (TryOnce(saving)) {
         case Attempt::Saved:
             result.saved = true;
+            result.path = saving.chosen;
             return result;
         case Attempt::GiveUp:
             return result;

@@ -53,6 +53,7 @@ public:
 struct SaveResult {
     bool saved = false;       // the file was written (its copy too, unless the user was told)
     bool writeFailed = false; // some attempt could not write; the user gave up afterwards
+    std::string path;         // saved: the file written, as the user chose it (UTF-8)
 };
 
 // True when the file name ends in ".english", exact case, as the game's own files do.

@@ -61,6 +61,17 @@ void LostCharacters::RemoveItem(TextField field, int item) {
     lost_ = std::move(kept);
 }
 
+void LostCharacters::SwapItems(TextField field, int a, int b) {
+    std::map<FieldRef, std::u32string> swapped;
+    for (auto& [where, lost] : lost_) {
+        FieldRef moved = where;
+        if (where.field == field && (where.item == a || where.item == b))
+            moved.item = where.item == a ? b : a;
+        swapped.emplace(moved, std::move(lost));
+    }
+    lost_ = std::move(swapped);
+}
+
 std::vector<LostNotice> LostCharacters::Notices() const {
     std::vector<LostNotice> notices;
     for (const auto& [where, lost] : lost_)

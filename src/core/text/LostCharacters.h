@@ -51,6 +51,8 @@ public:
     void Forget(TextField field);
     // Forgets item `item` of `field`; the items after it move up one place.
     void RemoveItem(TextField field, int item);
+    // Items `a` and `b` of `field` trade places, as when two missions do.
+    void SwapItems(TextField field, int a, int b);
     void Clear() { lost_.clear(); }
     bool empty() const { return lost_.empty(); }
 

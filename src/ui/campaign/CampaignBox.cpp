@@ -1,10 +1,13 @@
 #include "ui/campaign/CampaignBox.h"
 
+#include "core/campaign/CampaignCheck.h"
 #include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignSettings.h"
 #include "core/campaign/MissionName.h"
+#include "core/mission/MissionReader.h"
 #include "core/saving/FileBounds.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/platform/DiskMissionFolder.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
@@ -23,6 +26,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,12 +74,25 @@ QPushButton* MakeButton(const char* objectName, const QString& caption) {
     return button;
 }
 
-QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption) {
+QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption,
+                    const QKeySequence& keys = {}) {
     auto* action = Named(new QAction(caption, menu), objectName);
     action->setEnabled(false);
+    // Shown beside the caption; the tree's own shortcut does the work.
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
     menu->addAction(action);
     return action;
 }
+
+// The tree's columns: the mission's title, and the name of its file, which the guide holds.
+enum Column { TitleColumn, FileColumn };
+
+constexpr QKeyCombination kMoveUpKeys = Qt::ALT | Qt::Key_Up;
+constexpr QKeyCombination kMoveDownKeys = Qt::ALT | Qt::Key_Down;
+
+// At most this many findings are named in one box; the rest are counted.
+constexpr int kFindingsShown = 12;
 
 } // namespace
 
@@ -102,7 +119,12 @@ void TCampaignBox::BuildControls() {
     sequential_->setToolTip(tr("ie. Play a map after you've finished the previous map"));
 
     campaignView_ = Named(new QTreeWidget, "CampaignView");
-    campaignView_->setHeaderHidden(true);
+    campaignView_->setColumnCount(2);
+    campaignView_->setHeaderLabels({tr("Title"), tr("File")});
+    campaignView_->header()->setStretchLastSection(false);
+    campaignView_->header()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
+    campaignView_->header()->setSectionResizeMode(FileColumn, QHeaderView::Interactive);
+    campaignView_->header()->resizeSection(FileColumn, 100);
     campaignView_->setIndentation(19);
     campaignView_->setContextMenuPolicy(Qt::CustomContextMenu);
     campaignView_->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -113,6 +135,9 @@ void TCampaignBox::BuildControls() {
     treeViewPopup_ = Named(new QMenu(this), "TreeViewPopup");
     deleteAction_ = MakeAction(treeViewPopup_, "Delete", tr("&Delete Selected"));
     renameAction_ = MakeAction(treeViewPopup_, "Rename", tr("&Rename"));
+    treeViewPopup_->addSeparator();
+    moveUpAction_ = MakeAction(treeViewPopup_, "MoveUp", tr("Move &Up"), kMoveUpKeys);
+    moveDownAction_ = MakeAction(treeViewPopup_, "MoveDown", tr("Move Do&wn"), kMoveDownKeys);
 
     campaignHeader_ = Named(new QLineEdit(FromAnsi(start.CampaignHeader)), "CampaignHeader");
     campaignText_ = MakeTextBox(QStringLiteral("CampaignText"));
@@ -159,6 +184,7 @@ void TCampaignBox::BuildControls() {
     buttons->addStretch();
     buttons->addWidget(MakeButton("Button4", tr("New Mission")));
     buttons->addWidget(MakeButton("OpenButton", tr("Open")));
+    buttons->addWidget(MakeButton("Button5", tr("Check")));
     buttons->addWidget(MakeButton("Button1", tr("Save")));
 
     auto* frame = new QVBoxLayout(this);
@@ -178,6 +204,7 @@ void TCampaignBox::ConnectHandlers() {
     onClick("Button3", &TCampaignBox::OpenMission);
     onClick("Button4", &TCampaignBox::CreateNewMission);
     onClick("OpenButton", &TCampaignBox::OpenCampaign);
+    onClick("Button5", &TCampaignBox::CheckCampaign);
     connect(addTreeItemBox_, &QLineEdit::returnPressed, this, &TCampaignBox::AddTreeItem);
 
     connect(titleBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -203,7 +230,15 @@ void TCampaignBox::ConnectHandlers() {
     new QShortcut(QKeySequence::Delete, campaignView_, this, &TCampaignBox::DeleteNode,
                   Qt::WidgetShortcut);
     connect(renameAction_, &QAction::triggered, this, &TCampaignBox::RenameNode);
-    connect(campaignView_, &QTreeWidget::itemChanged, this, &TCampaignBox::MissionNodeEdited);
+    connect(moveUpAction_, &QAction::triggered, this, &TCampaignBox::MoveUp);
+    connect(moveDownAction_, &QAction::triggered, this, &TCampaignBox::MoveDown);
+    new QShortcut(kMoveUpKeys, campaignView_, this, &TCampaignBox::MoveUp, Qt::WidgetShortcut);
+    new QShortcut(kMoveDownKeys, campaignView_, this, &TCampaignBox::MoveDown, Qt::WidgetShortcut);
+    connect(campaignView_, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* node, int column) {
+                if (column == TitleColumn)
+                    MissionNodeEdited(node);
+            });
 }
 
 int TCampaignBox::OpenFromStart(const CampaignFileReading* opened, const QString& path) {
@@ -217,8 +252,8 @@ int TCampaignBox::OpenFromStart(const CampaignFileReading* opened, const QString
 
 void TCampaignBox::SetValues() {
     openDialog1_.setDirectory(windows_.DialogFolder());
-    deleteAction_->setEnabled(false);
-    renameAction_->setEnabled(false);
+    for (QAction* action : treeViewPopup_->actions())
+        action->setEnabled(false);
     StartNewCampaign(Settings());
     Lost().Clear();
     windows_.SetCampaignFile({});
@@ -231,13 +266,13 @@ void TCampaignBox::SetValues() {
 void TCampaignBox::ShowSettings() {
     const CampaignSettings shown = Settings();
     qDeleteAll(MainNode()->takeChildren());
-    MainNode()->setText(0, FromAnsi(shown.title));
+    MainNode()->setText(TitleColumn, FromAnsi(shown.title));
     titleBox_->setText(FromAnsi(shown.title));
     sequential_->setChecked(shown.Sequential);
     campaignHeader_->setText(FromAnsi(shown.CampaignHeader));
     SetMemoLines(*campaignText_, shown.CampaignText);
     for (const CampaignMission& mission : shown.missions)
-        AddMissionNode(FromAnsi(mission.title));
+        AddMissionNode(FromAnsi(mission.title), FromAnsi(mission.name));
     Settings() = shown;
 }
 
@@ -267,7 +302,7 @@ void TCampaignBox::OpenCampaign() {
 }
 
 void TCampaignBox::ChangeMainNode() {
-    MainNode()->setText(0, titleBox_->text());
+    MainNode()->setText(TitleColumn, titleBox_->text());
 }
 
 void TCampaignBox::OpenMission() {
@@ -280,24 +315,52 @@ void TCampaignBox::AddTreeItem() {
         ShowInformation(this, tr("Please enter a filename or browse for a file."));
         return;
     }
+    if (AddMission(addTreeItemBox_->text()))
+        addTreeItemBox_->clear();
+}
+
+bool TCampaignBox::AddMission(const QString& file) {
     TAskTitleBox& askTitle = windows_.AskTitleBox();
+    if (const std::optional<QString> title = TitleOfMissionFile(file))
+        askTitle.MapTitleBox()->setText(*title);
     askTitle.exec();
     if (Settings().missions.size() >= static_cast<std::size_t>(kMaxCampaignMissions)) {
         ShowWarning(this, tr("Woah! Too many missions! What the hell are you doing?"));
-        return;
+        return false;
     }
     const int position = static_cast<int>(Settings().missions.size());
-    const std::string name = GetMissionName(
-        Captured(addTreeItemBox_->text(), Lost(), {TextField::MissionFile, position}));
-    addTreeItemBox_->clear();
+    const std::string name =
+        GetMissionName(Captured(file, Lost(), {TextField::MissionFile, position}));
     const QString title = askTitle.MapTitleBox()->text();
     Settings().missions.push_back(
         {Captured(title, Lost(), {TextField::MissionTitle, position}), name});
-    AddMissionNode(title);
+    AddMissionNode(title, FromAnsi(name));
+    return true;
 }
 
-void TCampaignBox::AddMissionNode(const QString& title) {
-    auto* node = new QTreeWidgetItem(QStringList{title});
+std::optional<QString> TCampaignBox::TitleOfMissionFile(const QString& file) const {
+    QString path = file;
+    if (!file.contains(QLatin1Char('/')) && !file.contains(QLatin1Char('\\'))) {
+        DiskMissionFolder folder(windows_.DialogFolder());
+        const std::optional<std::string> found =
+            FolderIndex(folder.Names()).MissionFile(GetMissionName(ToAnsi(file)));
+        if (!found)
+            return std::nullopt;
+        path = folder.PathOf(*found);
+    }
+    const std::optional<std::string> bytes = ReadFileQuietly(path);
+    if (!bytes)
+        return std::nullopt;
+    // No one is asked here: text that reads as UTF-8 is taken for what its writer meant.
+    const MissionFileReading reading =
+        ReadMissionFile(*bytes, LooksLikeUtf8(*bytes) ? TextDecoding::Utf8 : TextDecoding::Detect);
+    if (reading.report.refusal || reading.settings.general.title.empty())
+        return std::nullopt;
+    return FromAnsi(reading.settings.general.title);
+}
+
+void TCampaignBox::AddMissionNode(const QString& title, const QString& name) {
+    auto* node = new QTreeWidgetItem(QStringList{title, name});
     node->setFlags(node->flags() | Qt::ItemIsEditable);
     MainNode()->addChild(node);
     MainNode()->setExpanded(true);
@@ -305,9 +368,12 @@ void TCampaignBox::AddMissionNode(const QString& title) {
 }
 
 void TCampaignBox::EnableOrDisable() {
-    const bool missionSelected = SelectedMission() >= 0;
+    const int position = SelectedMission();
+    const bool missionSelected = position >= 0;
     deleteAction_->setEnabled(missionSelected);
     renameAction_->setEnabled(missionSelected);
+    moveUpAction_->setEnabled(position > 0);
+    moveDownAction_->setEnabled(missionSelected && position + 1 < MainNode()->childCount());
 }
 
 void TCampaignBox::DeleteNode() {
@@ -324,16 +390,104 @@ void TCampaignBox::DeleteNode() {
 void TCampaignBox::RenameNode() {
     const int position = SelectedMission();
     if (position >= 0)
-        campaignView_->editItem(MainNode()->child(position), 0);
+        campaignView_->editItem(MainNode()->child(position), TitleColumn);
+}
+
+void TCampaignBox::MoveUp() {
+    MoveMission(-1);
+}
+
+void TCampaignBox::MoveDown() {
+    MoveMission(1);
+}
+
+// The mission trades places with its neighbour: its settings entry (the guide line it came
+// from and its own condition with it), its node and what its captures lost all move together.
+void TCampaignBox::MoveMission(int step) {
+    const int from = SelectedMission();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= MainNode()->childCount())
+        return;
+    auto& missions = Settings().missions;
+    std::swap(missions[static_cast<std::size_t>(from)], missions[static_cast<std::size_t>(to)]);
+    Lost().SwapItems(TextField::MissionTitle, from, to);
+    Lost().SwapItems(TextField::MissionFile, from, to);
+    QTreeWidgetItem* node = MainNode()->takeChild(from);
+    MainNode()->insertChild(to, node);
+    campaignView_->setCurrentItem(node);
+    campaignView_->scrollToItem(node);
 }
 
 void TCampaignBox::CreateNewMission() {
     windows_.StartMission();
     windows_.FirstBox().exec();
+    const QString saved = windows_.SavedMissionFile();
+    if (!saved.isEmpty() &&
+        AskQuestion(this, tr("Add %1 to the campaign?").arg(QDir::toNativeSeparators(saved)), false,
+                    Answer::Yes) == Answer::Yes)
+        AddMission(saved);
+}
+
+void TCampaignBox::CheckCampaign() {
+    const std::vector<CampaignFinding> findings = FindProblems();
+    ShowInformation(this, findings.empty() ? tr("Every mission file was found.")
+                                           : FindingsText(findings));
 }
 
 void TCampaignBox::SaveIt() {
+    const std::vector<CampaignFinding> findings = FindProblems();
+    if (!findings.empty() &&
+        AskQuestion(this, FindingsText(findings) + QStringLiteral("\n\n") + tr("Save anyway?"),
+                    false) != Answer::Yes)
+        return;
     windows_.OpenNext(*this);
+}
+
+QString TCampaignBox::MissionsFolder() const {
+    const QString& guide = windows_.CampaignFile();
+    return guide.isEmpty() ? windows_.DialogFolder() : QFileInfo(guide).absolutePath();
+}
+
+std::vector<CampaignFinding> TCampaignBox::FindProblems() const {
+    DiskMissionFolder folder(MissionsFolder());
+    return vornask::CheckCampaign(windows_.Campaign(), folder);
+}
+
+QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings) const {
+    QString text = tr("Looked for the missions in %1:")
+                       .arg(QDir::toNativeSeparators(QDir(MissionsFolder()).absolutePath()));
+    const auto& missions = windows_.Campaign().missions;
+    const int shown = std::min(static_cast<int>(findings.size()), kFindingsShown);
+    for (int i = 0; i < shown; ++i) {
+        const CampaignFinding& finding = findings[static_cast<std::size_t>(i)];
+        const QString mission = tr("Mission %1, \"%2\"")
+                                    .arg(finding.mission + 1)
+                                    .arg(FromAnsi(missions[finding.mission].title));
+        const QString file = QString::fromStdString(finding.file);
+        QString what;
+        switch (finding.kind) {
+        case CampaignFindingKind::MissingFile:
+            what = tr("%1: there is no %2 in that folder.").arg(mission, file);
+            break;
+        case CampaignFindingKind::CannotRead:
+            what = tr("%1: %2 cannot be read: %3")
+                       .arg(mission, file, QString::fromStdString(finding.reason));
+            break;
+        case CampaignFindingKind::NotAMission:
+            what = tr("%1: %2 cannot be read as a mission: %3")
+                       .arg(mission, file, RefusalText(*finding.refusal));
+            break;
+        case CampaignFindingKind::NeverDone:
+            what = tr("%1: %2 never marks itself done, so mission %3 would never open.")
+                       .arg(mission, file, QString::number(finding.next + 1));
+            break;
+        }
+        text += QStringLiteral("\n\n") + what;
+    }
+    if (findings.size() > static_cast<std::size_t>(shown))
+        text += QStringLiteral("\n\n") +
+                tr("... and %n more.", nullptr, static_cast<int>(findings.size()) - shown);
+    return text;
 }
 
 void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {
@@ -341,8 +495,8 @@ void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {
         return;
     const auto position = static_cast<std::size_t>(MainNode()->indexOfChild(node));
     if (position < Settings().missions.size())
-        Settings().missions[position].title =
-            Captured(node->text(0), Lost(), {TextField::MissionTitle, static_cast<int>(position)});
+        Settings().missions[position].title = Captured(
+            node->text(TitleColumn), Lost(), {TextField::MissionTitle, static_cast<int>(position)});
 }
 
 CampaignSettings& TCampaignBox::Settings() {

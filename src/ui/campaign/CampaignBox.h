@@ -3,6 +3,9 @@
 #include "ui/platform/FileDialogs.h"
 
 #include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -15,6 +18,7 @@ class QTreeWidgetItem;
 namespace vornask {
 
 class AppWindows;
+struct CampaignFinding;
 struct CampaignSettings;
 struct CampaignFileReading;
 class LostCharacters;
@@ -41,7 +45,11 @@ public:
     void EnableOrDisable();
     void DeleteNode();
     void RenameNode();
+    void MoveUp();
+    void MoveDown();
     void CreateNewMission();
+    // "Check": whether the game will find and play every mission of the campaign.
+    void CheckCampaign();
     void SaveIt();
     // "Open": replaces the campaign being edited by a guide file's, as "New Campaign" would.
     void OpenCampaign();
@@ -52,7 +60,18 @@ private:
     vornask::CampaignSettings& Settings();
     void ShowSettings();
     void ShowCampaign(const vornask::CampaignFileReading& opened, const QString& path);
-    void AddMissionNode(const QString& title);
+    // "Add" for the mission file `file`: the title prompt, offering the file's own title when
+    // it can be read, then the mission last in the campaign; whether it was added.
+    bool AddMission(const QString& file);
+    void AddMissionNode(const QString& title, const QString& name);
+    // The title of the mission file `file` names: a path as it stands, a bare name as the game
+    // finds it in the folder the open dialog starts in. None when it cannot be read quietly.
+    std::optional<QString> TitleOfMissionFile(const QString& file) const;
+    void MoveMission(int step);
+    // The folder the guide is for: the opened guide's, else the game's.
+    QString MissionsFolder() const;
+    std::vector<vornask::CampaignFinding> FindProblems() const;
+    QString FindingsText(const std::vector<vornask::CampaignFinding>& findings) const;
     // What the captures of the campaign's fields could not keep.
     vornask::LostCharacters& Lost();
     QTreeWidgetItem* MainNode() const;
@@ -72,4 +91,6 @@ private:
     QMenu* treeViewPopup_;
     QAction* deleteAction_;
     QAction* renameAction_;
+    QAction* moveUpAction_;
+    QAction* moveDownAction_;
 };

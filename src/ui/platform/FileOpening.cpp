@@ -30,33 +30,6 @@ QString CannotOpen(const QString& path, const QString& reason) {
     return Tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString RefusalText(const Refusal& refusal) {
-    switch (refusal.reason) {
-    case RefusalReason::TooLarge:
-        return Tr("it is larger than %1 MB, far larger than any mission or campaign guide file.")
-            .arg(kMaxReadableFileBytes / (1024 * 1024));
-    case RefusalReason::TooManyLines:
-        return Tr("it has more than %1 lines, far more than any mission or campaign guide file.")
-            .arg(QLocale::c().toString(qulonglong(kMaxReadableFileLines)));
-    case RefusalReason::HoldsNulByte:
-        return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
-    case RefusalReason::LineTooLong:
-        return Tr("line %1 is longer than %2 characters, far longer than any line of a mission "
-                  "or campaign guide file.")
-            .arg(refusal.detail)
-            .arg(QLocale::c().toString(qulonglong(kMaxLineBytes)));
-    case RefusalReason::TextTooLong:
-        return Tr("one of its texts has %1 lines; a story, message or intro may have %2.")
-            .arg(QLocale::c().toString(qulonglong(refusal.detail)),
-                 QLocale::c().toString(qulonglong(kMaxTextLines)));
-    case RefusalReason::NoHeaderSection:
-        return Tr("it has no [Header] section, so it is no mission file.");
-    case RefusalReason::NoOverviewSection:
-        return Tr("it has no [Overview] section, so it is no campaign guide file.");
-    }
-    return {};
-}
-
 QString QuotedLines(const std::vector<FileLine>& lines) {
     QString text;
     for (std::size_t i = 0; i < lines.size() && i < kLinesShown; ++i)
@@ -113,26 +86,43 @@ QString ControlCharactersNote(const QString& path, const std::vector<FileLine>& 
 
 } // namespace
 
+QString RefusalText(const Refusal& refusal) {
+    switch (refusal.reason) {
+    case RefusalReason::TooLarge:
+        return Tr("it is larger than %1 MB, far larger than any mission or campaign guide file.")
+            .arg(kMaxReadableFileBytes / (1024 * 1024));
+    case RefusalReason::TooManyLines:
+        return Tr("it has more than %1 lines, far more than any mission or campaign guide file.")
+            .arg(QLocale::c().toString(qulonglong(kMaxReadableFileLines)));
+    case RefusalReason::HoldsNulByte:
+        return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
+    case RefusalReason::LineTooLong:
+        return Tr("line %1 is longer than %2 characters, far longer than any line of a mission "
+                  "or campaign guide file.")
+            .arg(refusal.detail)
+            .arg(QLocale::c().toString(qulonglong(kMaxLineBytes)));
+    case RefusalReason::TextTooLong:
+        return Tr("one of its texts has %1 lines; a story, message or intro may have %2.")
+            .arg(QLocale::c().toString(qulonglong(refusal.detail)),
+                 QLocale::c().toString(qulonglong(kMaxTextLines)));
+    case RefusalReason::NoHeaderSection:
+        return Tr("it has no [Header] section, so it is no mission file.");
+    case RefusalReason::NoOverviewSection:
+        return Tr("it has no [Overview] section, so it is no campaign guide file.");
+    }
+    return {};
+}
+
 std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
+    QString reason;
+    std::optional<std::string> bytes = ReadFileQuietly(path, &reason);
+    if (!bytes || bytes->size() > kMaxReadableFileBytes) {
         ShowError(parent,
-                  CannotOpen(path, info.exists() ? Tr("it is not a file.") : WhyNotFound(info)));
+                  CannotOpen(path, bytes ? RefusalText({RefusalReason::TooLarge}) : reason));
         return std::nullopt;
     }
-    if (info.size() > static_cast<qint64>(kMaxReadableFileBytes)) {
-        ShowError(parent, CannotOpen(path, RefusalText({RefusalReason::TooLarge})));
-        return std::nullopt;
-    }
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(static_cast<qint64>(kMaxReadableFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        ShowError(parent, CannotOpen(path, file.errorString()));
-        return std::nullopt;
-    }
-    FileToOpen result{path, bytes.toStdString(), FileKind::Unknown};
+    const QFileInfo info(path);
+    FileToOpen result{path, std::move(*bytes), FileKind::Unknown};
     result.kind = DetectFileKind(result.bytes);
     // Only a file that is one of the program's own kinds is worth the question.
     if (result.kind != FileKind::Unknown && LooksLikeUtf8(result.bytes) &&
@@ -140,6 +130,25 @@ std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
                     false) == Answer::Yes)
         result.decoding = TextDecoding::Utf8;
     return result;
+}
+
+std::optional<std::string> ReadFileQuietly(const QString& path, QString* reason) {
+    const QFileInfo info(path);
+    QString why;
+    if (info.isFile()) {
+        QFile file(path);
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.read(static_cast<qint64>(kMaxReadableFileBytes) + 1);
+        if (file.error() == QFileDevice::NoError)
+            return bytes.toStdString();
+        why = file.errorString();
+    } else {
+        why = info.exists() ? Tr("it is not a file.") : WhyNotFound(info);
+    }
+    if (reason)
+        *reason = why;
+    return std::nullopt;
 }
 
 bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& report) {

@@ -28,6 +28,14 @@ struct FileToOpen {
 // reads the game's code page).
 std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path);
 
+// The bytes of the file at `path`, read without a word to the user: only from a regular file
+// (a pipe or device would make the program wait) and no more than kMaxReadableFileBytes + 1 of
+// them, which the readers refuse as too large. Otherwise nothing, and `reason` tells why.
+std::optional<std::string> ReadFileQuietly(const QString& path, QString* reason = nullptr);
+
+// Why a reader refused a file, as the program's messages say it, after "Cannot open X: ".
+QString RefusalText(const Refusal& refusal);
+
 // Whether to go on with what was read from `path`: a refused file gets an error box naming
 // the file and the reason (false); lines that would not be kept get a warning that shows the
 // first few and asks whether to open anyway, "No" being the default; a UTF-8 or UTF-16 file

@@ -29,13 +29,15 @@ void ShowError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, BoxTitle(), text, QMessageBox::Ok);
 }
 
-Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
+Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel, Answer defaultAnswer) {
     parent = ShownWindow(parent);
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
-    // Every question asks before work is thrown away or a file replaced: Return must not do it.
-    switch (QMessageBox::question(parent, BoxTitle(), text, buttons, QMessageBox::No)) {
+    // Questions ask before work is thrown away or a file replaced: Return must not do that.
+    // Only a question whose "Yes" loses nothing may make it the default.
+    const auto defaultButton = defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No;
+    switch (QMessageBox::question(parent, BoxTitle(), text, buttons, defaultButton)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

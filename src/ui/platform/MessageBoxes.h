@@ -13,7 +13,8 @@ namespace vornask {
 void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
-// A question with Yes and No (and Cancel), "No" the default.
-Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel);
+// A question with Yes and No (and Cancel), "No" the default unless `defaultAnswer` says Yes.
+Answer AskQuestion(QWidget* parent, const QString& text, bool withCancel,
+                   Answer defaultAnswer = Answer::No);
 
 } // namespace vornask

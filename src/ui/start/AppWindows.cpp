@@ -62,6 +62,7 @@ void AppWindows::StartMission(const MissionSettings& start, const QString& file,
     startingMission_ = start;
     missionFile_ = file;
     openedMission_ = std::move(document);
+    savedMissionFile_.clear();
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
         if (start.opponent(side).enabled)
             mission_.advancedOf(side) = start.advancedOf(side);

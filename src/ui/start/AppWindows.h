@@ -73,6 +73,9 @@ public:
     // for them.
     void StartMission(const MissionSettings& start = {}, const QString& file = {},
                       std::optional<MissionDocument> document = std::nullopt);
+    // The file the wizard saved the mission started last into; empty until it is saved.
+    const QString& SavedMissionFile() const { return savedMissionFile_; }
+    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = file; }
     // The campaign guide file the campaign editor's values came from; empty for a new one.
     const QString& CampaignFile() const { return campaignFile_; }
     const CampaignDocument* OpenedCampaign() const {
@@ -107,6 +110,7 @@ private:
     MissionSettings startingMission_;
     QString missionFile_;
     std::optional<MissionDocument> openedMission_;
+    QString savedMissionFile_;
     QString campaignFile_;
     std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;

@@ -171,6 +171,8 @@ void TSixthBox::SaveMissionFile() {
     const SaveResult result =
         SaveBytesToFile(fileToSave_.Bytes(), windows().Mission().finish.DuplicateCheck,
                         SaveSide::Mission, user, files);
-    if (result.saved)
-        windows().CloseMissionWizard();
+    if (!result.saved)
+        return;
+    windows().SetSavedMissionFile(QString::fromStdString(result.path));
+    windows().CloseMissionWizard();
 }

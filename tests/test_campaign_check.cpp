@@ -1,0 +1,125 @@
+// The campaign check over a made-up folder: which mission files the game would not find, not
+// read, or never see marked done.
+#include "core/campaign/CampaignCheck.h"
+
+#include <QTest>
+#include <map>
+
+using namespace vornask;
+using Kind = CampaignFindingKind;
+using Findings = std::vector<CampaignFinding>;
+
+namespace {
+
+// A folder in memory that counts how often it is listed and each file read.
+class MadeUpFolder : public MissionFolder {
+public:
+    explicit MadeUpFolder(std::map<std::string, FolderFile> files) : files_(std::move(files)) {}
+    std::vector<std::string> Names() override {
+        ++listings;
+        std::vector<std::string> names;
+        for (const auto& entry : files_)
+            names.push_back(entry.first);
+        return names;
+    }
+    FolderFile Read(const std::string& name) override {
+        ++reads[name];
+        return files_.at(name);
+    }
+    int listings = 0;
+    std::map<std::string, int> reads;
+
+private:
+    std::map<std::string, FolderFile> files_;
+};
+
+// A mission file whose success section ends with `doneLine`.
+FolderFile Mission(const std::string& doneLine) {
+    return {"[Header]\r\ntitle = \"A map\"\r\n\r\n[Succeeded]\r\n<h2>Won</h2>\r\n" + doneLine +
+                "\r\n$Button=Leave Missions,MissionAbort,0\r\n\r\n[END]\r\n",
+            {}};
+}
+
+const std::string kDoneLine = "<$Config,Done{mission.fileName}=1>";
+
+CampaignSettings Campaign(bool sequential, const std::vector<std::string>& names) {
+    CampaignSettings campaign;
+    campaign.Sequential = sequential;
+    for (const std::string& name : names)
+        campaign.missions.push_back({"Title of " + name, name});
+    return campaign;
+}
+
+} // namespace
+
+class CampaignCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Found as Windows finds a file, letter case ignored (accented letters too: the name is
+    // Windows-1252, the folder's names UTF-8), the exact spelling first among several; then
+    // read once, however often the campaign names it.
+    void filesAreFoundAsWindowsFindsThemAndReadAsMissions() {
+        MadeUpFolder folder({{"ISLAND1.ENGLISH", Mission(kDoneLine)},
+                             {"\xC3\x8Ele.english", Mission(kDoneLine)}, // "Île"
+                             {"bridge2.english", Mission("")},
+                             {"Bridge2.english", Mission(kDoneLine)},
+                             {"Locked.english", {std::nullopt, "Permission denied"}}});
+        const CampaignSettings campaign =
+            Campaign(true, {"Island1", "\xEEle", "Bridge2", "Bridge2", "Fort3", "Locked"});
+        const Findings expected = {
+            {Kind::MissingFile, 4, "Fort3.english"},
+            {Kind::CannotRead, 5, "Locked.english", "Permission denied"},
+        };
+        QCOMPARE(CheckCampaign(campaign, folder), expected);
+        QCOMPARE(folder.listings, 1);
+        QCOMPARE(folder.reads.at("Bridge2.english"), 1);
+        QVERIFY(!folder.reads.count("bridge2.english"));
+    }
+
+    // A mission that the next one waits for must mark itself done, in either form the game
+    // reads, anywhere in the file and in any letter case.
+    void aMissionWaitedForMustMarkItselfDone_data() {
+        QTest::addColumn<QByteArray>("doneLine");
+        QTest::addColumn<QByteArray>("name"); // Windows-1252
+        QTest::addColumn<bool>("marked");
+        const QByteArray island = "Island1";
+        QTest::newRow("its own line") << QByteArray(kDoneLine.c_str()) << island << true;
+        QTest::newRow("other case")
+            << QByteArray("<$config,DONE{Mission.FileName}=1>") << island << true;
+        QTest::newRow("Done and name") << QByteArray("<$Config,DoneIsland1=1>") << island << true;
+        QTest::newRow("accented") << QByteArray("DONE\xCELE") << QByteArray("\xEEle") << true;
+        QTest::newRow("other flag") << QByteArray("<$Config,DoneBridge2=1>") << island << false;
+        QTest::newRow("cut short")
+            << QByteArray("<$Config,Done{mission.fileName}>") << island << false;
+        QTest::newRow("none") << QByteArray() << island << false;
+    }
+    void aMissionWaitedForMustMarkItselfDone() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, doneLine);
+        QFETCH(bool, marked);
+        const std::string file = QString::fromLatin1(name).toUtf8().toStdString() + ".english";
+        MadeUpFolder folder(
+            {{file, Mission(doneLine.toStdString())}, {"Last.english", Mission("")}});
+        // The last mission is waited for by none: its own done line does not matter.
+        const Findings neverDone = {{Kind::NeverDone, 0, file, {}, {}, 1}};
+        QCOMPARE(CheckCampaign(Campaign(true, {name.toStdString(), "Last"}), folder),
+                 marked ? Findings{} : neverDone);
+        // Without "Sequential" no mission waits for another.
+        QCOMPARE(CheckCampaign(Campaign(false, {name.toStdString(), "Last"}), folder), Findings{});
+    }
+
+    // A mission of an opened guide that keeps its own condition waits for the mission that
+    // condition names, "Sequential" or not.
+    void theConditionsSayWhoWaitsForWhom() {
+        MadeUpFolder folder(
+            {{"A.english", Mission("")}, {"B.english", Mission("")}, {"C.english", Mission("")}});
+        CampaignSettings campaign = Campaign(true, {"A", "B", "C"});
+        campaign.Sequential = false;
+        campaign.missions[2].condition = "{DoneA}";
+        QCOMPARE(CheckCampaign(campaign, folder),
+                 (Findings{{Kind::NeverDone, 0, "A.english", {}, {}, 2}}));
+    }
+};
+
+QTEST_APPLESS_MAIN(CampaignCheckTest)
+#include "test_campaign_check.moc"
