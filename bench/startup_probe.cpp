@@ -1,5 +1,5 @@
 // The program's own start-up, ended at the first idle moment after the start window is shown.
-#include "ui/start/Startup.h"
+#include "ui/app/Startup.h"
 
 #include <QApplication>
 

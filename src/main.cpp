@@ -1,6 +1,6 @@
 // The program. Its command line is read before the window system is reached, so that --help,
 // --version and --find-game work without a display.
-#include "ui/start/Startup.h"
+#include "ui/app/Startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -72,7 +72,8 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
         Tr("Print where the game's registry key was looked for and found, and the folder the "
            "file dialogs will start in, then exit (status 0 when the game was found)."));
     parser.addOption(findGame);
-    parser.addPositionalArgument(QStringLiteral("file"), Tr("A mission or campaign guide file to open."),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 Tr("A mission or campaign guide file to open."),
                                  QStringLiteral("[FILE]"));
     AddQtOptions(parser);
     parser.process(parsing);

@@ -4,10 +4,10 @@
 #include "core/mission/MissionFormat.h"
 #include "core/mission/MissionWriter.h"
 #include "core/text/TextLines.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
 
 #include <QAction>
 #include <QApplication>

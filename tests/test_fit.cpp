@@ -2,8 +2,8 @@
 // and again at one and a half times its size (QT_FONT_DPI=144). With VORNASK_GRAB_DIR set,
 // each window is also saved there as a picture, to look at.
 #include "ModalDriver.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -8,8 +8,8 @@
 #include "core/text/FileText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -3,11 +3,11 @@
 // registry files. Nothing may crash, hang, or reach a file other than as captured.
 #include "ModalDriver.h"
 #include "core/text/FileText.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/controls/SingleLine.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
 #include "ui/wizard/FifthBox.h"
 
 #include <QAction>

@@ -4,11 +4,11 @@
 // editor, Escape closes only what holds no work, Quit ends the program, and dialogs open
 // centred over the window that opened them.
 #include "ModalDriver.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
+#include "ui/app/Startup.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/DialogPlacement.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
-#include "ui/start/Startup.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/ViewSourceBox.h"
 

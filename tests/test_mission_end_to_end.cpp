@@ -3,8 +3,8 @@
 // dialog that appears. Two missions are made in one run of the program, as a map maker would.
 #include "ModalDriver.h"
 #include "WorkedExample.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QAbstractItemView>

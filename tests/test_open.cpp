@@ -6,10 +6,10 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionWriter.h"
 #include "core/text/LostCharacters.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
+#include "ui/app/Startup.h"
 #include "ui/platform/FileOpening.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
-#include "ui/start/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ModalDriver.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 
 #include <QApplication>
 #include <QDialog>

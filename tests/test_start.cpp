@@ -1,7 +1,7 @@
 #include "ModalDriver.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/HelpBox.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/HelpBox.h"
+#include "ui/app/StartBox.h"
 
 #include <QApplication>
 #include <QDir>

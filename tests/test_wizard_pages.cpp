@@ -1,8 +1,8 @@
 #include "ModalDriver.h"
 #include "WorkedExample.h"
 #include "core/mission/MissionWriter.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -14,8 +14,8 @@
 #include "core/mission/MissionWriter.h"
 #include "core/text/FileText.h"
 #include "core/text/TextLines.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // editor as a user would, fills in a sample map on each page, and saves each window as it
 // shows, as a small palette PNG. Run on the offscreen platform by scripts/screenshots.
 #include "../tests/ModalDriver.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageFrame.h"
-#include "ui/start/StartBox.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
+#include "ui/pages/PageFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>

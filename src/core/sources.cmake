@@ -1,6 +1,6 @@
-# vornask_core: the pure logic in plain C++, no Qt. One folder per room: the mission's settings,
-# writer, reader and tables; the campaign's; 8-bit text, reading files and the controls' rules;
-# the save procedure's decisions; finding the game through the Wine registry.
+# vornask_core: the pure logic in plain C++, no Qt. A folder for each part: the mission's
+# settings, writer, reader and tables; the campaign's; 8-bit text, reading files and the
+# controls' rules; the save procedure's decisions; finding the game through the Wine registry.
 target_sources(vornask_core PRIVATE
   src/core/campaign/CampaignCheck.cpp
   src/core/campaign/CampaignDocument.cpp

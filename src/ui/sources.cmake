@@ -1,7 +1,13 @@
-# vornask_ui: every window, over the core. One folder per room: the start window and the frame
-# the pages share, the mission wizard, the campaign editor, the controls, and the adapters
-# over Qt and the system (file dialogs, message boxes, the disk, the Windows registry).
+# vornask_ui: every window, over the core. From the top down: the owner of all windows and the
+# start window; the mission wizard and the campaign editor; what the pages share; the controls;
+# the adapters over Qt and the system (file dialogs, message boxes, the disk, the registry).
 target_sources(vornask_ui PRIVATE
+  src/ui/app/AppWindows.cpp
+  src/ui/app/HelpBox.cpp
+  src/ui/app/StartBox.cpp
+  src/ui/app/Startup.cpp
+  src/ui/app/resources.qrc
+  src/ui/campaign/AskTitleBox.cpp
   src/ui/campaign/CampaignBox.cpp
   src/ui/campaign/CampaignFinished.cpp
   src/ui/campaign/ViewCampaignSource.cpp
@@ -9,6 +15,9 @@ target_sources(vornask_ui PRIVATE
   src/ui/controls/SingleLine.cpp
   src/ui/controls/SpinEdit.cpp
   src/ui/controls/TextBox.cpp
+  src/ui/pages/PageControls.cpp
+  src/ui/pages/PageFrame.cpp
+  src/ui/pages/WindowOwner.cpp
   src/ui/platform/DialogPlacement.cpp
   src/ui/platform/DialogSaveUser.cpp
   src/ui/platform/DiskFileStore.cpp
@@ -20,17 +29,9 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp
   src/ui/platform/WindowsRegistry.cpp
-  src/ui/start/AppWindows.cpp
-  src/ui/start/AskTitleBox.cpp
-  src/ui/start/FirstBox.cpp
-  src/ui/start/HelpBox.cpp
-  src/ui/start/PageControls.cpp
-  src/ui/start/PageFrame.cpp
-  src/ui/start/StartBox.cpp
-  src/ui/start/Startup.cpp
-  src/ui/start/resources.qrc
   src/ui/wizard/AdvancedAIOptions.cpp
   src/ui/wizard/FifthBox.cpp
+  src/ui/wizard/FirstBox.cpp
   src/ui/wizard/FourthBox.cpp
   src/ui/wizard/FourthBoxTabs.cpp
   src/ui/wizard/SecondBox.cpp

@@ -6,17 +6,16 @@
 #include "core/campaign/MissionName.h"
 #include "core/mission/MissionReader.h"
 #include "core/saving/FileBounds.h"
+#include "ui/campaign/AskTitleBox.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/PageFrame.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/DiskMissionFolder.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/AskTitleBox.h"
-#include "ui/start/FirstBox.h"
-#include "ui/start/PageControls.h"
-#include "ui/start/PageFrame.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -101,7 +100,7 @@ constexpr int kFindingsShown = 12;
 // Global T-classes: Qt reports "TCampaignBox", not "vornask::TCampaignBox".
 using namespace vornask;
 
-TCampaignBox::TCampaignBox(AppWindows& windows)
+TCampaignBox::TCampaignBox(WindowOwner& windows)
     : windows_(windows),
       openDialog1_(this, MissionFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog1"))),
       openDialog2_(this, CampaignFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog2"))) {
@@ -419,8 +418,7 @@ void TCampaignBox::MoveMission(int step) {
 }
 
 void TCampaignBox::CreateNewMission() {
-    windows_.StartMission();
-    windows_.FirstBox().exec();
+    windows_.RunMissionWizard();
     const QString saved = windows_.SavedMissionFile();
     if (!saved.isEmpty() &&
         AskQuestion(this, tr("Add %1 to the campaign?").arg(QDir::toNativeSeparators(saved)), false,

@@ -17,7 +17,7 @@ class QTreeWidgetItem;
 
 namespace vornask {
 
-class AppWindows;
+class WindowOwner;
 struct CampaignFinding;
 struct CampaignSettings;
 struct CampaignFileReading;
@@ -31,7 +31,7 @@ class LostCharacters;
 class TCampaignBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TCampaignBox(vornask::AppWindows& windows);
+    explicit TCampaignBox(vornask::WindowOwner& windows);
 
     // Shown from the start window: a new campaign starts, or the one read from the guide file
     // at `path`.
@@ -79,7 +79,7 @@ private:
     int SelectedMission() const;
     void MissionNodeEdited(QTreeWidgetItem* node);
 
-    vornask::AppWindows& windows_;
+    vornask::WindowOwner& windows_;
     QLineEdit* titleBox_;
     QCheckBox* sequential_;
     QTreeWidget* campaignView_;

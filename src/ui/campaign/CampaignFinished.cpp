@@ -1,12 +1,12 @@
 #include "ui/campaign/CampaignFinished.h"
 
 #include "ui/campaign/ViewCampaignSource.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -18,7 +18,7 @@
 // Global T-classes: Qt reports "TCampaignFinished", not "vornask::TCampaignFinished".
 using namespace vornask;
 
-TCampaignFinished::TCampaignFinished(AppWindows& windows)
+TCampaignFinished::TCampaignFinished(WindowOwner& windows)
     : TPageFrame(QStringLiteral("CampaignFinished"), tr("VORNASK Creator"), tr("Finished!")),
       windows_(windows),
       saveDialog1_(this, CampaignFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {

@@ -3,14 +3,14 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextDocument.h"
+#include "ui/pages/PageFrame.h"
 #include "ui/platform/FileDialogs.h"
-#include "ui/start/PageFrame.h"
 
 class QCheckBox;
 
 namespace vornask {
 
-class AppWindows;
+class WindowOwner;
 
 } // namespace vornask
 
@@ -19,7 +19,7 @@ class AppWindows;
 class TCampaignFinished : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TCampaignFinished(vornask::AppWindows& windows);
+    explicit TCampaignFinished(vornask::WindowOwner& windows);
 
     void ClosePrevious();
     void SaveCampaign();
@@ -32,7 +32,7 @@ protected:
     void done(int result) override;
 
 private:
-    vornask::AppWindows& windows_;
+    vornask::WindowOwner& windows_;
     // A new campaign as the writer writes it; an opened guide with the values changed in it.
     vornask::TextDocument CampaignFileToSave() const;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/saving/SaveProcedure.h"
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "ui/wizard/AdvancedAIOptions.h"
 
 #include "ui/controls/ComboBox98.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -58,7 +58,7 @@ public:
 // Global T-classes: Qt reports "TAdvancedAIOptions", not "vornask::TAdvancedAIOptions".
 using namespace vornask;
 
-TAdvancedAIOptions::TAdvancedAIOptions(AppWindows& windows)
+TAdvancedAIOptions::TAdvancedAIOptions(WindowOwner& windows)
     // Escape closes the dialog as its close control and "OK" do: every change is stored as
     // it is made.
     : TPageFrame(QStringLiteral("AdvancedAIOptions"), tr("Advanced AI Options"),

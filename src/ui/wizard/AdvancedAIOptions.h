@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/mission/AdvancedAITables.h"
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
 #include <array>
 #include <optional>
@@ -19,14 +19,14 @@ class TComboBox98;
 
 namespace vornask {
 
-class AppWindows;
+class WindowOwner;
 
 } // namespace vornask
 
 class TAdvancedAIOptions : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TAdvancedAIOptions(vornask::AppWindows& windows);
+    explicit TAdvancedAIOptions(vornask::WindowOwner& windows);
 
     // Activates the dialog for the opponent on side `side` and runs it modally.
     int Open(int side) {
@@ -63,7 +63,7 @@ private:
     std::string StoredValue(int option) const;
     void RefuseTypedValue();
 
-    vornask::AppWindows& windows_;
+    vornask::WindowOwner& windows_;
     std::optional<int> editedSide_;
     vornask::AbilityFlags abilityFlags_ = vornask::AllAbilitiesOn();
     // The ability whose flag the value box shows and stores into; the box starts at the first.

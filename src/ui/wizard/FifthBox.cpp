@@ -3,9 +3,9 @@
 #include "core/mission/EventSlots.h"
 #include "core/text/LostCharacters.h"
 #include "ui/controls/ComboBox98.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -47,7 +47,7 @@ int ChoiceOf(const QComboBox& chooser) {
 // Global T-classes: Qt reports "TFifthBox", not "vornask::TFifthBox".
 using namespace vornask;
 
-TFifthBox::TFifthBox(AppWindows& windows)
+TFifthBox::TFifthBox(WindowOwner& windows)
     : TWizardPage(windows, QStringLiteral("FifthBox"), tr("VORNASK Creator"), tr("Events")) {
 
     aiBox_ =

@@ -17,7 +17,7 @@ class TComboBox98;
 class TFifthBox : public TWizardPage {
     Q_OBJECT
 public:
-    explicit TFifthBox(vornask::AppWindows& windows);
+    explicit TFifthBox(vornask::WindowOwner& windows);
 
     // Every event's message emptied, the first event shown.
     void ResetToDefaults() override;

@@ -1,6 +1,6 @@
 #include "ui/wizard/FourthBox.h"
 
-#include "ui/start/AppWindows.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FourthBoxTabs.h"
 
@@ -11,7 +11,7 @@
 // Global T-classes: Qt reports "TFourthBox", not "vornask::TFourthBox".
 using namespace vornask;
 
-TFourthBox::TFourthBox(AppWindows& windows)
+TFourthBox::TFourthBox(WindowOwner& windows)
     : TWizardPage(windows, QStringLiteral("FourthBox"), tr("VORNASK File Creator"),
                   tr("Players and AIs")) {
     okButton()->setObjectName(QStringLiteral("Button2"));

@@ -15,7 +15,7 @@ class TPlayerTab;
 class TFourthBox : public TWizardPage {
     Q_OBJECT
 public:
-    explicit TFourthBox(vornask::AppWindows& windows);
+    explicit TFourthBox(vornask::WindowOwner& windows);
 
     void ResetToDefaults() override;
     // Opens the advanced options of the opponent on side `side` (its tab's "Advanced").

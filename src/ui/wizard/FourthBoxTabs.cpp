@@ -3,8 +3,8 @@
 #include "core/mission/MissionSettings.h"
 #include "core/text/LostCharacters.h"
 #include "ui/controls/SpinEdit.h"
+#include "ui/pages/PageControls.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/PageControls.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "ui/wizard/SecondBox.h"
 
 #include "ui/controls/SpinEdit.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -33,7 +33,7 @@ QString ChoiceOf(const std::string& flag) {
 // Global T-classes: Qt reports "TSecondBox", not "vornask::TSecondBox".
 using namespace vornask;
 
-TSecondBox::TSecondBox(AppWindows& windows)
+TSecondBox::TSecondBox(WindowOwner& windows)
     : TWizardPage(windows, QStringLiteral("SecondBox"), tr("VORNASK Creator"),
                   tr("General Details")) {
     const GeneralDetails defaults;

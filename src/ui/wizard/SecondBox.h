@@ -11,7 +11,7 @@ class TSpinEdit;
 class TSecondBox : public TWizardPage {
     Q_OBJECT
 public:
-    explicit TSecondBox(vornask::AppWindows& windows);
+    explicit TSecondBox(vornask::WindowOwner& windows);
 
     void ResetToDefaults() override;
 

@@ -3,13 +3,13 @@
 #include "core/mission/MissionWriter.h"
 #include "core/saving/SaveProcedure.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QCheckBox>
@@ -25,7 +25,7 @@
 // Global T-classes: Qt reports "TSixthBox", not "vornask::TSixthBox".
 using namespace vornask;
 
-TSixthBox::TSixthBox(AppWindows& windows)
+TSixthBox::TSixthBox(WindowOwner& windows)
     : TWizardPage(windows, QStringLiteral("SixthBox"), tr("VORNASK Creator"),
                   tr("Congratulations!")) {
     BuildControls();

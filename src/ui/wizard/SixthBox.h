@@ -11,7 +11,7 @@ class QLineEdit;
 class TSixthBox : public TWizardPage {
     Q_OBJECT
 public:
-    explicit TSixthBox(vornask::AppWindows& windows);
+    explicit TSixthBox(vornask::WindowOwner& windows);
 
     // New options and no lines; the save dialog opens in the game's folder.
     void ResetToDefaults() override;

@@ -1,8 +1,8 @@
 #include "ui/wizard/ThirdBox.h"
 
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -12,7 +12,7 @@
 // Global T-classes: Qt reports "TThirdBox", not "vornask::TThirdBox".
 using namespace vornask;
 
-TThirdBox::TThirdBox(AppWindows& windows)
+TThirdBox::TThirdBox(WindowOwner& windows)
     : TWizardPage(windows, QStringLiteral("ThirdBox"), tr("VORNASK Creator"), tr("Entry Box")) {
     auto* explanation = new QLabel(
         tr("The entry box is displayed when the map loads and usually contains a nice quote and "

@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class TThirdBox : public TWizardPage {
     Q_OBJECT
 public:
-    explicit TThirdBox(vornask::AppWindows& windows);
+    explicit TThirdBox(vornask::WindowOwner& windows);
 
     void ResetToDefaults() override;
 

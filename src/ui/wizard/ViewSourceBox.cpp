@@ -1,9 +1,9 @@
 #include "ui/wizard/ViewSourceBox.h"
 
+#include "ui/pages/PageControls.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/PageControls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/pages/PageFrame.h"
 #include "ui/platform/FileDialogs.h"
-#include "ui/start/PageFrame.h"
 
 #include <functional>
 #include <string>

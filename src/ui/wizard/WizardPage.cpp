@@ -1,12 +1,12 @@
 #include "ui/wizard/WizardPage.h"
 
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 
 // Global T-classes: Qt reports "TWizardPage", not "vornask::TWizardPage".
 using namespace vornask;
 
-TWizardPage::TWizardPage(AppWindows& windows, const QString& objectName, const QString& caption,
+TWizardPage::TWizardPage(WindowOwner& windows, const QString& objectName, const QString& caption,
                          const QString& heading)
     : TPageFrame(objectName, caption, heading), windows_(windows) {}
 

@@ -3,18 +3,18 @@
 // opens the next page.
 #pragma once
 
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
 namespace vornask {
 
-class AppWindows;
+class WindowOwner;
 
 } // namespace vornask
 
 class TWizardPage : public TPageFrame {
     Q_OBJECT
 public:
-    TWizardPage(vornask::AppWindows& windows, const QString& objectName, const QString& caption,
+    TWizardPage(vornask::WindowOwner& windows, const QString& objectName, const QString& caption,
                 const QString& heading);
 
     void ClosePrevious();
@@ -31,8 +31,8 @@ protected:
     // Writes what the page shows into the run's mission: the first step of "OK".
     virtual void StoreValues() {}
 
-    vornask::AppWindows& windows() const { return windows_; }
+    vornask::WindowOwner& windows() const { return windows_; }
 
 private:
-    vornask::AppWindows& windows_;
+    vornask::WindowOwner& windows_;
 };

@@ -1,5 +1,7 @@
-// Creates and owns every window of the program, once, in start-up order; windows reach one
-// another through it. Also holds the values one run of the program collects.
+// What the windows of one run of the program share, as every page and dialog sees it: the
+// values the run collects, and the few things only the owner of all windows can do (open the
+// next window, close the wizard, run the wizard for a new mission). The owner (AppWindows,
+// above the pages) implements it, so a page knows neither its neighbours nor the owner.
 #pragma once
 
 #include "core/campaign/CampaignDocument.h"
@@ -9,49 +11,21 @@
 #include "core/text/LostCharacters.h"
 
 #include <QString>
-#include <memory>
 #include <optional>
 
 class QWidget;
 
-class TStartBox;
-class TFirstBox;
-class TSecondBox;
-class TThirdBox;
-class THelpBox;
-class TFourthBox;
 class TAdvancedAIOptions;
-class TFifthBox;
-class TCampaignBox;
-class TSixthBox;
-class TViewSourceBox;
 class TAskTitleBox;
-class TCampaignFinished;
 class TViewCampaignSource;
+class TViewSourceBox;
 
 namespace vornask {
 
-class AppWindows {
+class WindowOwner {
 public:
-    AppWindows();
-    ~AppWindows();
-    AppWindows(const AppWindows&) = delete;
-    AppWindows& operator=(const AppWindows&) = delete;
-
-    TStartBox& StartBox() const { return *startBox_; }
-    TFirstBox& FirstBox() const { return *firstBox_; }
-    TSecondBox& SecondBox() const { return *secondBox_; }
-    TThirdBox& ThirdBox() const { return *thirdBox_; }
-    THelpBox& HelpBox() const { return *helpBox_; }
-    TFourthBox& FourthBox() const { return *fourthBox_; }
-    TAdvancedAIOptions& AdvancedAIOptions() const { return *advancedAIOptions_; }
-    TFifthBox& FifthBox() const { return *fifthBox_; }
-    TCampaignBox& CampaignBox() const { return *campaignBox_; }
-    TSixthBox& SixthBox() const { return *sixthBox_; }
-    TViewSourceBox& ViewSourceBox() const { return *viewSourceBox_; }
-    TAskTitleBox& AskTitleBox() const { return *askTitleBox_; }
-    TCampaignFinished& CampaignFinished() const { return *campaignFinished_; }
-    TViewCampaignSource& ViewCampaignSource() const { return *viewCampaignSource_; }
+    WindowOwner(const WindowOwner&) = delete;
+    WindowOwner& operator=(const WindowOwner&) = delete;
 
     MissionSettings& Mission() { return mission_; }
     CampaignSettings& Campaign() { return campaign_; }
@@ -73,7 +47,7 @@ public:
     // for them.
     void StartMission(const MissionSettings& start = {}, const QString& file = {},
                       std::optional<MissionDocument> document = std::nullopt);
-    // The file the wizard saved the mission started last into; empty until it is saved.
+    // The file the mission of this wizard run was saved as; empty until it is saved.
     const QString& SavedMissionFile() const { return savedMissionFile_; }
     void SetSavedMissionFile(const QString& file) { savedMissionFile_ = file; }
     // The campaign guide file the campaign editor's values came from; empty for a new one.
@@ -87,22 +61,27 @@ public:
         openedCampaign_ = std::move(document);
     }
 
-    // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
-    // a mission in the wizard from its general details page, a guide file in the campaign
-    // editor. A file that is refused, or that the user decides not to open, changes nothing.
-    void OpenFile(const QString& path);
-
-    // Opens the window that follows `from` on its road (the next wizard page, or the campaign
-    // finish window after the campaign editor), handing it `from` to hide. Pages open their
-    // successor through here, so no page needs to know its neighbours.
-    int OpenNext(QWidget& from);
+    // Opens the window that follows `from` (the next wizard page, or the campaign finish window
+    // after the campaign editor), handing it `from` to hide.
+    virtual int OpenNext(QWidget& from) = 0;
     // Closes the welcome page and the wizard pages up to the events page once a mission is
     // saved: their modal loops end as the chain unwinds, and none of them can come back.
-    void CloseMissionWizard();
-
+    virtual void CloseMissionWizard() = 0;
+    // Runs the mission wizard from its welcome page, for a new mission.
+    virtual void RunMissionWizard() = 0;
     // The folder the file dialogs start in: the game's installation directory followed by
     // "D\", as a local folder.
-    QString DialogFolder() const;
+    virtual QString DialogFolder() const = 0;
+
+    // The dialogs a page opens over itself.
+    virtual TAdvancedAIOptions& AdvancedAIOptions() const = 0;
+    virtual TViewSourceBox& ViewSourceBox() const = 0;
+    virtual TAskTitleBox& AskTitleBox() const = 0;
+    virtual TViewCampaignSource& ViewCampaignSource() const = 0;
+
+protected:
+    WindowOwner() = default;
+    ~WindowOwner() = default;
 
 private:
     MissionSettings mission_;
@@ -115,22 +94,6 @@ private:
     std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;
     LostCharacters campaignLost_;
-
-    // Created in this order, destroyed in the reverse one.
-    std::unique_ptr<TStartBox> startBox_;
-    std::unique_ptr<TFirstBox> firstBox_;
-    std::unique_ptr<TSecondBox> secondBox_;
-    std::unique_ptr<TThirdBox> thirdBox_;
-    std::unique_ptr<THelpBox> helpBox_;
-    std::unique_ptr<TFourthBox> fourthBox_;
-    std::unique_ptr<TAdvancedAIOptions> advancedAIOptions_;
-    std::unique_ptr<TFifthBox> fifthBox_;
-    std::unique_ptr<TCampaignBox> campaignBox_;
-    std::unique_ptr<TSixthBox> sixthBox_;
-    std::unique_ptr<TViewSourceBox> viewSourceBox_;
-    std::unique_ptr<TAskTitleBox> askTitleBox_;
-    std::unique_ptr<TCampaignFinished> campaignFinished_;
-    std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
 };
 
 } // namespace vornask

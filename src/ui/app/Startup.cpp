@@ -1,10 +1,10 @@
-#include "ui/start/Startup.h"
+#include "ui/app/Startup.h"
 
 #include "core/registry/InstallFolder.h"
+#include "ui/app/AppWindows.h"
+#include "ui/app/StartBox.h"
 #include "ui/platform/InstallDirText.h"
 #include "ui/platform/WindowsRegistry.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/StartBox.h"
 
 #include <QApplication>
 #include <QFile>

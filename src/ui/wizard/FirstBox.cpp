@@ -1,7 +1,7 @@
-#include "ui/start/FirstBox.h"
+#include "ui/wizard/FirstBox.h"
 
-#include "ui/start/AppWindows.h"
-#include "ui/start/PageControls.h"
+#include "ui/pages/PageControls.h"
+#include "ui/pages/WindowOwner.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +31,7 @@ QLabel* Address(const QString& text) {
 // Global T-classes: Qt reports "TFirstBox", not "vornask::TFirstBox".
 using namespace vornask;
 
-TFirstBox::TFirstBox(AppWindows& windows)
+TFirstBox::TFirstBox(WindowOwner& windows)
     : TPageFrame(QStringLiteral("FirstBox"), tr("VORNASK Creator"), tr("Welcome!")),
       windows_(windows) {
     content()->addWidget(Paragraph(tr(

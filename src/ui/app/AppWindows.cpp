@@ -1,19 +1,19 @@
-#include "ui/start/AppWindows.h"
+#include "ui/app/AppWindows.h"
 
 #include "core/campaign/CampaignReader.h"
 #include "core/mission/MissionReader.h"
 #include "core/registry/InstallFolder.h"
 #include "core/saving/FileBounds.h"
+#include "ui/app/HelpBox.h"
+#include "ui/app/StartBox.h"
+#include "ui/campaign/AskTitleBox.h"
 #include "ui/campaign/CampaignBox.h"
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
-#include "ui/start/AskTitleBox.h"
-#include "ui/start/FirstBox.h"
-#include "ui/start/HelpBox.h"
-#include "ui/start/StartBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
+#include "ui/wizard/FirstBox.h"
 #include "ui/wizard/FourthBox.h"
 #include "ui/wizard/SecondBox.h"
 #include "ui/wizard/SixthBox.h"
@@ -57,17 +57,6 @@ void AppWindows::CloseMissionWizard() {
         page->close();
 }
 
-void AppWindows::StartMission(const MissionSettings& start, const QString& file,
-                              std::optional<MissionDocument> document) {
-    startingMission_ = start;
-    missionFile_ = file;
-    openedMission_ = std::move(document);
-    savedMissionFile_.clear();
-    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
-        if (start.opponent(side).enabled)
-            mission_.advancedOf(side) = start.advancedOf(side);
-}
-
 void AppWindows::OpenFile(const QString& path) {
     QWidget* const parent = startBox_.get();
     const std::optional<FileToOpen> file = LoadFileToOpen(parent, path);
@@ -89,6 +78,11 @@ void AppWindows::OpenFile(const QString& path) {
         return;
     StartMission(reading.settings, path, std::move(reading.document));
     secondBox_->OpenFromPrevious();
+}
+
+void AppWindows::RunMissionWizard() {
+    StartMission();
+    firstBox_->exec();
 }
 
 QString AppWindows::DialogFolder() const {

@@ -1,13 +1,13 @@
-#include "ui/start/StartBox.h"
+#include "ui/app/StartBox.h"
 
+#include "ui/app/AppWindows.h"
+#include "ui/app/HelpBox.h"
 #include "ui/campaign/CampaignBox.h"
+#include "ui/pages/PageControls.h"
 #include "ui/platform/InstallDirText.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/WindowsRegistry.h"
-#include "ui/start/AppWindows.h"
-#include "ui/start/FirstBox.h"
-#include "ui/start/HelpBox.h"
-#include "ui/start/PageControls.h"
+#include "ui/wizard/FirstBox.h"
 
 #include <QEvent>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
 namespace vornask {
 
-class AppWindows;
+class WindowOwner;
 
 } // namespace vornask
 
@@ -12,7 +12,7 @@ class AppWindows;
 class TFirstBox : public TPageFrame {
     Q_OBJECT
 public:
-    explicit TFirstBox(vornask::AppWindows& windows);
+    explicit TFirstBox(vornask::WindowOwner& windows);
 
     void NextBox();
 
@@ -20,5 +20,5 @@ protected:
     void OkPressed() override { NextBox(); }
 
 private:
-    vornask::AppWindows& windows_;
+    vornask::WindowOwner& windows_;
 };

@@ -1,4 +1,4 @@
-#include "ui/start/PageControls.h"
+#include "ui/pages/PageControls.h"
 
 #include "ui/controls/SingleLine.h"
 #include "ui/controls/SpinEdit.h"

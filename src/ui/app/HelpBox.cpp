@@ -1,10 +1,10 @@
-#include "ui/start/HelpBox.h"
+#include "ui/app/HelpBox.h"
 
 #include "core/text/TextLines.h"
+#include "ui/pages/PageControls.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/PageControls.h"
 
 #include <QCoreApplication>
 #include <QDir>

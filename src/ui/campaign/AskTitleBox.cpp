@@ -1,9 +1,9 @@
-#include "ui/start/AskTitleBox.h"
+#include "ui/campaign/AskTitleBox.h"
 
 #include "core/mission/MissionSettings.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/pages/PageFrame.h"
 #include "ui/platform/QtText.h"
-#include "ui/start/PageFrame.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
 class QPlainTextEdit;
 

@@ -1,6 +1,6 @@
-#include "ui/start/PageFrame.h"
+#include "ui/pages/PageFrame.h"
 
-#include "ui/start/PageControls.h"
+#include "ui/pages/PageControls.h"
 
 #include <QCoreApplication>
 #include <QFrame>
