@@ -8,7 +8,7 @@
 // Shapes: title, story-line (one story line without spaces), story-lines (that many lines),
 // story-long-lines (that many lines of the longest value, without spaces),
 // event-line, intro-blank-lines (a guide), mission-lines (a file of that many short lines after
-// its [END]). Each window of the road is shown and painted in turn, the source view last; a
+// its [END]). Each window of the wizard is shown and painted in turn, the source view last; a
 // window that never comes (the file refused) ends the run with the message shown.
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionWriter.h"
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         w->findChild<QPushButton*>(QLatin1String(button))->click();
     };
     // Each window's OK, and the box to tick first.
-    const std::map<QString, std::pair<const char*, const char*>> road = {
+    const std::map<QString, std::pair<const char*, const char*>> steps = {
         {"SecondBox", {"Button1", nullptr}},
         {"ThirdBox", {"Button1", nullptr}},
         {"FourthBox", {"Button2", nullptr}},
@@ -120,14 +120,14 @@ int main(int argc, char* argv[]) {
                 (yes ? yes : box->button(QMessageBox::Ok))->click();
                 return;
             }
-            // A window met again is one the road has passed: the run is over.
+            // A window met again is one the run has passed: it is over.
             if (!met.insert(modal->objectName()).second) {
                 modal->close();
                 return;
             }
             shown(modal);
-            const auto step = road.find(modal->objectName());
-            if (step == road.end()) {
+            const auto step = steps.find(modal->objectName());
+            if (step == steps.end()) {
                 modal->close();
                 return;
             }

@@ -1,4 +1,4 @@
-// Takes the README's pictures from the real windows: walks the mission road and the campaign
+// Takes the README's pictures from the real windows: walks the mission wizard and the campaign
 // editor as a user would, fills in a sample map on each page, and saves each window as it
 // shows, as a small palette PNG. Run on the offscreen platform by scripts/screenshots.
 #include "../tests/ModalDriver.h"
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
     WalkMissionRoad(windows, driver);
     WalkCampaignEditor(windows, driver);
     if (!driver.Done()) {
-        std::fprintf(stderr, "the road ended before every window was seen: %s\n",
+        std::fprintf(stderr, "the windows closed before every one was seen: %s\n",
                      qPrintable(driver.Seen().join(QStringLiteral(", "))));
         return 1;
     }

@@ -12,7 +12,7 @@ namespace vornask {
 
 enum class Answer { Yes, No, Cancel };
 
-// Which road the saved file ends: some messages name it.
+// Whether a mission or a campaign is saved: some messages name it.
 enum class SaveSide { Mission, Campaign };
 
 // What the procedure tells or asks the user. The windows word it; `path` and `reason` are

@@ -39,12 +39,12 @@ AppWindows::AppWindows()
 AppWindows::~AppWindows() = default;
 
 int AppWindows::OpenNext(QWidget& from) {
-    const std::pair<QWidget*, TPageFrame*> road[] = {
+    const std::pair<QWidget*, TPageFrame*> successors[] = {
         {firstBox_.get(), secondBox_.get()}, {secondBox_.get(), thirdBox_.get()},
         {thirdBox_.get(), fourthBox_.get()}, {fourthBox_.get(), fifthBox_.get()},
         {fifthBox_.get(), sixthBox_.get()},  {campaignBox_.get(), campaignFinished_.get()},
     };
-    for (const auto& [window, next] : road)
+    for (const auto& [window, next] : successors)
         if (window == &from)
             return next->OpenFromPrevious(&from);
     return QDialog::Rejected;

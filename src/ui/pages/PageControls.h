@@ -42,7 +42,7 @@ void FocusAsTabWould(QWidget& control);
 // `size`, or larger where the button's caption needs more room at this desktop's font.
 QSize ButtonSize(const QPushButton& button, QSize size);
 // Colours a label's text through its palette. A style sheet would do the same at a cost: the
-// first one in a program builds Qt's style sheet machinery, a tenth of the start-up time.
+// first one in a program builds Qt's style sheet machinery, which costs start-up time.
 void SetLabelColour(QLabel& label, const QColor& colour);
 // A window's large bold dark-red heading.
 QLabel* MakeHeading(const QString& text);

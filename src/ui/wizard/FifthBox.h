@@ -19,7 +19,8 @@ class TFifthBox : public TWizardPage {
 public:
     explicit TFifthBox(vornask::WindowOwner& windows);
 
-    // Every event's message emptied, the first event shown.
+    // Every event's message as the mission starts with it (empty for a new mission, the
+    // file's for an opened one), the first event shown.
     void ResetToDefaults() override;
     void ResetAllValues();
     void UpdateStuff();

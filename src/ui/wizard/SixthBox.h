@@ -13,12 +13,14 @@ class TSixthBox : public TWizardPage {
 public:
     explicit TSixthBox(vornask::WindowOwner& windows);
 
-    // New options and no lines; the save dialog opens in the game's folder.
+    // The options the mission starts with and no lines; the save dialog offers the opened
+    // file, or opens in the game's folder for a new mission.
     void ResetToDefaults() override;
     void CheckNextMission();
-    // Builds the mission's lines and saves them, after the source view where asked for.
+    // Builds the mission's file (a new one as the writer writes it, an opened one with its
+    // changes) and saves it, after the source view where asked for.
     void GoToNext() override;
-    // Asks for a file name and saves the mission's lines there, and the ".german" copy when
+    // Asks for a file name and saves the mission's file there, and the ".german" copy when
     // asked for one.
     void SaveMissionFile();
 

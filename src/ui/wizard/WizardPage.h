@@ -1,6 +1,6 @@
 // A page of the mission wizard. Opened from the page before, it hides that page and shows the
-// values a new mission starts with; its "OK" stores what it shows into the run's mission and
-// opens the next page.
+// values the mission starts with: a new mission's defaults, or an opened file's values; its
+// "OK" stores what it shows into the run's mission and opens the next page.
 #pragma once
 
 #include "ui/pages/PageFrame.h"
