@@ -1,6 +1,7 @@
 // The program. Its command line is read before the window system is reached, so that --help,
 // --version and --find-game work without a display.
 #include "ui/app/Startup.h"
+#include "ui/platform/Texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,10 +43,6 @@ struct CommandLine {
     QString fileToOpen;
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 void AddQtOptions(QCommandLineParser& parser) {
     for (const QtOption& qt : kQtOptions) {
         QCommandLineOption option(QLatin1String(qt.name));
@@ -64,22 +61,26 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     // Qt's own options are written with one dash: "-platform offscreen".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Tr("Writes mission and campaign files for NetStorm maps."));
+    parser.setApplicationDescription(
+        vornask::Texts::tr("Writes mission and campaign files for NetStorm maps."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption findGame(
         QStringLiteral("find-game"),
-        Tr("Print where the game's registry key was looked for and found, and the folder the "
-           "file dialogs will start in, then exit (status 0 when the game was found)."));
+        vornask::Texts::tr(
+            "Print where the game's registry key was looked for and found, and the folder the "
+            "file dialogs will start in, then exit (status 0 when the game was found)."));
     parser.addOption(findGame);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 Tr("A mission or campaign guide file to open."),
+                                 vornask::Texts::tr("A mission or campaign guide file to open."),
                                  QStringLiteral("[FILE]"));
     AddQtOptions(parser);
     parser.process(parsing);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        std::fputs(qPrintable(Tr("Only one file can be opened.") + QLatin1Char('\n')), stderr);
+        std::fputs(
+            qPrintable(vornask::Texts::tr("Only one file can be opened.") + QLatin1Char('\n')),
+            stderr);
         std::exit(EXIT_FAILURE);
     }
     return {parser.isSet(findGame), files.value(0)};

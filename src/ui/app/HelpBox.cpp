@@ -5,6 +5,7 @@
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +27,7 @@ constexpr int kHelpRows = 12;
 // a folder or a device in its place is reported, and a pipe cannot block the program.
 QByteArray ReadHelpFile(const QString& path, QString& error) {
     if (!QFileInfo(path).isFile()) {
-        error = QCoreApplication::translate("THelpBox", "it is not a file.");
+        error = Texts::tr("it is not a file.");
         return {};
     }
     QFile file(path);

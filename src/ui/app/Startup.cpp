@@ -4,6 +4,7 @@
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
 #include "ui/platform/InstallDirText.h"
+#include "ui/platform/Texts.h"
 #include "ui/platform/WindowsRegistry.h"
 
 #include <QApplication>
@@ -17,10 +18,6 @@
 namespace vornask {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("GameSearch", text);
-}
-
 QString PathText(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
@@ -33,24 +30,24 @@ void Print(const QString& line) {
 QString VerdictOf(const PrefixReading& reading) {
     switch (reading.file) {
     case RegistryFileState::Missing:
-        return Tr("no system.reg");
+        return Texts::tr("no system.reg");
     case RegistryFileState::Unreadable:
-        return Tr("system.reg cannot be read, passed over");
+        return Texts::tr("system.reg cannot be read, passed over");
     case RegistryFileState::TooLarge:
-        return Tr("system.reg is over 256 MB, passed over");
+        return Texts::tr("system.reg is over 256 MB, passed over");
     case RegistryFileState::NotARegistry:
-        return Tr("system.reg is not a Wine registry file, passed over");
+        return Texts::tr("system.reg is not a Wine registry file, passed over");
     case RegistryFileState::Read:
         break;
     }
     switch (reading.lookup.outcome) {
     case InstallDirLookup::Outcome::NotFound:
-        return Tr("no key of the game");
+        return Texts::tr("no key of the game");
     case InstallDirLookup::Outcome::Found:
-        return Tr("holds the game");
+        return Texts::tr("holds the game");
     case InstallDirLookup::Outcome::NotText:
     case InstallDirLookup::Outcome::Error:
-        return Tr("holds the game's key, but: %1").arg(InstallDirProblem(reading.lookup));
+        return Texts::tr("holds the game's key, but: %1").arg(InstallDirProblem(reading.lookup));
     }
     return {};
 }
@@ -58,14 +55,14 @@ QString VerdictOf(const PrefixReading& reading) {
 #ifndef _WIN32
 void PrintPrefixes(const PrefixSearch& search) {
     if (search.lookedAt.empty())
-        Print(Tr("No Wine prefix to look in: neither WINEPREFIX nor HOME is set."));
+        Print(Texts::tr("No Wine prefix to look in: neither WINEPREFIX nor HOME is set."));
     else
-        Print(Tr("Wine prefixes looked at, in order:"));
+        Print(Texts::tr("Wine prefixes looked at, in order:"));
     for (const PrefixVisit& visit : search.lookedAt)
         Print(QStringLiteral("  %1: %2").arg(PathText(visit.prefix), VerdictOf(visit.reading)));
     if (search.leftOut.empty())
         return;
-    Print(Tr("Left out, past the limit of %1 registry files read (%2):")
+    Print(Texts::tr("Left out, past the limit of %1 registry files read (%2):")
               .arg(kMaxRegistryFilesRead)
               .arg(search.leftOut.size()));
     for (const std::filesystem::path& prefix : search.leftOut)
@@ -81,34 +78,38 @@ void PrintDialogFolder(const InstallDirLookup& lookup) {
     const std::filesystem::path folder(LocalDialogFolder(installDir, lookup.winePrefix));
     std::error_code error;
     if (!MapsDrive(lookup.winePrefix, installDir)) {
-        Print(Tr("The prefix has no drive mapping for %1 (no such link in %2), so InstallDir "
-                 "names no folder here.")
-                  .arg(QString::fromStdString(installDir.substr(0, 2)),
-                       PathText(lookup.winePrefix / "dosdevices")));
+        Print(
+            Texts::tr("The prefix has no drive mapping for %1 (no such link in %2), so InstallDir "
+                      "names no folder here.")
+                .arg(QString::fromStdString(installDir.substr(0, 2)),
+                     PathText(lookup.winePrefix / "dosdevices")));
     } else if (!std::filesystem::is_directory(folder, error)) {
-        Print(Tr("The folder %1 does not exist, so the file dialogs start in the working folder.")
+        Print(Texts::tr(
+                  "The folder %1 does not exist, so the file dialogs start in the working folder.")
                   .arg(PathText(std::filesystem::absolute(folder, error))));
     } else {
-        Print(Tr("The file dialogs start in: %1")
+        Print(Texts::tr("The file dialogs start in: %1")
                   .arg(PathText(std::filesystem::absolute(folder, error))));
         return;
     }
-    Print(Tr("The file dialogs start in: %1").arg(PathText(std::filesystem::current_path(error))));
+    Print(Texts::tr("The file dialogs start in: %1")
+              .arg(PathText(std::filesystem::current_path(error))));
 }
 
 void PrintOutcome(const InstallDirLookup& lookup, bool winePrefixSet) {
     switch (lookup.outcome) {
     case InstallDirLookup::Outcome::NotFound:
         if (winePrefixSet)
-            Print(Tr("The game's registry key was not found."));
+            Print(Texts::tr("The game's registry key was not found."));
         else
-            Print(Tr("The game's registry key was not found. If the game is installed under "
-                     "Wine, start the program with WINEPREFIX set to the game's Wine prefix."));
+            Print(Texts::tr(
+                "The game's registry key was not found. If the game is installed under "
+                "Wine, start the program with WINEPREFIX set to the game's Wine prefix."));
         break;
     case InstallDirLookup::Outcome::Found:
         if (!lookup.winePrefix.empty())
-            Print(Tr("The game's prefix: %1").arg(PathText(lookup.winePrefix)));
-        Print(Tr("InstallDir: %1").arg(QString::fromStdString(lookup.installDir)));
+            Print(Texts::tr("The game's prefix: %1").arg(PathText(lookup.winePrefix)));
+        Print(Texts::tr("InstallDir: %1").arg(QString::fromStdString(lookup.installDir)));
         break;
     case InstallDirLookup::Outcome::NotText:
     case InstallDirLookup::Outcome::Error:

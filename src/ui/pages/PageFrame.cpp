@@ -1,6 +1,7 @@
 #include "ui/pages/PageFrame.h"
 
 #include "ui/pages/PageControls.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -28,7 +29,7 @@ void SetUpDialog(QDialog& dialog, const QString& objectName, const QString& capt
 }
 
 QPushButton* MakeOkButton(QWidget* parent) {
-    auto* button = new QPushButton(QCoreApplication::translate("TPageFrame", "OK"), parent);
+    auto* button = new QPushButton(Texts::tr("OK"), parent);
     button->setObjectName(QStringLiteral("Button1")); // the name most windows give it
     button->setFixedSize(ButtonSize(*button, QSize(75, 25)));
     button->setDefault(true);

@@ -1,4 +1,5 @@
 #include "ui/platform/FileDialogs.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,19 +12,14 @@ namespace {
 
 FileDialogKind GameFilesDialog(FileDialogKind::Mode mode, const QString& objectName,
                                const char* description, const QString& pattern) {
-    return {mode,
-            objectName,
-            QCoreApplication::translate("FileDialogs", description),
-            pattern,
-            QStringLiteral("english"),
-            pattern};
+    return {mode, objectName, Texts::tr(description), pattern, QStringLiteral("english"), pattern};
 }
 
 } // namespace
 
 FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
     return GameFilesDialog(mode, objectName,
-                           QT_TRANSLATE_NOOP("FileDialogs", "Mission Files (*.english)"),
+                           QT_TRANSLATE_NOOP("vornask", "Mission Files (*.english)"),
                            QStringLiteral("*.english"));
 }
 
@@ -31,7 +27,7 @@ FileDialogKind MissionFilesDialog(FileDialogKind::Mode mode, const QString& obje
 // as the game's documentation writes it.
 FileDialogKind CampaignFilesDialog(FileDialogKind::Mode mode, const QString& objectName) {
     return GameFilesDialog(mode, objectName,
-                           QT_TRANSLATE_NOOP("FileDialogs", "Campaign Files (guide*.english)"),
+                           QT_TRANSLATE_NOOP("vornask", "Campaign Files (guide*.english)"),
                            QStringLiteral("Guide*.english"));
 }
 

@@ -5,6 +5,7 @@
 #include "core/text/Utf8.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,18 +23,15 @@ namespace fs = std::filesystem;
 
 constexpr int kLinesShown = 5;
 
-QString Tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("FileOpening", text, nullptr, n);
-}
-
 QString CannotOpen(const QString& path, const QString& reason) {
-    return Tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return Texts::tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString QuotedLines(const std::vector<FileLine>& lines) {
     QString text;
     for (std::size_t i = 0; i < lines.size() && i < kLinesShown; ++i)
-        text += Tr("Line %1: %2\n").arg(lines[i].number).arg(FromAnsi(lines[i].text).left(80));
+        text +=
+            Texts::tr("Line %1: %2\n").arg(lines[i].number).arg(FromAnsi(lines[i].text).left(80));
     if (lines.size() > kLinesShown)
         text += QStringLiteral("...\n");
     return text;
@@ -52,20 +50,23 @@ QString WhyNotFound(const QFileInfo& info) {
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (ValidUtf8(name) != name && QFile::decodeName(name.c_str()) == info.fileName())
-            return Tr("its name is not valid UTF-8, so this program cannot open it. Give it a "
-                      "name without such bytes.");
+            return Texts::tr(
+                "its name is not valid UTF-8, so this program cannot open it. Give it a "
+                "name without such bytes.");
     }
-    return Tr("there is no such file.");
+    return Texts::tr("there is no such file.");
 }
 
 bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<FileLine>& lost) {
     const int count = static_cast<int>(lost.size());
     const QString lines =
-        count == 1 ? Tr("1 line of %1 will not be kept when the file is saved again:")
-                   : Tr("%n lines of %1 will not be kept when the file is saved again:", count);
+        count == 1
+            ? Texts::tr("1 line of %1 will not be kept when the file is saved again:")
+            : Texts::tr("%n lines of %1 will not be kept when the file is saved again:", nullptr,
+                        count);
     const QString text = lines.arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
-                         QuotedLines(lost) + QStringLiteral("\n") + Tr("Open it anyway?");
-    return QMessageBox::warning(parent, Tr("VORNASK Creator"), text,
+                         QuotedLines(lost) + QStringLiteral("\n") + Texts::tr("Open it anyway?");
+    return QMessageBox::warning(parent, Texts::tr("VORNASK Creator"), text,
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
@@ -78,9 +79,10 @@ QString ControlCharactersNote(const QString& path, const std::vector<FileLine>& 
         numbers << QString::number(lines[i].number);
     if (lines.size() > kLinesShown)
         numbers << QStringLiteral("...");
-    return Tr("%1 holds control characters, which the game's text has no place for, in line %2. "
-              "The pages show each of them as \"?\"; a value you change is saved so, and the "
-              "rest of the file keeps them.")
+    return Texts::tr(
+               "%1 holds control characters, which the game's text has no place for, in line %2. "
+               "The pages show each of them as \"?\"; a value you change is saved so, and the "
+               "rest of the file keeps them.")
         .arg(QFileInfo(path).fileName(), numbers.join(QStringLiteral(", ")));
 }
 
@@ -89,26 +91,29 @@ QString ControlCharactersNote(const QString& path, const std::vector<FileLine>& 
 QString RefusalText(const Refusal& refusal) {
     switch (refusal.reason) {
     case RefusalReason::TooLarge:
-        return Tr("it is larger than %1 MB, far larger than any mission or campaign guide file.")
+        return Texts::tr(
+                   "it is larger than %1 MB, far larger than any mission or campaign guide file.")
             .arg(kMaxReadableFileBytes / (1024 * 1024));
     case RefusalReason::TooManyLines:
-        return Tr("it has more than %1 lines, far more than any mission or campaign guide file.")
+        return Texts::tr(
+                   "it has more than %1 lines, far more than any mission or campaign guide file.")
             .arg(QLocale::c().toString(qulonglong(kMaxReadableFileLines)));
     case RefusalReason::HoldsNulByte:
-        return Tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
+        return Texts::tr("line %1 holds a NUL byte, so it is no text file.").arg(refusal.detail);
     case RefusalReason::LineTooLong:
-        return Tr("line %1 is longer than %2 characters, far longer than any line of a mission "
-                  "or campaign guide file.")
+        return Texts::tr(
+                   "line %1 is longer than %2 characters, far longer than any line of a mission "
+                   "or campaign guide file.")
             .arg(refusal.detail)
             .arg(QLocale::c().toString(qulonglong(kMaxLineBytes)));
     case RefusalReason::TextTooLong:
-        return Tr("one of its texts has %1 lines; a story, message or intro may have %2.")
+        return Texts::tr("one of its texts has %1 lines; a story, message or intro may have %2.")
             .arg(QLocale::c().toString(qulonglong(refusal.detail)),
                  QLocale::c().toString(qulonglong(kMaxTextLines)));
     case RefusalReason::NoHeaderSection:
-        return Tr("it has no [Header] section, so it is no mission file.");
+        return Texts::tr("it has no [Header] section, so it is no mission file.");
     case RefusalReason::NoOverviewSection:
-        return Tr("it has no [Overview] section, so it is no campaign guide file.");
+        return Texts::tr("it has no [Overview] section, so it is no campaign guide file.");
     }
     return {};
 }
@@ -126,7 +131,8 @@ std::optional<FileToOpen> LoadFileToOpen(QWidget* parent, const QString& path) {
     result.kind = DetectFileKind(result.bytes);
     // Only a file that is one of the program's own kinds is worth the question.
     if (result.kind != FileKind::Unknown && LooksLikeUtf8(result.bytes) &&
-        AskQuestion(parent, Tr("%1 looks like UTF-8 text. Read it as UTF-8?").arg(info.fileName()),
+        AskQuestion(parent,
+                    Texts::tr("%1 looks like UTF-8 text. Read it as UTF-8?").arg(info.fileName()),
                     false) == Answer::Yes)
         result.decoding = TextDecoding::Utf8;
     return result;
@@ -144,7 +150,7 @@ std::optional<std::string> ReadFileQuietly(const QString& path, QString* reason)
             return bytes.toStdString();
         why = file.errorString();
     } else {
-        why = info.exists() ? Tr("it is not a file.") : WhyNotFound(info);
+        why = info.exists() ? Texts::tr("it is not a file.") : WhyNotFound(info);
     }
     if (reason)
         *reason = why;
@@ -159,15 +165,15 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
     if (!report.notKept.empty() && !AskToOpenAnyway(parent, path, report.notKept))
         return false;
     if (report.encoding != TextEncoding::Windows1252) {
-        QString note = Tr("%1 is %2 text. It will be saved in the game's code page "
-                          "(Windows-1252).")
+        QString note = Texts::tr("%1 is %2 text. It will be saved in the game's code page "
+                                 "(Windows-1252).")
                            .arg(QFileInfo(path).fileName(), report.encoding == TextEncoding::Utf8
                                                                 ? QStringLiteral("UTF-8")
                                                                 : QStringLiteral("UTF-16"));
         if (!report.replacedCharacters.empty())
             note += QStringLiteral(" ") +
-                    Tr("Characters that code page lacks, in line %1 and perhaps others, now "
-                       "read \"?\".")
+                    Texts::tr("Characters that code page lacks, in line %1 and perhaps others, now "
+                              "read \"?\".")
                         .arg(report.replacedCharacters.front().number);
         ShowInformation(parent, note);
     }
@@ -179,8 +185,9 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
 bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind) {
     const std::optional<Refusal> refusal = BoundsRefusalOfSaving(JoinLinesCrLf(lines), kind);
     if (refusal)
-        ShowError(parent, Tr("The file is not saved, as this program could not open it again: %1")
-                              .arg(RefusalText(*refusal)));
+        ShowError(parent,
+                  Texts::tr("The file is not saved, as this program could not open it again: %1")
+                      .arg(RefusalText(*refusal)));
     return !refusal;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/platform/InstallDirText.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 
@@ -6,10 +7,9 @@ namespace vornask {
 
 QString InstallDirProblem(const InstallDirLookup& lookup) {
     if (lookup.outcome == InstallDirLookup::Outcome::NotText)
-        return QCoreApplication::translate(
-            "InstallDirText", "The registry value \"InstallDir\" of HKEY_LOCAL_MACHINE\\SOFTWARE\\"
-                              "Titanic Entertainment\\NetStorm is not text, so the game's folder "
-                              "stays unknown.");
+        return Texts::tr("The registry value \"InstallDir\" of HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+                         "Titanic Entertainment\\NetStorm is not text, so the game's folder "
+                         "stays unknown.");
     return QString::fromStdString(lookup.error);
 }
 

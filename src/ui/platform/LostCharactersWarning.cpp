@@ -3,6 +3,7 @@
 #include "core/mission/EventSlots.h"
 #include "core/text/LostCharacters.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -10,14 +11,10 @@
 namespace vornask {
 namespace {
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("LostCharactersWarning", text);
-}
-
 // An opponent's event names its opponent as the AI chooser does.
 QString EventName(const FieldRef& where) {
     const QString event = QString::fromLatin1(EventChoiceName(where.item));
-    return where.side == 0 ? event : Translated("%1 for ai%2").arg(event).arg(where.side);
+    return where.side == 0 ? event : Texts::tr("%1 for ai%2").arg(event).arg(where.side);
 }
 
 // The field as its window captions it, as the subject of a sentence.
@@ -25,31 +22,31 @@ QString FieldName(const FieldRef& where) {
     switch (where.field) {
     case TextField::Title:
     case TextField::CampaignTitle:
-        return Translated("The title");
+        return Texts::tr("The title");
     case TextField::Quote:
-        return Translated("The quote");
+        return Texts::tr("The quote");
     case TextField::QuoteAuthor:
-        return Translated("The quote's author");
+        return Texts::tr("The quote's author");
     case TextField::Story:
-        return Translated("The story");
+        return Texts::tr("The story");
     case TextField::OpponentName:
-        return Translated("AI%1's name").arg(where.side);
+        return Texts::tr("AI%1's name").arg(where.side);
     case TextField::EventHeading:
-        return Translated("The heading of %1").arg(EventName(where));
+        return Texts::tr("The heading of %1").arg(EventName(where));
     case TextField::EventText:
-        return Translated("The text of %1").arg(EventName(where));
+        return Texts::tr("The text of %1").arg(EventName(where));
     case TextField::NextMission:
-        return Translated("The next mission");
+        return Texts::tr("The next mission");
     case TextField::CampaignHeader:
-        return Translated("The header");
+        return Texts::tr("The header");
     case TextField::CampaignText:
-        return Translated("The text");
+        return Texts::tr("The text");
     case TextField::MissionTitle:
-        return Translated("The title of mission %1").arg(where.item + 1);
+        return Texts::tr("The title of mission %1").arg(where.item + 1);
     case TextField::MissionFile:
-        return Translated("The file name of mission %1").arg(where.item + 1);
+        return Texts::tr("The file name of mission %1").arg(where.item + 1);
     case TextField::Source:
-        return Translated("The source");
+        return Texts::tr("The source");
     }
     return {};
 }
@@ -57,8 +54,8 @@ QString FieldName(const FieldRef& where) {
 QString WarningText(const LostCharacters& lost) {
     QStringList lines;
     for (const LostNotice& notice : lost.Notices())
-        lines << Translated("%1 holds characters that NetStorm cannot show: %2. They will be "
-                            "saved as \"?\".")
+        lines << Texts::tr("%1 holds characters that NetStorm cannot show: %2. They will be "
+                           "saved as \"?\".")
                      .arg(FieldName(notice.where),
                           QString::fromUcs4(notice.shown.data(),
                                             static_cast<qsizetype>(notice.shown.size())));
@@ -70,7 +67,7 @@ QString WarningText(const LostCharacters& lost) {
 bool GoOnDespiteLostCharacters(QWidget* parent, const LostCharacters& lost) {
     if (lost.empty())
         return true;
-    QMessageBox box(QMessageBox::Warning, Translated("VORNASK Creator"), WarningText(lost),
+    QMessageBox box(QMessageBox::Warning, Texts::tr("VORNASK Creator"), WarningText(lost),
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;

@@ -1,6 +1,7 @@
 #include "ui/platform/MessageBoxes.h"
 
 #include "ui/platform/DialogPlacement.h"
+#include "ui/platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -9,7 +10,7 @@ namespace vornask {
 namespace {
 
 QString BoxTitle() {
-    return QCoreApplication::translate("MessageBoxes", "VORNASK Creator");
+    return Texts::tr("VORNASK Creator");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/controls/SpinEdit.h"
 #include "ui/pages/PageControls.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/Texts.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,12 +22,8 @@ namespace {
 constexpr int kMoneyStep = 100;
 constexpr int kItemPositionRole = Qt::UserRole; // a knowledge item's position in the table
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("FourthBoxTabs", text);
-}
-
 QString MoneyHint() {
-    return Translated("How rich is this guy?");
+    return Texts::tr("How rich is this guy?");
 }
 
 QString Numbered(const char* prefix, int side, const char* suffix = "") {
@@ -38,8 +35,7 @@ QListWidget* MakeTechList(const QString& name, const std::array<int, N>& order) 
     QStringList captions;
     for (int position : order)
         captions << QString::fromLatin1(TechItemTable[position].caption);
-    QListWidget* list =
-        MakeCheckList(name, captions, Translated("Tick the boxes to give the tech"));
+    QListWidget* list = MakeCheckList(name, captions, Texts::tr("Tick the boxes to give the tech"));
     for (std::size_t row = 0; row < N; ++row)
         list->item(static_cast<int>(row))->setData(kItemPositionRole, order[row]);
     // As tall as the tab's other controls: the 26 items scroll.
@@ -73,7 +69,7 @@ void SetTextColour(QListWidget& list, const QColor& colour) {
 SideLists MakeSideLists(QWidget* tab, QListWidget* techList, const QString& allTechName,
                         const QString& allyListName, int owner, const QString& allyHint) {
     const SideLists lists{techList,
-                          MakeCheckBox(allTechName, Translated("All technology")),
+                          MakeCheckBox(allTechName, Texts::tr("All technology")),
                           MakeAllyList(allyListName, owner, allyHint),
                           owner,
                           {},
@@ -86,7 +82,7 @@ SideLists MakeSideLists(QWidget* tab, QListWidget* techList, const QString& allT
 // Knowledge on the right, the tab's own controls in `left`.
 void LayOutTab(QWidget* tab, QVBoxLayout* left, const SideLists& lists) {
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(Translated("Knowledge:")));
+    right->addWidget(new QLabel(Texts::tr("Knowledge:")));
     right->addWidget(lists.techList, 1);
     right->addWidget(lists.allTechBox);
     auto* columns = new QHBoxLayout(tab);
