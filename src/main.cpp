@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -86,6 +88,17 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     return {parser.isSet(findGame), files.value(0)};
 }
 
+// The translation for the system's language, when the build holds one (translations/ in the
+// source tree); otherwise the texts stay as the code has them.
+void InstallTranslation(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("vornask-creator"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -95,6 +108,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.findGame)
         return vornask::PrintGameSearch();
     QApplication app(argc, argv);
+    InstallTranslation(app);
     return vornask::RunVornaskCreator(
         {vornask::RunUntil::StartWindowClosed, commandLine.fileToOpen});
 }

@@ -17,6 +17,7 @@ constexpr int kOpponentCount = kLastOpponent - kFirstOpponent + 1;
 // The ranges of the pages' spin edits. The game's own files give up to 2,500,000 in money.
 constexpr int kMinMissionNumber = 1;
 constexpr int kMaxMissionNumber = 99;
+constexpr int kMinStartMoney = 0;
 constexpr int kMaxStartMoney = 2500000;
 
 struct GeneralDetails {

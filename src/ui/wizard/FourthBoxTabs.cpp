@@ -150,8 +150,8 @@ std::string AllyValue(const SideLists& lists) {
 using namespace vornask;
 
 TPlayerTab::TPlayerTab() {
-    moneyBox_ =
-        MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), 0, kMaxStartMoney, kMoneyStep, MoneyHint());
+    moneyBox_ = MakeSpinEdit(QStringLiteral("MyStartMoneyBox"), kMinStartMoney, kMaxStartMoney,
+                             kMoneyStep, MoneyHint());
     lists_ =
         MakeSideLists(this, MakeTechList(QStringLiteral("MyTechBox"), PlayerTechDisplayOrder()),
                       QStringLiteral("CheckBox1"), QStringLiteral("MyAllyListBox"), 1,
@@ -184,8 +184,8 @@ TOpponentTab::TOpponentTab(int side) : side_(side) {
     nameBox_ =
         MakeLineEdit(Numbered("AI", side, "NameBox"),
                      FromAnsi(MissionSettings::DefaultOpponentName(side)), tr("What's his name?"));
-    moneyBox_ = MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), 0, kMaxStartMoney, kMoneyStep,
-                             MoneyHint());
+    moneyBox_ = MakeSpinEdit(Numbered("AI", side, "StartMoneyBox"), kMinStartMoney, kMaxStartMoney,
+                             kMoneyStep, MoneyHint());
     advancedButton_ = new QPushButton(tr("Advanced"));
     advancedButton_->setObjectName(Numbered("AdvancedButton", side));
     lists_ = MakeSideLists(this, MakeTechList(Numbered("AI", side, "TechBox"), TableOrder()),
