@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <set>
@@ -325,6 +326,8 @@ private slots:
     // saved back unchanged.
     void formsOfTheGamesFilesAreReadAsTheGameReadsThem() {
         const Lines example = SplitLines(MissionBytes(WorkedExampleMission()));
+        const std::size_t end =
+            std::find(example.begin(), example.end(), "[END]") - example.begin();
         const struct {
             const char* what;
             Lines file;
@@ -352,6 +355,13 @@ private slots:
             {"a header naming two sections", Replaced(example, 0, {"[Header][Failed]"}),
              [](const MissionSettings& s) {
                  return s.events.Failed.heading == "Defeat" && s.general.missionNumber == "2";
+             }},
+            // An opponent that takes no part shows no messages; the file keeps its section.
+            {"a message of an opponent that takes no part",
+             Replaced(example, end, {"[AI3TempleDead]", "<P>Gone", "The third is gone.", "[END]"}),
+             [](const MissionSettings& s) {
+                 return !s.opponent(3).enabled &&
+                        s.events.of(3, OpponentEvent::TempleDead) == EventMessage{};
              }},
         };
         for (const auto& c : cases) {
