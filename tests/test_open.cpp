@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -362,25 +363,11 @@ private slots:
         const QByteArray bytes = DataFile("GuideIceSaga.english");
         Write(path, bytes);
         ModalDriver driver;
-        driver.ChooseFile("OpenDialog1", path)
-            .When("CampaignBox",
-                  [](QWidget* w) {
-                      QCOMPARE(Find<QTreeWidget>(w, "CampaignView")->topLevelItem(0)->childCount(),
-                               4);
-                      QCOMPARE(Find<QPlainTextEdit>(w, "CampaignText")->toPlainText(),
-                               "A long winter.\n\nThree battles.");
-                      Click(w, "Button1");
-                  })
-            .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
-            .When("CampaignFinished",
-                  [](QWidget* w) {
-                      Find<QCheckBox>(w, "Duplicate")->setChecked(false);
-                      Click(w, "Button1");
-                  })
-            .ChooseFile("SaveDialog1", path)
-            .Answer(QMessageBox::Yes);
-        Click(&windows_->StartBox(), "Button3");
-        QVERIFY(driver.Done());
+        SaveGuideOverItself(driver, path, [](QWidget* w) {
+            QCOMPARE(Find<QTreeWidget>(w, "CampaignView")->topLevelItem(0)->childCount(), 4);
+            QCOMPARE(Find<QPlainTextEdit>(w, "CampaignText")->toPlainText(),
+                     "A long winter.\n\nThree battles.");
+        });
         // "Save anyway?" and "Overwrite ...?", nothing about lines not kept.
         QCOMPARE(driver.Seen().filter("MessageBox").size(), 2);
         QCOMPARE(Contents(path), bytes);
@@ -437,26 +424,12 @@ private slots:
         Write(path, bytes);
         const CampaignSettings expected = WorkedExampleCampaign();
         ModalDriver driver;
-        driver.ChooseFile("OpenDialog1", path)
-            .When("CampaignBox",
-                  [&](QWidget* w) {
-                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
-                               expected.title);
-                      QCOMPARE(Find<QTreeWidget>(w, "CampaignView")->topLevelItem(0)->childCount(),
-                               int(expected.missions.size()));
-                      QCOMPARE(Find<QCheckBox>(w, "Sequential")->isChecked(), expected.Sequential);
-                      Click(w, "Button1");
-                  })
-            .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
-            .When("CampaignFinished",
-                  [](QWidget* w) {
-                      Find<QCheckBox>(w, "Duplicate")->setChecked(false);
-                      Click(w, "Button1");
-                  })
-            .ChooseFile("SaveDialog1", path)
-            .Answer(QMessageBox::Yes);
-        Click(&windows_->StartBox(), "Button3");
-        QVERIFY(driver.Done());
+        SaveGuideOverItself(driver, path, [&](QWidget* w) {
+            QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(), expected.title);
+            QCOMPARE(Find<QTreeWidget>(w, "CampaignView")->topLevelItem(0)->childCount(),
+                     int(expected.missions.size()));
+            QCOMPARE(Find<QCheckBox>(w, "Sequential")->isChecked(), expected.Sequential);
+        });
         QCOMPARE(Contents(path), bytes);
     }
 
@@ -604,6 +577,29 @@ private slots:
     }
 
 private:
+    // Opens the guide at `path` from the start window, lets `check` look at the campaign editor,
+    // and saves the guide over itself without a German copy. The missions' files are not there,
+    // so "Save anyway?" comes before "Overwrite ...?".
+    void SaveGuideOverItself(ModalDriver& driver, const QString& path,
+                             const std::function<void(QWidget*)>& check) {
+        driver.ChooseFile("OpenDialog1", path)
+            .When("CampaignBox",
+                  [&](QWidget* w) {
+                      check(w);
+                      Click(w, "Button1");
+                  })
+            .Answer(QMessageBox::Yes)
+            .When("CampaignFinished",
+                  [](QWidget* w) {
+                      Find<QCheckBox>(w, "Duplicate")->setChecked(false);
+                      Click(w, "Button1");
+                  })
+            .ChooseFile("SaveDialog1", path)
+            .Answer(QMessageBox::Yes);
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY(driver.Done());
+    }
+
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<AppWindows> windows_;
 };
