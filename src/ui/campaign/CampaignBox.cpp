@@ -33,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -87,6 +88,17 @@ QAction* MakeAction(QMenu* menu, const char* objectName, const QString& caption,
 // The tree's columns: the mission's title, and the name of its file, which the guide holds.
 enum Column { TitleColumn, FileColumn };
 
+// The file column only shows the name the guide holds: renaming edits the title, and a file
+// name comes from "Add" alone.
+class ShownOnly : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        return nullptr;
+    }
+};
+
 constexpr QKeyCombination kMoveUpKeys = Qt::ALT | Qt::Key_Up;
 constexpr QKeyCombination kMoveDownKeys = Qt::ALT | Qt::Key_Down;
 
@@ -128,6 +140,7 @@ void TCampaignBox::BuildControls() {
     campaignView_->setContextMenuPolicy(Qt::CustomContextMenu);
     campaignView_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                    QAbstractItemView::EditKeyPressed);
+    campaignView_->setItemDelegateForColumn(FileColumn, new ShownOnly(campaignView_));
     campaignView_->setToolTip(tr("Right click to delete or rename"));
     campaignView_->addTopLevelItem(new QTreeWidgetItem(QStringList{FromAnsi(start.title)}));
 
