@@ -323,6 +323,30 @@ private slots:
         QCOMPARE(Contents(temp_->path() + "/edited.german"), QByteArray("<missing>"));
     }
 
+    // A write that fails, and then giving up, leaves the edited text in the source view.
+    void aFailedWriteGivenUpKeepsTheEditedSource() {
+        const QString missing = temp_->path() + "/missing/lost.english";
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) {
+            Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
+            Click(page, "Button1");
+        });
+        driver.When("ViewSourceBox", [](QWidget* view) {
+            Child<QPlainTextEdit>(view, "SourceBox")->appendPlainText("[Mine]");
+            Click(view, "Button1");
+        });
+        driver.ChooseFile("SaveDialog1", missing).Answer(QMessageBox::Ok);
+        driver.CancelFile("SaveDialog1").Answer(QMessageBox::Yes); // give up
+        QString kept;
+        driver.When("ViewSourceBox", [&kept](QWidget* view) {
+            kept = Child<QPlainTextEdit>(view, "SourceBox")->toPlainText();
+            view->close();
+        });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+        QVERIFY(kept.endsWith("\n[Mine]"));
+    }
+
     void closingTheSourceViewSavesNothingAndAsksNothing() {
         ModalDriver driver;
         driver.When("SixthBox", [](QWidget* page) {

@@ -148,7 +148,7 @@ void TSixthBox::GoToNext() {
     windows().ViewSourceBox().Edit(fileToSave_.LineTexts(),
                                    [this](const std::vector<std::string>& edited) {
                                        fileToSave_ = fileToSave_.WithLines(edited);
-                                       SaveMissionFile();
+                                       return SaveMissionFile();
                                    });
 }
 
@@ -160,19 +160,20 @@ TextDocument TSixthBox::MissionFileToSave() const {
     return TextDocument::FromLines(lines);
 }
 
-void TSixthBox::SaveMissionFile() {
+SaveResult TSixthBox::SaveMissionFile() {
     TViewSourceBox& sourceView = windows().ViewSourceBox();
     // Saving straight from this page happens while the source view is hidden.
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
     if (!sourceView.isVisible() && !AcceptSaving(this, fileToSave_.LineTexts(), FileKind::Mission))
-        return;
+        return {};
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result =
         SaveBytesToFile(fileToSave_.Bytes(), windows().Mission().finish.DuplicateCheck,
                         SaveSide::Mission, user, files);
     if (!result.saved)
-        return;
+        return result;
     windows().SetSavedMissionFile(QString::fromStdString(result.path));
     windows().CloseMissionWizard();
+    return result;
 }

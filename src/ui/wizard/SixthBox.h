@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/mission/MissionSettings.h"
+#include "core/saving/SaveProcedure.h"
 #include "core/text/TextDocument.h"
 #include "ui/wizard/WizardPage.h"
 
@@ -22,7 +23,7 @@ public:
     void GoToNext() override;
     // Asks for a file name and saves the mission's file there, and the ".german" copy when
     // asked for one.
-    void SaveMissionFile();
+    vornask::SaveResult SaveMissionFile();
 
     // The mission file being finished; new and empty each time the page opens.
     const vornask::TextDocument& FileToSave() const { return fileToSave_; }

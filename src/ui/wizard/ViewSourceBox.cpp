@@ -46,6 +46,8 @@ void TViewSourceBox::SaveIt() {
         KeepOpenAfterOk();
         return;
     }
-    if (save_)
-        save_(lines);
+    const SaveResult result = save_ ? save_(lines) : SaveResult{};
+    // Given up after a failed write: the text stays here so "OK" can be pressed again.
+    if (result.writeFailed && !result.saved)
+        KeepOpenAfterOk();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/saving/SaveProcedure.h"
 #include "ui/pages/PageFrame.h"
 #include "ui/platform/FileDialogs.h"
 
@@ -17,7 +18,7 @@ class TViewSourceBox : public TPageFrame {
 public:
     TViewSourceBox();
 
-    using SaveLines = std::function<void(const std::vector<std::string>& edited)>;
+    using SaveLines = std::function<vornask::SaveResult(const std::vector<std::string>& edited)>;
 
     // Shows `lines` for editing, one line each, and runs modally; "OK" hands the edited lines
     // to `save`.
