@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -275,10 +276,10 @@ private slots:
         // A box takes the program's language when it is made.
         const QLocale before;
         QLocale::setDefault(german);
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
         TSpinEdit money(0, 500000, 100);
         money.findChild<QLineEdit*>()->setText(QStringLiteral("2.500"));
         QCOMPARE(money.Settle(), 2500);
-        QLocale::setDefault(before);
     }
 };
 

@@ -25,7 +25,8 @@ namespace vornask {
 
 struct CampaignFileReading {
     // Refused (not text, too large, no overview section), or the encoding and the lines whose
-    // characters became "?" (UTF-8 files). `notKept`: as for missions, none unless amiss.
+    // characters became "?" (UTF-8 and UTF-16 files). `notKept`: as for missions, none unless
+    // amiss.
     ReadReport report;
     // The campaign as the editor shows it; a text the file does not have shows empty. Text
     // values are 8-bit Windows-1252.

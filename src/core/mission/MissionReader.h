@@ -39,7 +39,7 @@ namespace vornask {
 
 struct MissionFileReading {
     // Refused (not text, too large, no header section), or the encoding and the lines whose
-    // characters became "?" (UTF-8 files). `notKept` lists any line that saving the file
+    // characters became "?" (UTF-8 and UTF-16 files). `notKept` lists any line that saving the file
     // unchanged would not write again: none, unless something is amiss.
     ReadReport report;
     // What the pages show. Text values are 8-bit Windows-1252. `finish` holds the "Next Mission"

@@ -94,7 +94,7 @@ struct ReadReport {
 };
 
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding
-// fills a report's refusal, encoding and replaced characters: files over
+// fills a report's refusal, encoding, replaced characters and control characters: files over
 // kMaxReadableFileBytes or kMaxReadableFileLines, with a line over kMaxLineBytes, or holding a
 // NUL character are refused (no lines then). Read as Windows-1252 the bytes are the text and the
 // lines are views into them, so the bytes must outlive this; read as UTF-8 or UTF-16 the text is

@@ -50,13 +50,6 @@ std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size
     return std::string_view::npos;
 }
 
-std::size_t FindLastNoCase(std::string_view text, std::string_view needle) {
-    for (std::size_t at = text.size() + 1; at-- > 0;)
-        if (at + needle.size() <= text.size() && SameNoCase(text.substr(at, needle.size()), needle))
-            return at;
-    return std::string_view::npos;
-}
-
 std::size_t IndentOf(std::string_view line) {
     std::size_t column = 0;
     while (column < line.size() && IsSpace(line[column]))

@@ -19,8 +19,6 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // The first place of `needle` in `text` from `from`, letter case ignored; npos when none.
 std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from = 0);
-// The last place of `needle` in `text`, letter case ignored; npos when none.
-std::size_t FindLastNoCase(std::string_view text, std::string_view needle);
 // The column of the first character that is not a space or a tab.
 std::size_t IndentOf(std::string_view line);
 // `line` without the spaces and tabs at its end.

@@ -3,7 +3,6 @@
 #include "ui/pages/PageControls.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>

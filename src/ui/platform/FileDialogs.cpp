@@ -1,7 +1,6 @@
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>

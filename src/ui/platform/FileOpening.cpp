@@ -7,7 +7,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

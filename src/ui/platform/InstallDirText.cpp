@@ -1,8 +1,6 @@
 #include "ui/platform/InstallDirText.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
-
 namespace vornask {
 
 QString InstallDirProblem(const InstallDirLookup& lookup) {

@@ -5,7 +5,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vornask {

@@ -3,7 +3,6 @@
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/Texts.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vornask {

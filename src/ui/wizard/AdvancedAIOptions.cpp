@@ -283,7 +283,3 @@ void TAdvancedAIOptions::SaveAbilityValue() {
             vornask::GetAbility(abilityFlags_, ability); // an opened file's other entries stay
     }
 }
-
-std::string TAdvancedAIOptions::GetAbility() const {
-    return vornask::GetAbility(abilityFlags_);
-}

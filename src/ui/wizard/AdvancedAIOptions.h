@@ -40,7 +40,6 @@ public:
     void SaveValue();
     void UpdateDescriptionAndValue(const QString& abilityText);
     void SaveAbilityValue();
-    std::string GetAbility() const;
 
 protected:
     void Activated() override { ChangeLabel(); }

@@ -8,7 +8,6 @@
 #include "ui/platform/Texts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
