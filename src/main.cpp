@@ -55,11 +55,19 @@ void AddQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// The translation for the system's language, when the build holds one (translations/ in the
+// source tree); otherwise the texts stay as the code has them.
+void InstallTranslation(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("vornask-creator"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
+
 // Prints and ends the program for --help, --version and a command line it cannot take.
-CommandLine ReadCommandLine(int argc, char* argv[]) {
-    // An application object for the parsing only: it gives the help text the program's name
-    // and needs no display.
-    QCoreApplication parsing(argc, argv);
+CommandLine ReadCommandLine(QCoreApplication& parsing) {
     QCommandLineParser parser;
     // Qt's own options are written with one dash: "-platform offscreen".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -88,25 +96,21 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     return {parser.isSet(findGame), files.value(0)};
 }
 
-// The translation for the system's language, when the build holds one (translations/ in the
-// source tree); otherwise the texts stay as the code has them.
-void InstallTranslation(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("vornask-creator"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
-        app.installTranslator(translator);
-    else
-        delete translator;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vornask-creator"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNASK_VERSION));
-    const CommandLine commandLine = ReadCommandLine(argc, argv);
-    if (commandLine.findGame)
-        return vornask::PrintGameSearch();
+    CommandLine commandLine;
+    {
+        // An application object for the command line only: it gives the help text the
+        // program's name and its language, and needs no display.
+        QCoreApplication parsing(argc, argv);
+        InstallTranslation(parsing);
+        commandLine = ReadCommandLine(parsing);
+        if (commandLine.findGame)
+            return vornask::PrintGameSearch();
+    }
     QApplication app(argc, argv);
     InstallTranslation(app);
     return vornask::RunVornaskCreator(
