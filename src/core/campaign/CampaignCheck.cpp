@@ -18,20 +18,6 @@ namespace {
 
 constexpr std::string_view kMissionExtension = ".english";
 
-// A UTF-8 name as Windows compares it: upper-cased character by character; an ill-formed byte
-// stays itself, outside the characters, so that it equals only the same byte.
-std::u32string WindowsNameKey(std::string_view name) {
-    std::u32string key;
-    key.reserve(name.size());
-    while (!name.empty()) {
-        const Utf8Character c = DecodeUtf8(name);
-        key += c.valid ? WindowsUpperCase(c.codePoint)
-                       : char32_t(0x110000 + static_cast<unsigned char>(name.front()));
-        name.remove_prefix(c.valid ? c.length : 1);
-    }
-    return key;
-}
-
 std::string Utf8OfWindows1252(std::string_view text) {
     std::string utf8;
     for (char16_t c : DecodeWindows1252(text))

@@ -111,4 +111,12 @@ bool SameWindowsName(std::string_view a, std::string_view b) {
     return left.AtEnd() && right.AtEnd();
 }
 
+std::u32string WindowsNameKey(std::string_view name) {
+    std::u32string key;
+    key.reserve(name.size());
+    for (UpperCasedCharacters characters(name); !characters.AtEnd();)
+        key += characters.Next();
+    return key;
+}
+
 } // namespace vornask
