@@ -175,7 +175,8 @@ private slots:
     // Each test starts with a game folder of its own.
     void cleanup() { QVERIFY(QDir(folder_).removeRecursively() && QDir().mkpath(folder_)); }
 
-    // The prompt offers the title of the file named: a path as it stands, a bare name found in
+    // The prompt offers the title of the file named: a path as it stands or with ".english", a
+    // bare name found in
     // the game's folder as the game finds it; a file that is none, would keep the editor
     // waiting, or is missing leaves the title typed last. The tree shows each file beside its
     // title. "Check" names what stands in the way of each mission, "Save" asks about it first
@@ -187,9 +188,8 @@ private slots:
         Write(folder_ + "/Guide.english", Bytes(kWorkedExample));
         QCOMPARE(::mkfifo(QFile::encodeName(folder_ + "/Pipe.english").constData(), 0600), 0);
         Write(folder_ + "/LATE.english", MissionFile("Late").replace("<$Config,Done", "<$Co"));
-        const QStringList typed = {"island1", elsewhere.filePath("Far.english"),
-                                   "Guide",   "Pipe.english",
-                                   "Late",    "Missing"};
+        const QStringList typed = {
+            "island1", elsewhere.filePath("Far"), "Guide", "Pipe.english", "Late", "Missing"};
         QStringList offered;
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {

@@ -6,6 +6,7 @@
 #include "core/mission/MissionReader.h"
 #include "core/registry/WindowsNames.h"
 #include "core/saving/FileBounds.h"
+#include "core/text/FileKind.h"
 #include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"
 
@@ -15,8 +16,6 @@
 
 namespace vornask {
 namespace {
-
-constexpr std::string_view kMissionExtension = ".english";
 
 std::string Utf8OfWindows1252(std::string_view text) {
     std::string utf8;
@@ -108,7 +107,7 @@ FolderIndex::FolderIndex(const std::vector<std::string>& names) {
 }
 
 std::optional<std::string> FolderIndex::MissionFile(std::string_view missionName) const {
-    const std::string wanted = Utf8OfWindows1252(missionName) + std::string(kMissionExtension);
+    const std::string wanted = Utf8OfWindows1252(missionName) + std::string(kMissionFileExtension);
     const std::u32string key = WindowsNameKey(wanted);
     const auto first =
         std::lower_bound(byKey_.begin(), byKey_.end(), std::pair(key, std::string()));
@@ -133,7 +132,7 @@ std::vector<CampaignFinding> CheckCampaign(const CampaignSettings& campaign,
         const std::optional<std::string> file = index.MissionFile(name);
         if (!file) {
             findings.push_back({CampaignFindingKind::MissingFile, mission,
-                                Utf8OfWindows1252(name) + std::string(kMissionExtension)});
+                                Utf8OfWindows1252(name) + std::string(kMissionFileExtension)});
             continue;
         }
         auto known = examined.find(*file);

@@ -1,5 +1,7 @@
 #include "core/campaign/MissionName.h"
 
+#include "core/text/FileKind.h"
+
 namespace vornask {
 
 std::string GetMissionName(std::string_view path, char folderSeparator) {
@@ -7,7 +9,7 @@ std::string GetMissionName(std::string_view path, char folderSeparator) {
     const std::size_t lastSeparator = path.find_last_of(separators);
     std::string_view name =
         lastSeparator == std::string_view::npos ? path : path.substr(lastSeparator + 1);
-    name = name.substr(0, name.find(".english"));
+    name = name.substr(0, name.find(kMissionFileExtension));
     return std::string(name);
 }
 

@@ -1,5 +1,6 @@
 #include "core/saving/SaveProcedure.h"
 
+#include "core/text/FileKind.h"
 #include "core/text/TextLines.h"
 
 #include <string_view>
@@ -7,18 +8,17 @@
 namespace vornask {
 namespace {
 
-constexpr std::string_view kEnglish = ".english";
 constexpr std::string_view kGerman = ".german";
 
 } // namespace
 
 bool HasEnglishExtension(const std::string& path) {
-    return path.ends_with(kEnglish);
+    return path.ends_with(kMissionFileExtension);
 }
 
 std::optional<std::string> GermanCopyPath(const std::string& path) {
     if (HasEnglishExtension(path))
-        return path.substr(0, path.size() - kEnglish.size()).append(kGerman);
+        return path.substr(0, path.size() - kMissionFileExtension.size()).append(kGerman);
     const std::size_t lastSeparator = path.find_last_of("/\\");
     const std::size_t nameStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
     const std::size_t eng = path.find(".eng", nameStart);

@@ -6,6 +6,7 @@
 #include "core/campaign/MissionName.h"
 #include "core/mission/MissionReader.h"
 #include "core/saving/FileBounds.h"
+#include "core/text/FileKind.h"
 #include "ui/campaign/AskTitleBox.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/pages/PageControls.h"
@@ -359,6 +360,9 @@ std::optional<QString> TCampaignBox::TitleOfMissionFile(const QString& file) con
         if (!found)
             return std::nullopt;
         path = folder.PathOf(*found);
+    } else if (!QFileInfo::exists(path)) {
+        // A path typed without its extension names the mission file as a bare name does.
+        path += QLatin1String(kMissionFileExtension);
     }
     const std::optional<std::string> bytes = ReadFileQuietly(path);
     if (!bytes)
