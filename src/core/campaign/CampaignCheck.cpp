@@ -56,13 +56,9 @@ bool MarksItselfDoneUpper(std::string_view upperText, std::string_view missionNa
                std::string_view::npos;
 }
 
-std::string Flag(std::string_view missionName) {
-    return std::string(kFlagStart).append(missionName).append(kFlagEnd);
-}
-
 // The first mission after `index` that opens only when mission `index` is done.
 std::optional<std::size_t> WaitingMission(const CampaignSettings& campaign, std::size_t index) {
-    const std::string flag = Flag(campaign.missions[index].name);
+    const std::string flag = CompletionFlag(campaign.missions[index].name);
     for (std::size_t next = index + 1; next < campaign.missions.size(); ++next)
         if (MissionCondition(campaign, next) == flag)
             return next;

@@ -1,6 +1,7 @@
 // The fixed parts of the campaign guide file that the writer writes and the reader looks for.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vornask {
@@ -17,5 +18,10 @@ constexpr std::string_view kMissionBegin = ",MissionBegin,";
 constexpr std::string_view kFlagStart = "{Done";
 constexpr std::string_view kFlagEnd = "}";
 constexpr std::string_view kAlwaysAvailable = "1";
+
+// The flag a mission file's success section sets: "{Done" + the mission's name + "}".
+inline std::string CompletionFlag(std::string_view missionName) {
+    return std::string(kFlagStart).append(missionName).append(kFlagEnd);
+}
 
 } // namespace vornask

@@ -14,10 +14,6 @@ struct ReadMission {
     std::string condition; // as written
 };
 
-std::string CompletionFlag(std::string_view name) {
-    return std::string(kFlagStart).append(name).append(kFlagEnd);
-}
-
 // "title,MissionBegin,name,{Donename}," + condition, as the writer writes it, for one of the
 // conditions it writes; a title or name may then hold anything, commas and ",MissionBegin,"
 // too, for the name's length follows from the condition's.

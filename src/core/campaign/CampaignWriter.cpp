@@ -3,24 +3,13 @@
 #include "core/campaign/CampaignFormat.h"
 
 namespace vornask {
-namespace {
-
-// The flag a mission file's success section sets, "Done" followed by the mission's name.
-void AppendCompletionFlag(std::string& line, const CampaignMission& mission) {
-    line.append(kFlagStart).append(mission.name).append(kFlagEnd);
-}
-
-} // namespace
-
 std::string MissionCondition(const CampaignSettings& settings, std::size_t index) {
     if (settings.missions[index].condition)
         return *settings.missions[index].condition;
     // Missions played in sequence wait for the one before them; the first is always open.
     if (!settings.Sequential || index == 0)
         return std::string(kAlwaysAvailable);
-    std::string flag;
-    AppendCompletionFlag(flag, settings.missions[index - 1]);
-    return flag;
+    return CompletionFlag(settings.missions[index - 1].name);
 }
 
 // Built in one string of the right size: joining the parts with + would build a new string for
@@ -32,8 +21,7 @@ std::string CampaignMissionLine(const CampaignSettings& settings, std::size_t in
                  (index > 0 ? settings.missions[index - 1].name.size() : 0));
     line.append(kMissionLineStart).append(std::to_string(index + 1)).append(" ");
     line.append(mission.title).append(kMissionBegin).append(mission.name).append(",");
-    AppendCompletionFlag(line, mission);
-    line.append(",");
+    line.append(CompletionFlag(mission.name)).append(",");
     line.append(MissionCondition(settings, index));
     return line;
 }
