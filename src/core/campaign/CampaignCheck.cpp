@@ -5,7 +5,6 @@
 #include "core/mission/MissionFormat.h"
 #include "core/mission/MissionReader.h"
 #include "core/registry/WindowsNames.h"
-#include "core/saving/FileBounds.h"
 #include "core/text/FileKind.h"
 #include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"
@@ -83,8 +82,6 @@ FileState Examine(MissionFolder& folder, const std::string& file) {
     }
     const MissionFileReading reading = ReadMissionFile(*read.bytes);
     state.refusal = reading.report.refusal;
-    if (!state.refusal)
-        state.refusal = TextBoundsRefusal(reading.settings);
     if (state.refusal) {
         state.problem = CampaignFindingKind::NotAMission;
         return state;

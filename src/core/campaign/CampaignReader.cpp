@@ -179,6 +179,10 @@ private:
 
 } // namespace
 
+std::optional<Refusal> TextBoundsRefusal(const CampaignSettings& settings) {
+    return TextLinesRefusal(settings.CampaignText.size());
+}
+
 CampaignFileReading ReadCampaignFile(std::string_view bytes, TextDecoding decoding) {
     CampaignFileReading reading;
     const FileText file(bytes, reading.report, decoding);
@@ -190,6 +194,9 @@ CampaignFileReading ReadCampaignFile(std::string_view bytes, TextDecoding decodi
         reading.document = {};
         return reading;
     }
+    reading.report.refusal = TextBoundsRefusal(reading.settings);
+    if (reading.report.refusal)
+        return reading;
     reading.document.read = reading.settings;
     const TextDocument saved = SaveIntoDocument(reading.document, reading.settings);
     if (saved != reading.document.text)

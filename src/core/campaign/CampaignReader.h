@@ -41,6 +41,10 @@ struct CampaignFileReading {
 
 // Reads the bytes of a campaign guide file, as Windows-1252 unless a byte-order mark or
 // `decoding` says otherwise.
+// A refusal (TextTooLong, with its lines) when the intro has more than kMaxTextLines lines.
+// The reader refuses such files.
+std::optional<Refusal> TextBoundsRefusal(const CampaignSettings& settings);
+
 CampaignFileReading ReadCampaignFile(std::string_view bytes,
                                      TextDecoding decoding = TextDecoding::Detect);
 

@@ -4,6 +4,8 @@
 #include "core/mission/MissionFormat.h"
 #include "core/text/Windows1252.h"
 
+#include <algorithm>
+
 namespace vornask {
 namespace {
 
@@ -228,7 +230,21 @@ private:
     std::vector<std::size_t> taken_; // the sections read so far
 };
 
+std::size_t LineCount(std::string_view text) {
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
 } // namespace
+
+std::optional<Refusal> TextBoundsRefusal(const MissionSettings& settings) {
+    std::size_t most = LineCount(settings.entryBox.BackgroundStoryBox);
+    for (const EventMessage* message : {&settings.events.Succeeded, &settings.events.Failed})
+        most = std::max(most, LineCount(message->text));
+    for (const auto& events : settings.events.opponent)
+        for (const EventMessage& message : events)
+            most = std::max(most, LineCount(message.text));
+    return TextLinesRefusal(most);
+}
 
 MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding) {
     MissionFileReading reading;
@@ -243,6 +259,9 @@ MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding
         reading.document = {};
         return reading;
     }
+    reading.report.refusal = TextBoundsRefusal(reading.settings);
+    if (reading.report.refusal)
+        return reading;
     document.read = reading.settings;
     // Saving what was read must give the file back; if it ever did not, the user is told which
     // lines would change before anything is saved.

@@ -52,6 +52,10 @@ struct MissionFileReading {
 
 // Reads the bytes of a mission file, as Windows-1252 unless a byte-order mark or `decoding`
 // says otherwise.
+// A refusal (TextTooLong, with its lines) when a text of `settings` has more than
+// kMaxTextLines lines: the background story or an event's text. The reader refuses such files.
+std::optional<Refusal> TextBoundsRefusal(const MissionSettings& settings);
+
 MissionFileReading ReadMissionFile(std::string_view bytes,
                                    TextDecoding decoding = TextDecoding::Detect);
 

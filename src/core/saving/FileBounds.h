@@ -2,8 +2,6 @@
 // is about to write: it never writes a file it would refuse to open.
 #pragma once
 
-#include "core/campaign/CampaignSettings.h"
-#include "core/mission/MissionSettings.h"
 #include "core/text/FileKind.h"
 #include "core/text/FileText.h"
 
@@ -11,11 +9,6 @@
 #include <string_view>
 
 namespace vornask {
-
-// A refusal (TextTooLong, with its lines) when a text of `settings` has more than
-// kMaxTextLines lines: the background story, an event's text or the campaign intro.
-std::optional<Refusal> TextBoundsRefusal(const MissionSettings& settings);
-std::optional<Refusal> TextBoundsRefusal(const CampaignSettings& settings);
 
 // Why opening `bytes` as a file of `kind` (Mission or CampaignGuide) would be refused for what
 // they hold: too large, too many lines, a line or a text too long; none when it would open.

@@ -194,4 +194,10 @@ bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
     return same && next == fileLines.size();
 }
 
+std::optional<Refusal> TextLinesRefusal(std::size_t lines) {
+    if (lines <= kMaxTextLines)
+        return std::nullopt;
+    return Refusal{RefusalReason::TextTooLong, lines};
+}
+
 } // namespace vornask

@@ -129,4 +129,7 @@ std::vector<FileLine> LinesNotKept(const std::vector<std::string_view>& fileLine
 bool SavesTheSameLines(const std::vector<std::string_view>& fileLines,
                        const std::vector<std::string>& savedLines);
 
+// TextTooLong, with `lines`, when a text of that many lines is more than a file may hold.
+std::optional<Refusal> TextLinesRefusal(std::size_t lines);
+
 } // namespace vornask

@@ -3,7 +3,6 @@
 #include "core/campaign/CampaignReader.h"
 #include "core/mission/MissionReader.h"
 #include "core/registry/InstallFolder.h"
-#include "core/saving/FileBounds.h"
 #include "ui/app/HelpBox.h"
 #include "ui/app/StartBox.h"
 #include "ui/campaign/AskTitleBox.h"
@@ -64,16 +63,12 @@ void AppWindows::OpenFile(const QString& path) {
         return;
     if (file->kind == FileKind::CampaignGuide) {
         CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
-        if (!reading.report.refusal)
-            reading.report.refusal = TextBoundsRefusal(reading.settings);
         if (AcceptReading(parent, path, reading.report))
             campaignBox_->OpenFromStart(&reading, path);
         return;
     }
     // Anything else is read as a mission file, which refuses what is none.
     MissionFileReading reading = ReadMissionFile(file->bytes, file->decoding);
-    if (!reading.report.refusal)
-        reading.report.refusal = TextBoundsRefusal(reading.settings);
     if (!AcceptReading(parent, path, reading.report))
         return;
     StartMission(reading.settings, path, std::move(reading.document));

@@ -308,8 +308,6 @@ void TCampaignBox::OpenCampaign() {
         return;
     // A mission file has no [Overview]: the reader refuses it.
     CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
-    if (!reading.report.refusal)
-        reading.report.refusal = TextBoundsRefusal(reading.settings);
     if (AcceptReading(this, *path, reading.report))
         ShowCampaign(reading, *path);
 }
