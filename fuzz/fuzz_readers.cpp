@@ -82,9 +82,9 @@ void CampaignReadsBackAsChanged(std::string_view bytes) {
     Check(SaveIntoDocument(read.document, read.settings) == read.document.text);
     CampaignSettings changed = read.settings;
     changed.title = kText;
-    if (read.document.heading)
+    if (read.document.intro.heading)
         changed.CampaignHeader = kText;
-    if (read.document.intro)
+    if (read.document.intro.text)
         changed.CampaignText = {"First line", "", "third line"};
     for (CampaignMission& mission : changed.missions)
         mission.title = kText;

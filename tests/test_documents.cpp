@@ -187,8 +187,8 @@ const std::vector<Change>& Changes() {
          }},
         {"success", [](S s, O o, int) { s.events.Succeeded = o.events.Succeeded; },
          [](LineSet& set, D d, int) {
-             if (d.succeeded.headingLine)
-                 set.insert(*d.succeeded.headingLine);
+             if (d.succeeded.HeadingLine())
+                 set.insert(*d.succeeded.HeadingLine());
              AddText(set, d.succeeded.paragraphLine, d.succeeded.text);
          }},
         {"event",
@@ -400,6 +400,13 @@ private slots:
             return SplitLines(SaveIntoDocument(read.document, edited).Bytes());
         };
         const Lines file = SplitLines(HandMadeGuide());
+        // An intro that starts on its heading's line is read as a message's text is.
+        const std::string oneLine =
+            Joined(Replaced(file, 4, {"<H2>The Ice Saga</H2><P>A long winter."}, 2), "\r\n");
+        const CampaignFileReading joined = ReadCampaignFile(oneLine);
+        QCOMPARE(joined.settings.CampaignHeader + "|" + joined.settings.CampaignText.front(),
+                 std::string("The Ice Saga|A long winter."));
+        QCOMPARE(SaveIntoDocument(joined.document, joined.settings).Bytes(), oneLine);
         QCOMPARE(changed([](CampaignSettings& e) { e.missions[1].title = "Lake"; }),
                  Replaced(file, 10,
                           {"$Checked=2 Lake,MissionBegin,FrozenLake,{DoneFrozenLake},"

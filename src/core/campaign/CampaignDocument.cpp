@@ -48,23 +48,24 @@ private:
     void SaveHeading() {
         if (now_.CampaignHeader == read_.CampaignHeader)
             return;
-        if (d_.heading)
-            edits_.Replace(*d_.heading, now_.CampaignHeader);
+        if (d_.intro.heading)
+            edits_.Replace(*d_.intro.heading, now_.CampaignHeader);
         else
-            edits_.InsertLines(d_.paragraphLine.value_or(OverviewBody()),
+            edits_.InsertLines(d_.intro.paragraphLine.value_or(OverviewBody()),
                                {"<h2>" + now_.CampaignHeader + "</h2>"});
     }
 
     void SaveIntro() {
         if (now_.CampaignText == read_.CampaignText)
             return;
-        if (d_.intro) {
-            edits_.ReplaceText(*d_.intro, JoinedLines(now_.CampaignText));
+        if (d_.intro.text) {
+            edits_.ReplaceText(*d_.intro.text, JoinedLines(now_.CampaignText));
             return;
         }
         std::vector<std::string> lines{std::string(kIntroTextStart)};
         lines.insert(lines.end(), now_.CampaignText.begin(), now_.CampaignText.end());
-        edits_.InsertLines(d_.headingLine ? *d_.headingLine + 1 : OverviewBody(), lines);
+        const std::optional<std::size_t> heading = d_.intro.HeadingLine();
+        edits_.InsertLines(heading ? *heading + 1 : OverviewBody(), lines);
     }
 
     // The missions that are still there keep the lines they had, in file order, each taken by
@@ -121,12 +122,14 @@ private:
     // Where the writer puts the missions: after the intro and the blank line after it.
     std::size_t NewMissionsLine() const {
         std::size_t line = OverviewBody();
-        if (d_.intro)
-            line = d_.intro->wholeLines ? d_.intro->range.end.line : d_.intro->range.end.line + 1;
-        else if (d_.paragraphLine)
-            line = *d_.paragraphLine + 1;
-        else if (d_.headingLine)
-            line = *d_.headingLine + 1;
+        const HeadedTextPlace& intro = d_.intro;
+        if (intro.text)
+            line = intro.text->wholeLines ? intro.text->range.end.line
+                                          : intro.text->range.end.line + 1;
+        else if (intro.paragraphLine)
+            line = *intro.paragraphLine + 1;
+        else if (intro.HeadingLine())
+            line = *intro.HeadingLine() + 1;
         return line < d_.overview->end && IsBlank(Line(line)) ? line + 1 : line;
     }
 

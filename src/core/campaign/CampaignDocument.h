@@ -33,10 +33,7 @@ struct CampaignDocument {
 
     std::optional<Section> overview;
     std::optional<KeyPlace> title;
-    std::optional<TextRange> heading;
-    std::optional<std::size_t> headingLine;
-    std::optional<std::size_t> paragraphLine; // the intro's "<p>"
-    std::optional<TextPlace> intro;
+    HeadedTextPlace intro;                  // the intro's heading and text
     std::vector<MissionLinePlace> missions; // in file order: CampaignMission::source
 };
 

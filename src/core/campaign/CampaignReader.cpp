@@ -115,30 +115,16 @@ private:
     }
 
     void ReadIntro() {
-        settings_.CampaignHeader.clear();
+        HeadedText read = ReadHeadedText(lines_, Overview().BodyBegin(), Overview().end);
+        settings_.CampaignHeader = std::move(read.heading);
         settings_.CampaignText.clear();
-        for (std::size_t i = Overview().BodyBegin(); i < Overview().end; ++i) {
-            if (const std::optional<std::size_t> paragraph = ParagraphStart(lines_[i])) {
-                document_.paragraphLine = i;
-                const ParagraphText text = ReadParagraphText(lines_, i, *paragraph, Overview().end);
-                document_.intro = text.place;
-                // An empty intro after a "<p>" alone gets its lines below it, as the writer
-                // puts them.
-                if (text.value.empty() && *paragraph == TrimmedEnd(lines_[i]).size())
-                    document_.intro = TextPlace{{{i + 1, 0}, {i + 1, 0}}, true};
-                if (!text.value.empty() || text.place.wholeLines)
-                    for (const std::string& line : SplitAtBreaks(text.value))
-                        settings_.CampaignText.push_back(WithControlsReplaced(line));
-                return;
-            }
-            if (!document_.headingLine)
-                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
-                    document_.headingLine = i;
-                    document_.heading = {{i, heading->textBegin}, {i, heading->textEnd}};
-                    settings_.CampaignHeader = WithControlsReplaced(lines_[i].substr(
-                        heading->textBegin, heading->textEnd - heading->textBegin));
-                }
-        }
+        if (!read.text.empty())
+            settings_.CampaignText = SplitAtBreaks(read.text);
+        document_.intro = read.place;
+        // An empty intro after a "<p>" alone gets its lines below it, as the writer puts them.
+        if (const std::optional<std::size_t> line = read.place.paragraphLine;
+            line && read.text.empty() && EndsWithNoCase(TrimmedEnd(lines_[*line]), "<p>"))
+            document_.intro.text = TextPlace{{{*line + 1, 0}, {*line + 1, 0}}, true};
     }
 
     void ReadMissions() {

@@ -304,7 +304,8 @@ private:
             if (place.text)
                 edits_.ReplaceText(*place.text, now.text);
             else
-                edits_.InsertLines(place.headingLine ? *place.headingLine + 1 : section.BodyBegin(),
+                edits_.InsertLines(place.HeadingLine() ? *place.HeadingLine() + 1
+                                                       : section.BodyBegin(),
                                    {"<p>" + now.text});
         }
     }
@@ -318,7 +319,7 @@ private:
             textEnd = place.text->wholeLines ? range.end.line : range.end.line + 1;
         }
         for (std::size_t i = section.BodyBegin(); i < section.end; ++i)
-            if (!IsBlank(Line(i)) && i != place.headingLine && (i < textBegin || i >= textEnd))
+            if (!IsBlank(Line(i)) && i != place.HeadingLine() && (i < textBegin || i >= textEnd))
                 return false;
         return true;
     }

@@ -19,12 +19,8 @@ namespace vornask {
 
 // A heading and a text in a section of their own: the success and failure messages and the
 // opponents' event messages.
-struct MessagePlace {
+struct MessagePlace : HeadedTextPlace {
     std::optional<std::size_t> section; // into MissionDocument::sections
-    std::optional<TextRange> heading;
-    std::optional<std::size_t> headingLine;
-    std::optional<std::size_t> paragraphLine; // where the text's "<p>" stands
-    std::optional<TextPlace> text;
 };
 
 struct EntryBoxPlace {

@@ -171,32 +171,9 @@ private:
         if (!sectionIndex)
             return place;
         const Section& section = SectionAt(*sectionIndex);
-        std::optional<std::size_t> textLine;
-        std::optional<std::size_t> textColumn;
-        for (std::size_t i = section.BodyBegin(); i < section.end && !textLine; ++i) {
-            if (!place.headingLine)
-                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
-                    place.headingLine = i;
-                    place.heading = ColumnsOf(i, heading->textBegin, heading->textEnd);
-                    message.heading = PageText(lines_[i], *place.heading);
-                    if (heading->paragraph) {
-                        textLine = i;
-                        textColumn = heading->paragraph;
-                    }
-                    continue;
-                }
-            if (const std::optional<std::size_t> paragraph = ParagraphStart(lines_[i])) {
-                textLine = i;
-                textColumn = paragraph;
-            }
-        }
-        if (textLine) {
-            const ParagraphText read =
-                ReadParagraphText(lines_, *textLine, *textColumn, section.end);
-            message.text = WithControlsReplaced(read.value);
-            place.paragraphLine = textLine;
-            place.text = read.place;
-        }
+        HeadedText read = ReadHeadedText(lines_, section.BodyBegin(), section.end);
+        message = {std::move(read.heading), std::move(read.text)};
+        static_cast<HeadedTextPlace&>(place) = read.place;
         return place;
     }
 

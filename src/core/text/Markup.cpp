@@ -1,5 +1,7 @@
 #include "core/text/Markup.h"
 
+#include "core/text/Windows1252.h"
+
 #include <algorithm>
 
 namespace vornask {
@@ -226,6 +228,36 @@ ParagraphText ReadParagraphText(const std::vector<std::string_view>& lines, std:
     else
         text.place = {{{first, column}, {last, lines[last].size()}}, false};
     return text;
+}
+
+HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_t begin,
+                          std::size_t end) {
+    HeadedText read;
+    std::optional<std::size_t> textColumn;
+    for (std::size_t i = begin; i < end && !read.place.paragraphLine; ++i) {
+        if (!read.place.heading)
+            if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines[i])) {
+                read.place.heading = TextRange{{i, heading->textBegin}, {i, heading->textEnd}};
+                read.heading = WithControlsReplaced(
+                    lines[i].substr(heading->textBegin, heading->textEnd - heading->textBegin));
+                if (heading->paragraph) {
+                    read.place.paragraphLine = i;
+                    textColumn = heading->paragraph;
+                }
+                continue;
+            }
+        if (const std::optional<std::size_t> paragraph = ParagraphStart(lines[i])) {
+            read.place.paragraphLine = i;
+            textColumn = paragraph;
+        }
+    }
+    if (read.place.paragraphLine) {
+        const ParagraphText text =
+            ReadParagraphText(lines, *read.place.paragraphLine, *textColumn, end);
+        read.text = WithControlsReplaced(text.value);
+        read.place.text = text.place;
+    }
+    return read;
 }
 
 } // namespace vornask

@@ -121,4 +121,26 @@ struct ParagraphText {
 ParagraphText ReadParagraphText(const std::vector<std::string_view>& lines, std::size_t first,
                                 std::size_t column, std::size_t end);
 
+// Where a heading and the text after it stand: a message's section, a guide's overview.
+struct HeadedTextPlace {
+    std::optional<TextRange> heading;
+    std::optional<std::size_t> paragraphLine; // where the text's "<p>" stands
+    std::optional<TextPlace> text;
+    std::optional<std::size_t> HeadingLine() const {
+        return heading ? std::optional<std::size_t>(heading->begin.line) : std::nullopt;
+    }
+};
+
+// A heading and its text as the pages show them (control characters as "?"), and their place.
+struct HeadedText {
+    std::string heading;
+    std::string text;
+    HeadedTextPlace place;
+};
+
+// The first heading of lines `begin` to `end` and the text of the first "<p>", on the
+// heading's line or below it; a heading below the "<p>" belongs to no one.
+HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_t begin,
+                          std::size_t end);
+
 } // namespace vornask
