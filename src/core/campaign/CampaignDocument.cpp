@@ -23,7 +23,6 @@ public:
 
     TextDocument Save() {
         SaveTitle();
-        SaveHeading();
         SaveIntro();
         SaveMissions();
         return edits_.AppliedTo(d_.text);
@@ -45,27 +44,15 @@ private:
             edits_.InsertLines(0, {FormatKeyLine("title", now_.title, {}), ""});
     }
 
-    void SaveHeading() {
-        if (now_.CampaignHeader == read_.CampaignHeader)
-            return;
-        if (d_.intro.heading)
-            edits_.Replace(*d_.intro.heading, now_.CampaignHeader);
-        else
-            edits_.InsertLines(d_.intro.paragraphLine.value_or(OverviewBody()),
-                               {"<h2>" + now_.CampaignHeader + "</h2>"});
-    }
-
     void SaveIntro() {
+        if (now_.CampaignHeader != read_.CampaignHeader)
+            SaveHeading(edits_, d_.intro, now_.CampaignHeader,
+                        d_.intro.paragraphLine.value_or(OverviewBody()));
         if (now_.CampaignText == read_.CampaignText)
             return;
-        if (d_.intro.text) {
-            edits_.ReplaceText(*d_.intro.text, JoinedLines(now_.CampaignText));
-            return;
-        }
-        std::vector<std::string> lines{std::string(kIntroTextStart)};
-        lines.insert(lines.end(), now_.CampaignText.begin(), now_.CampaignText.end());
-        const std::optional<std::size_t> heading = d_.intro.HeadingLine();
-        edits_.InsertLines(heading ? *heading + 1 : OverviewBody(), lines);
+        std::vector<std::string> written{std::string(kIntroTextStart)};
+        written.insert(written.end(), now_.CampaignText.begin(), now_.CampaignText.end());
+        SaveText(edits_, d_.intro, JoinedLines(now_.CampaignText), written, OverviewBody());
     }
 
     // The missions that are still there keep the lines they had, in file order, each taken by

@@ -1,6 +1,7 @@
 #include "core/campaign/CampaignReader.h"
 
 #include "core/campaign/CampaignFormat.h"
+#include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
 
 namespace vornask {
@@ -117,9 +118,7 @@ private:
     void ReadIntro() {
         HeadedText read = ReadHeadedText(lines_, Overview().BodyBegin(), Overview().end);
         settings_.CampaignHeader = std::move(read.heading);
-        settings_.CampaignText.clear();
-        if (!read.text.empty())
-            settings_.CampaignText = SplitAtBreaks(read.text);
+        settings_.CampaignText = SplitBoxLines(read.text);
         document_.intro = read.place;
         // An empty intro after a "<p>" alone gets its lines below it, as the writer puts them.
         if (const std::optional<std::size_t> line = read.place.paragraphLine;

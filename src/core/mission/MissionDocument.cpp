@@ -294,20 +294,10 @@ private:
             RemoveSection(section);
             return;
         }
-        if (now.heading != read.heading) {
-            if (place.heading)
-                edits_.Replace(*place.heading, now.heading);
-            else
-                edits_.InsertLines(section.BodyBegin(), {"<h2>" + now.heading + "</h2>"});
-        }
-        if (now.text != read.text) {
-            if (place.text)
-                edits_.ReplaceText(*place.text, now.text);
-            else
-                edits_.InsertLines(place.HeadingLine() ? *place.HeadingLine() + 1
-                                                       : section.BodyBegin(),
-                                   {"<p>" + now.text});
-        }
+        if (now.heading != read.heading)
+            SaveHeading(edits_, place, now.heading, section.BodyBegin());
+        if (now.text != read.text)
+            SaveText(edits_, place, now.text, {"<p>" + now.text}, section.BodyBegin());
     }
 
     bool HoldsOnlyItsMessage(const Section& section, const MessagePlace& place) const {

@@ -260,4 +260,20 @@ HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_
     return read;
 }
 
+void SaveHeading(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& heading,
+                 std::size_t at) {
+    if (place.heading)
+        edits.Replace(*place.heading, heading);
+    else
+        edits.InsertLines(at, {std::string(kHeadingStart).append(heading).append(kHeadingEnd)});
+}
+
+void SaveText(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& text,
+              const std::vector<std::string>& written, std::size_t bodyBegin) {
+    if (place.text)
+        edits.ReplaceText(*place.text, text);
+    else
+        edits.InsertLines(place.HeadingLine() ? *place.HeadingLine() + 1 : bodyBegin, written);
+}
+
 } // namespace vornask

@@ -143,4 +143,12 @@ struct HeadedText {
 HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_t begin,
                           std::size_t end);
 
+// Saving a changed heading: replaced where it stands, or a heading line inserted at `at`.
+void SaveHeading(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& heading,
+                 std::size_t at);
+// Saving a changed text: replaced where it stands, or `written` (the text as the writer writes
+// it, "<p>" and all) inserted below the heading, or at `bodyBegin` when there is none.
+void SaveText(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& text,
+              const std::vector<std::string>& written, std::size_t bodyBegin);
+
 } // namespace vornask

@@ -78,12 +78,6 @@ TextDocument TextDocument::WithLines(const std::vector<std::string>& lines) cons
     return edited;
 }
 
-std::vector<std::string> SplitAtBreaks(std::string_view text) {
-    std::vector<std::string> pieces;
-    ForEachLine(text, true, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
-    return pieces;
-}
-
 void DocumentEdits::Replace(TextRange range, std::string text) {
     edits_.push_back({range, SplitAtBreaks(text), edits_.size()});
 }
@@ -92,9 +86,7 @@ void DocumentEdits::InsertLines(std::size_t line, const std::vector<std::string>
     if (lines.empty())
         return;
     std::vector<std::string> pieces;
-    for (const std::string& entry : lines)
-        for (std::string& piece : SplitAtBreaks(entry))
-            pieces.push_back(std::move(piece));
+    AppendSplitAtBreaks(lines, pieces);
     pieces.emplace_back(); // each new line ends with a break
     edits_.push_back({{{line, 0}, {line, 0}}, std::move(pieces), edits_.size()});
 }

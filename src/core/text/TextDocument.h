@@ -98,7 +98,4 @@ private:
     std::vector<Edit> edits_;
 };
 
-// The pieces of `text` between its breaks (CR LF, LF or CR); an empty text is one empty piece.
-std::vector<std::string> SplitAtBreaks(std::string_view text);
-
 } // namespace vornask

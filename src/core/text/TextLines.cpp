@@ -20,11 +20,19 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return std::vector<std::string>(views.begin(), views.end());
 }
 
+std::vector<std::string> SplitAtBreaks(std::string_view text) {
+    std::vector<std::string> pieces;
+    ForEachLine(text, true, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+void AppendSplitAtBreaks(const std::vector<std::string>& texts, std::vector<std::string>& pieces) {
+    for (const std::string& text : texts)
+        ForEachLine(text, true, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+}
+
 std::vector<std::string> SplitBoxLines(std::string_view text) {
-    std::vector<std::string> lines;
-    if (!text.empty())
-        ForEachLine(text, true, [&lines](std::string_view line) { lines.emplace_back(line); });
-    return lines;
+    return text.empty() ? std::vector<std::string>{} : SplitAtBreaks(text);
 }
 
 std::vector<std::string_view> SplitLineViews(std::string_view text) {

@@ -19,6 +19,10 @@ std::string WithCrLfLineBreaks(std::string_view text);
 // end adds no empty last line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The pieces of `text` between its breaks (LF, CR or CR LF); an empty text is one empty piece.
+std::vector<std::string> SplitAtBreaks(std::string_view text);
+// The pieces of each of `texts` in turn, appended to `pieces`.
+void AppendSplitAtBreaks(const std::vector<std::string>& texts, std::vector<std::string>& pieces);
 // The lines a text box holds: every line break (LF, CR or CR LF) ends one, so a break at the
 // very end leaves an empty last line, as the box shows it. An empty text has no lines.
 std::vector<std::string> SplitBoxLines(std::string_view text);
