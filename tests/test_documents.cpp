@@ -160,8 +160,8 @@ const std::vector<Change>& Changes() {
         {"title", [](S s, O o, int) { s.general.title = o.general.title; },
          [](LineSet& set, D d, int) {
              AddKey(set, d, "title");
-             if (d.entryBox.headingLine)
-                 set.insert(*d.entryBox.headingLine);
+             if (d.entryBox.HeadingLine())
+                 set.insert(*d.entryBox.HeadingLine());
          }},
         {"number", [](S s, O o, int) { s.general.missionNumber = o.general.missionNumber; },
          key("missionNumber")},
@@ -203,8 +203,8 @@ const std::vector<Change>& Changes() {
              s.finish.MissionName = o.finish.MissionName;
          },
          [](LineSet& set, D d, int) {
-             if (d.nextMissionLine)
-                 set.insert(*d.nextMissionLine);
+             if (d.NextMissionLine())
+                 set.insert(*d.NextMissionLine());
          }},
         {"opponent",
          [](S s, O o, int side) {

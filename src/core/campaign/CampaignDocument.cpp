@@ -94,7 +94,7 @@ private:
         const std::string_view number =
             line.substr(place.numberBegin, place.numberEnd - place.numberBegin);
         const bool numberedByPlace = number == std::to_string(*mission.source + 1);
-        const bool sameTitle = mission.title == place.shownTitle;
+        const bool sameTitle = mission.title == read_.missions[*mission.source].title;
         std::string text(line.substr(0, place.numberBegin));
         text += numberedByPlace ? std::to_string(index + 1) : std::string(number);
         text += line.substr(place.numberEnd, place.titleBegin - place.numberEnd);
@@ -102,7 +102,6 @@ private:
                           : std::string_view(mission.title);
         text += line.substr(place.titleEnd, place.conditionBegin - place.titleEnd);
         text += MissionCondition(now_, index);
-        text += line.substr(place.conditionEnd);
         return text;
     }
 

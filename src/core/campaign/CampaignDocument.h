@@ -16,14 +16,14 @@
 namespace vornask {
 
 // A mission line of the file, cut where the campaign editor may change it: the number before
-// the title (the mission's place, where it is written as such), the title and the condition.
-// The rest, the name and completion flag among it, stays as written.
+// the title (the mission's place, where it is written as such), the title and the condition,
+// which runs to the line's end. The rest, the name and completion flag among it, stays as
+// written.
 struct MissionLinePlace {
     std::size_t line;
     std::size_t numberBegin, numberEnd; // columns
     std::size_t titleBegin, titleEnd;
-    std::size_t conditionBegin, conditionEnd;
-    std::string shownTitle; // the title as the editor shows it
+    std::size_t conditionBegin;
 };
 
 struct CampaignDocument {

@@ -1,6 +1,7 @@
 #include "core/campaign/CampaignReader.h"
 
 #include "core/campaign/CampaignFormat.h"
+#include "core/campaign/CampaignWriter.h"
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
 
@@ -37,7 +38,7 @@ std::optional<ReadMission> ParseMissionLine(std::string_view line, std::size_t l
     const std::size_t first = FindNoCase(line, kMissionBegin, start);
     if (first == std::string_view::npos)
         return std::nullopt;
-    MissionLinePlace place{lineIndex, start + kMissionLineStart.size(), 0, 0, 0, 0, 0, {}};
+    MissionLinePlace place{lineIndex, start + kMissionLineStart.size(), 0, 0, 0, 0};
     place.numberEnd = place.numberBegin;
     while (place.numberEnd < line.size() && line[place.numberEnd] >= '0' &&
            line[place.numberEnd] <= '9')
@@ -71,12 +72,9 @@ std::optional<ReadMission> ParseMissionLine(std::string_view line, std::size_t l
         const std::size_t flagEnd = line.find(',', nameBegin + nameSize + 1);
         place.conditionBegin = flagEnd == std::string_view::npos ? line.size() : flagEnd + 1;
     }
-    place.conditionEnd = line.size();
     ReadMission read;
     read.mission.title =
-        std::string(line.substr(place.titleBegin, place.titleEnd - place.titleBegin));
-    place.shownTitle = WithControlsReplaced(read.mission.title);
-    read.mission.title = place.shownTitle;
+        WithControlsReplaced(line.substr(place.titleBegin, place.titleEnd - place.titleBegin));
     read.mission.name = std::string(line.substr(nameBegin, nameSize));
     read.condition = std::string(line.substr(place.conditionBegin));
     read.place = std::move(place);
@@ -144,14 +142,10 @@ private:
         }
         for (std::size_t k = 0; k < missions.size(); ++k) {
             // A condition the setting gives is the setting's; any other stays as written.
-            const bool follows = settings_.Sequential && k > 0;
-            const std::string given = follows ? CompletionFlag(missions[k - 1].mission.name)
-                                              : std::string(kAlwaysAvailable);
-            CampaignMission mission = missions[k].mission;
-            if (missions[k].condition != given)
-                mission.condition = missions[k].condition;
-            mission.source = k;
-            settings_.missions.push_back(std::move(mission));
+            settings_.missions.push_back(missions[k].mission);
+            settings_.missions.back().source = k;
+            if (missions[k].condition != MissionCondition(settings_, k))
+                settings_.missions.back().condition = missions[k].condition;
             document_.missions.push_back(missions[k].place);
         }
     }

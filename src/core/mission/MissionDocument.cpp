@@ -202,7 +202,7 @@ private:
             return;
         }
         const std::size_t afterHeading =
-            place.headingLine ? *place.headingLine + 1 : SectionAt(*place.section).BodyBegin();
+            place.HeadingLine() ? *place.HeadingLine() + 1 : SectionAt(*place.section).BodyBegin();
         if (now.QuoteTextBox != read.QuoteTextBox) {
             if (place.quote)
                 edits_.Replace(*place.quote, now.QuoteTextBox);
@@ -244,8 +244,8 @@ private:
     void SaveNextMission() {
         const FinishOptions& now = now_.finish;
         if (!now.NextMissionCheck) {
-            edits_.RemoveLines(*d_.nextMissionLine, *d_.nextMissionLine + 1);
-        } else if (d_.nextMissionLine) {
+            edits_.RemoveLines(*d_.NextMissionLine(), *d_.NextMissionLine() + 1);
+        } else if (d_.NextMissionLine()) {
             edits_.Replace(*d_.nextMissionName, now.MissionName);
         } else {
             edits_.InsertLines(NewNextMissionLine(),

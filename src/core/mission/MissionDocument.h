@@ -26,12 +26,14 @@ struct MessagePlace : HeadedTextPlace {
 struct EntryBoxPlace {
     std::optional<std::size_t> section;
     std::optional<TextRange> heading; // the title as the entry box shows it
-    std::optional<std::size_t> headingLine;
-    bool headingIsTitle = false; // it held the title the pages show
+    bool headingIsTitle = false;      // it held the title the pages show
     std::optional<TextRange> quote;
     std::optional<TextRange> author;
     std::optional<std::size_t> quoteLines; // the last line holding the quote or its author
     std::optional<TextPlace> story;
+    std::optional<std::size_t> HeadingLine() const {
+        return heading ? std::optional<std::size_t>(heading->begin.line) : std::nullopt;
+    }
 };
 
 struct MissionDocument {
@@ -50,8 +52,11 @@ struct MissionDocument {
     std::array<std::array<MessagePlace, kOpponentEventCount>, kOpponentCount> events;
     std::optional<std::size_t> endSection;
     // The "Next Mission" button in the success section, and the columns of the mission's name.
-    std::optional<std::size_t> nextMissionLine;
     std::optional<TextRange> nextMissionName;
+    std::optional<std::size_t> NextMissionLine() const {
+        return nextMissionName ? std::optional<std::size_t>(nextMissionName->begin.line)
+                               : std::nullopt;
+    }
 
     MessagePlace& event(int side, int kind) { return events.at(side - kFirstOpponent).at(kind); }
     const MessagePlace& event(int side, int kind) const {

@@ -114,16 +114,15 @@ private:
                 break;
             }
         for (std::size_t i = section.BodyBegin(); i < story; ++i) {
-            if (!place.headingLine)
+            if (!place.heading)
                 if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
-                    place.headingLine = i;
                     place.heading = ColumnsOf(i, heading->textBegin, heading->textEnd);
                     continue;
                 }
             ReadQuoteOrAuthor(i);
         }
         if (place.heading) {
-            const std::string heading = PageText(lines_[*place.headingLine], *place.heading);
+            const std::string heading = PageText(lines_[*place.HeadingLine()], *place.heading);
             if (!document_.keys[TitleKey()])
                 settings_.general.title = heading;
             place.headingIsTitle = heading == settings_.general.title;
@@ -193,7 +192,6 @@ private:
             const std::size_t name = StartsWithNoCase(line.substr(at), kNextMissionButtonPrefix)
                                          ? at + kNextMissionButtonPrefix.size()
                                          : line.rfind(',') + 1;
-            document_.nextMissionLine = i;
             document_.nextMissionName = ColumnsOf(i, name, line.size());
             settings_.finish.NextMissionCheck = true;
             settings_.finish.MissionName = WithControlsReplaced(line.substr(name));
