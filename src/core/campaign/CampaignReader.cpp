@@ -89,7 +89,8 @@ public:
 
     bool Read() {
         const std::vector<Section> sections = SplitSections(lines_);
-        const std::optional<std::size_t> overview = FindSection(sections, lines_, {"overview"});
+        const std::optional<std::size_t> overview =
+            FindSection(sections, lines_, {SectionName(kOverviewHeader)});
         if (!overview)
             return false;
         document_.overview = sections[*overview];

@@ -11,11 +11,6 @@ namespace {
 
 using Lines = std::vector<std::string_view>;
 
-// The lower-case name of an opponent's event section, as "ai3priestsaved".
-std::string EventSectionName(int side, int kind) {
-    return LowerCase(OpponentKey(side, kOpponentEventNames.at(kind)));
-}
-
 TextRange ColumnsOf(std::size_t line, std::size_t begin, std::size_t end) {
     return {{line, begin}, {line, end}};
 }
@@ -33,13 +28,13 @@ public:
     // False when the file has no header section, and so is no mission file.
     bool Read() {
         document_.sections = SplitSections(lines_);
-        document_.headerSection = Find({"header"});
+        document_.headerSection = Find({SectionName(kHeaderHeader)});
         if (!document_.headerSection)
             return false;
         ReadHeader();
         ReadEntryBox();
         ReadSucceeded();
-        document_.failed = ReadMessage(Find({"failed"}), settings_.events.Failed);
+        document_.failed = ReadMessage(Find({SectionName(kFailedHeader)}), settings_.events.Failed);
         // The events of an opponent that takes no part are not shown; their sections stay.
         for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
             for (int kind = 0; kind < kOpponentEventCount; ++kind) {
@@ -48,9 +43,9 @@ public:
                                             ? settings_.events.of(side, OpponentEvent(kind))
                                             : notShown;
                 document_.event(side, kind) =
-                    ReadMessage(Find({EventSectionName(side, kind)}), message);
+                    ReadMessage(Find({OpponentKey(side, kOpponentEventNames.at(kind))}), message);
             }
-        document_.endSection = Find({"end"});
+        document_.endSection = Find({SectionName(kEndHeader)});
         return true;
     }
 
@@ -103,7 +98,7 @@ private:
         EntryBoxPlace& place = document_.entryBox;
         EntryBox& entry = settings_.entryBox;
         entry = {"", "", ""};
-        place.section = Find({"a."});
+        place.section = Find({SectionName(kEntryBoxHeader)});
         if (!place.section)
             return;
         const Section& section = SectionAt(*place.section);
@@ -177,7 +172,8 @@ private:
     }
 
     void ReadSucceeded() {
-        const std::optional<std::size_t> index = Find({"succeeded", "badteamdead"});
+        const std::optional<std::size_t> index =
+            Find({SectionName(kSucceededHeader), "BadTeamDead"});
         document_.succeeded = ReadMessage(index, settings_.events.Succeeded);
         if (!index)
             return;

@@ -83,8 +83,9 @@ std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
     return names;
 }
 
-bool Section::Named(std::string_view lowerCaseName) const {
-    return std::find(names.begin(), names.end(), lowerCaseName) != names.end();
+bool Section::Named(std::string_view name) const {
+    return std::any_of(names.begin(), names.end(),
+                       [name](std::string_view own) { return EqualsNoCase(own, name); });
 }
 
 std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
@@ -105,13 +106,13 @@ std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
 
 std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
                                        const std::vector<std::string_view>& lines,
-                                       std::initializer_list<std::string_view> lowerCaseNames,
+                                       std::initializer_list<std::string_view> names,
                                        const std::vector<std::size_t>& taken) {
     std::optional<std::size_t> first;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         const Section& section = sections[s];
         if (std::find(taken.begin(), taken.end(), s) != taken.end() ||
-            std::none_of(lowerCaseNames.begin(), lowerCaseNames.end(),
+            std::none_of(names.begin(), names.end(),
                          [&section](std::string_view name) { return section.Named(name); }))
             continue;
         for (std::size_t i = section.BodyBegin(); i < section.end; ++i)

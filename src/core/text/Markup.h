@@ -28,23 +28,28 @@ std::string_view TrimmedEnd(std::string_view line);
 // around it allowed. Gives the names in lower case; none for any other line.
 std::optional<std::vector<std::string>> SectionNames(std::string_view line);
 
+// The name a section's header gives it: "[Failed]" gives "Failed".
+constexpr std::string_view SectionName(std::string_view header) {
+    return header.substr(1, header.size() - 2);
+}
+
 // A section: its header line and the lines up to the next header or the end of the file.
 struct Section {
     std::size_t header;
     std::size_t end;
     std::vector<std::string> names;
-    bool Named(std::string_view lowerCaseName) const;
+    bool Named(std::string_view name) const; // letter case ignored
     std::size_t BodyBegin() const { return header + 1; }
 };
 
 std::vector<Section> SplitSections(const std::vector<std::string_view>& lines);
 
-// The first section with one of `lowerCaseNames` that holds more than blank lines, or else the
-// first one with such a name: a stray empty header never hides the section that holds the
+// The first section with one of `names` (letter case ignored) that holds more than blank lines, or
+// else the first one with such a name: a stray empty header never hides the section that holds the
 // text. The sections `taken` (read already for other parts of the file) are passed over.
 std::optional<std::size_t> FindSection(const std::vector<Section>& sections,
                                        const std::vector<std::string_view>& lines,
-                                       std::initializer_list<std::string_view> lowerCaseNames,
+                                       std::initializer_list<std::string_view> names,
                                        const std::vector<std::size_t>& taken = {});
 
 // A key line: key, an equals sign, a value, with or without spaces around the sign, the value
