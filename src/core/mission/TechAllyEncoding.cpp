@@ -33,7 +33,7 @@ std::vector<std::string_view> ListEntries(std::string_view value) {
     while (!value.empty()) {
         const std::size_t end = std::min(value.find(';'), value.size());
         std::string_view entry = value.substr(0, end);
-        entry = TrimmedEnd(entry.substr(IndentOf(entry)));
+        entry = Trimmed(entry);
         if (!entry.empty())
             entries.push_back(entry);
         value.remove_prefix(std::min(end + 1, value.size()));

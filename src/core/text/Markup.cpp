@@ -65,8 +65,12 @@ std::string_view TrimmedEnd(std::string_view line) {
     return line;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    return TrimmedEnd(text.substr(IndentOf(text)));
+}
+
 std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
-    std::string_view rest = TrimmedEnd(line.substr(IndentOf(line)));
+    std::string_view rest = Trimmed(line);
     if (!rest.starts_with('[') || !rest.ends_with(']'))
         return std::nullopt;
     std::vector<std::string> names;
@@ -75,7 +79,7 @@ std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
         if (!rest.starts_with('[') || close == std::string_view::npos || close == 1)
             return std::nullopt;
         std::string_view name = rest.substr(1, close - 1);
-        name = TrimmedEnd(name.substr(IndentOf(name)));
+        name = Trimmed(name);
         names.push_back(LowerCase(name));
         rest.remove_prefix(close + 1);
         rest.remove_prefix(IndentOf(rest));

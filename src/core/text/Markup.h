@@ -23,6 +23,8 @@ std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size
 std::size_t IndentOf(std::string_view line);
 // `line` without the spaces and tabs at its end.
 std::string_view TrimmedEnd(std::string_view line);
+// `text` without the spaces and tabs at either end.
+std::string_view Trimmed(std::string_view text);
 
 // A section header: a line of one or more bracketed names, "[Succeeded][BadTeamDead]", spaces
 // around it allowed. Gives the names in lower case; none for any other line.

@@ -17,18 +17,6 @@ struct SpinNumber {
     std::string digits;
 };
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The sign and digits of `text`, or nothing when it holds anything else.
 std::optional<SpinNumber> ReadSpinNumber(std::string_view text, std::string_view groupSeparator) {
     text = Trimmed(text);
@@ -50,21 +38,24 @@ std::optional<SpinNumber> ReadSpinNumber(std::string_view text, std::string_view
     return number;
 }
 
+// The value of `digits`; none when no long long holds it.
+std::optional<long long> ValueOf(const std::string& digits) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    static_cast<void>(end);
+    return error == std::errc() ? std::optional(number) : std::nullopt;
+}
+
 } // namespace
 
 int ClampedSpinValue(std::string_view text, int min, int max, std::string_view groupSeparator) {
     const std::optional<SpinNumber> read = ReadSpinNumber(text, groupSeparator);
     if (!read || read->digits.empty())
         return min;
-    long long number = 0;
-    const std::string& digits = read->digits;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    static_cast<void>(end);
-    if (error == std::errc::result_out_of_range) // more digits than any range holds
+    const std::optional<long long> number = ValueOf(read->digits);
+    if (!number) // more digits than any range holds
         return read->negative ? min : max;
-    if (read->negative)
-        number = -number;
-    return static_cast<int>(std::clamp<long long>(number, min, max));
+    return static_cast<int>(std::clamp<long long>(read->negative ? -*number : *number, min, max));
 }
 
 bool IsSpinTyping(std::string_view text, std::string_view groupSeparator) {
@@ -72,19 +63,13 @@ bool IsSpinTyping(std::string_view text, std::string_view groupSeparator) {
 }
 
 std::optional<int> WholeNumber(std::string_view text) {
-    text = TrimmedEnd(text.substr(IndentOf(text)));
-    const bool negative = text.starts_with('-');
-    if (negative || text.starts_with('+'))
-        text.remove_prefix(1);
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    const std::optional<SpinNumber> read = ReadSpinNumber(text, {});
+    if (!read || read->digits.empty())
         return std::nullopt;
-    long long number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    static_cast<void>(end);
-    if (error != std::errc() || number > std::numeric_limits<int>::max())
+    const std::optional<long long> number = ValueOf(read->digits);
+    if (!number || *number > std::numeric_limits<int>::max())
         return std::nullopt;
-    return static_cast<int>(negative ? -number : number);
+    return static_cast<int>(read->negative ? -*number : *number);
 }
 
 std::string SpinForm(std::string_view text, std::string_view fallback) {
