@@ -69,8 +69,8 @@ void TCampaignFinished::SaveCampaign() {
             fileToSave_ = fileToSave_.WithLines(edited);
             return SaveCampaignFile();
         });
-    else
-        SaveCampaignFile();
+    else if (AcceptSaving(this, fileToSave_.Bytes(), FileKind::CampaignGuide))
+        SaveCampaignFile(); // the source view checks the text it is given back itself
 }
 
 TextDocument TCampaignFinished::CampaignFileToSave() const {
@@ -87,8 +87,6 @@ void TCampaignFinished::CloseCampaign() {
 }
 
 SaveResult TCampaignFinished::SaveCampaignFile() {
-    if (!AcceptSaving(this, fileToSave_.LineTexts(), FileKind::CampaignGuide))
-        return {};
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
     return SaveBytesToFile(fileToSave_.Bytes(), duplicate_->isChecked(), SaveSide::Campaign, user,

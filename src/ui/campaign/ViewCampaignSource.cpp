@@ -1,5 +1,6 @@
 #include "ui/campaign/ViewCampaignSource.h"
 
+#include "core/text/TextLines.h"
 #include "ui/pages/PageControls.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
@@ -44,7 +45,7 @@ void TViewCampaignSource::SaveIt() {
         return; // back to the text
     // A file the program could not open again is not saved; the text stays here to be mended.
     const std::vector<std::string> lines = MemoLines(*sourceBox_);
-    if (!AcceptSaving(this, lines, FileKind::CampaignGuide))
+    if (!AcceptSaving(this, JoinLinesCrLf(lines), FileKind::CampaignGuide))
         return;
     const SaveResult result = save_ ? save_(lines) : SaveResult{};
     // Given up after a failed write: the text stays here so "OK" can be pressed again.

@@ -1,7 +1,6 @@
 #include "ui/platform/FileOpening.h"
 
 #include "core/saving/FileBounds.h"
-#include "core/text/TextLines.h"
 #include "core/text/Utf8.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
@@ -181,8 +180,8 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
     return true;
 }
 
-bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind) {
-    const std::optional<Refusal> refusal = BoundsRefusalOfSaving(JoinLinesCrLf(lines), kind);
+bool AcceptSaving(QWidget* parent, std::string_view bytes, FileKind kind) {
+    const std::optional<Refusal> refusal = BoundsRefusalOfSaving(bytes, kind);
     if (refusal)
         ShowError(parent,
                   Texts::tr("The file is not saved, as this program could not open it again: %1")

@@ -42,8 +42,8 @@ QString RefusalText(const Refusal& refusal);
 // gets a note that saving writes the game's code page.
 bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& report);
 
-// Whether the program would open again the file of `kind` that `lines` make; when not, an
+// Whether the program would open again the file of `kind` that `bytes` are; when not, an
 // error box over `parent` says why and nothing may be saved.
-bool AcceptSaving(QWidget* parent, const std::vector<std::string>& lines, FileKind kind);
+bool AcceptSaving(QWidget* parent, std::string_view bytes, FileKind kind);
 
 } // namespace vornask

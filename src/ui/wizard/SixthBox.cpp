@@ -141,8 +141,10 @@ void TSixthBox::GoToNext() {
         return;
     }
     fileToSave_ = MissionFileToSave();
+    // The source view checks the text it is given back before it is saved.
     if (!windows().Mission().finish.EditSourceCheck) {
-        SaveMissionFile();
+        if (AcceptSaving(this, fileToSave_.Bytes(), FileKind::Mission))
+            SaveMissionFile();
         return;
     }
     windows().ViewSourceBox().Edit(fileToSave_.LineTexts(),
@@ -162,10 +164,8 @@ TextDocument TSixthBox::MissionFileToSave() const {
 
 SaveResult TSixthBox::SaveMissionFile() {
     TViewSourceBox& sourceView = windows().ViewSourceBox();
-    // Saving straight from this page happens while the source view is hidden.
+    // The dialogs open over the source view while it is shown.
     QWidget* parent = sourceView.isVisible() ? static_cast<QWidget*>(&sourceView) : this;
-    if (!sourceView.isVisible() && !AcceptSaving(this, fileToSave_.LineTexts(), FileKind::Mission))
-        return {};
     DialogSaveUser user(parent, sourceView.SaveDialog1());
     DiskFileStore files;
     const SaveResult result =

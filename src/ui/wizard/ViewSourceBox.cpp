@@ -1,5 +1,6 @@
 #include "ui/wizard/ViewSourceBox.h"
 
+#include "core/text/TextLines.h"
 #include "ui/pages/PageControls.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
@@ -42,7 +43,7 @@ void TViewSourceBox::SaveIt() {
     }
     // A file the program could not open again is not saved; the text stays here to be mended.
     const std::vector<std::string> lines = MemoLines(*sourceBox_);
-    if (!AcceptSaving(this, lines, FileKind::Mission)) {
+    if (!AcceptSaving(this, JoinLinesCrLf(lines), FileKind::Mission)) {
         KeepOpenAfterOk();
         return;
     }
