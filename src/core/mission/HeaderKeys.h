@@ -33,6 +33,11 @@ struct HeaderKey {
     const std::string& ValueIn(const MissionSettings& settings) const {
         return *field(const_cast<MissionSettings&>(settings), side);
     }
+    // What the writer writes for the key: the setting, or the colour of the opponent's slot.
+    std::string_view WrittenValue(const MissionSettings& settings) const {
+        return field ? std::string_view(ValueIn(settings))
+                     : std::string_view(kOpponentColours.at(side - kFirstOpponent));
+    }
 };
 
 // The mission's own keys, then each opponent's block from side 2 to 8.

@@ -143,14 +143,10 @@ private:
     void AddOpponent(int side) {
         const std::vector<HeaderKey>& keys = HeaderKeys();
         std::vector<std::string> block;
-        for (std::size_t k = 0; k < keys.size(); ++k) {
-            if (keys[k].side != side)
-                continue;
-            const std::string value = keys[k].kind == KeyValueKind::Colour
-                                          ? kOpponentColours.at(side - kFirstOpponent)
-                                          : keys[k].ValueIn(now_);
-            block.push_back(FormatKeyLine(keys[k].name, value, UsualStyle()));
-        }
+        const KeyLineStyle style = UsualStyle();
+        for (const HeaderKey& key : keys)
+            if (key.side == side)
+                block.push_back(FormatKeyLine(key.name, key.WrittenValue(now_), style));
         block.emplace_back();
         edits_.InsertLines(NewBlockLine(side), block);
     }

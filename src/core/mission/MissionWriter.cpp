@@ -1,5 +1,6 @@
 #include "core/mission/MissionWriter.h"
 
+#include "core/mission/HeaderKeys.h"
 #include "core/mission/MissionFormat.h"
 
 namespace vornask {
@@ -53,20 +54,11 @@ void WriteHeader(const MissionSettings& s, LineSink& out) {
     out.blank();
 }
 
+// The opponent's keys as the table of the header's keys lists them.
 void WriteOpponentBlock(const MissionSettings& s, int side, LineSink& out) {
-    const Opponent& ai = s.opponent(side);
-    const AdvancedValues& adv = s.advancedOf(side);
-    const std::string prefix = OpponentKey(side, "");
-    out.key(prefix, "Name", ai.name);
-    out.key(prefix, "Tech", ai.tech);
-    out.key(prefix, "StartMoney", ai.startMoney);
-    out.key(prefix, "AllyList", ai.allyList);
-    out.key(prefix, "Color", kOpponentColours.at(side - kFirstOpponent));
-    out.key(prefix, "Collectors", adv.Collectors);
-    out.key(prefix, "BridgeDrawRate", adv.BridgeDrawRate);
-    out.key(prefix, "GeyserAttachments", adv.GeyserAttachments);
-    out.key(prefix, "TimeBetweenMoves", adv.TimeBetweenMoves);
-    out.key(prefix, "Ability", adv.Ability);
+    for (const HeaderKey& key : HeaderKeys())
+        if (key.side == side)
+            out.key(key.name, key.WrittenValue(s));
     out.blank();
 }
 
