@@ -45,11 +45,11 @@ namespace {
 
 // The item an identifier names, letter case ignored.
 std::optional<int> TechItemNamed(std::string_view identifier) {
-    if (EqualsNoCase(identifier, "thunderWalker"))
-        return kBulf;
     for (int item = 0; item < kTechItemCount; ++item) {
-        const std::string_view emitted = TechItemTable[item].emitted;
-        if (EqualsNoCase(identifier, emitted.substr(0, emitted.size() - 1)))
+        const TechItem& known = TechItemTable[item];
+        const std::string_view emitted = known.emitted;
+        if (EqualsNoCase(identifier, emitted.substr(0, emitted.size() - 1)) ||
+            (known.alsoRead && EqualsNoCase(identifier, known.alsoRead)))
             return item;
     }
     return std::nullopt;

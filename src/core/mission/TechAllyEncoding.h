@@ -10,8 +10,9 @@
 namespace vornask {
 
 struct TechItem {
-    const char* caption; // as shown in the knowledge lists
-    const char* emitted; // identifier in the mission file, with its semicolon
+    const char* caption;            // as shown in the knowledge lists
+    const char* emitted;            // identifier in the mission file, with its semicolon
+    const char* alsoRead = nullptr; // an older identifier read as this item, never written
 };
 
 constexpr int kTechItemCount = 26;
@@ -21,7 +22,7 @@ constexpr std::array<TechItem, kTechItemCount> TechItemTable = {{
     {"Acid Barricade", "rainFence;"},
     {"Airship", "windBalloon;"},
     {"Arc Spire", "thunderFence;"},
-    {"Bulf", "bulf;"},
+    {"Bulf", "bulf;", "thunderWalker"}, // the name earlier versions of this program wrote
     {"Bulwark", "thunderBlocker;"},
     {"Cloud Floater", "rainBalloon;"},
     {"Crossbow", "windArcher;"},
@@ -45,8 +46,6 @@ constexpr std::array<TechItem, kTechItemCount> TechItemTable = {{
     {"Wind Generator", "windBattery;"},
     {"Wind Tower", "windBlocker;"},
 }};
-
-constexpr int kBulf = 3; // the one item read under two names
 
 using TechTicks = std::array<bool, kTechItemCount>; // by item (table position)
 
