@@ -119,13 +119,15 @@ void AddRange(LineSet& set, std::size_t begin, std::size_t end) {
         set.insert(i);
 }
 
-void AddText(LineSet& set, const std::optional<std::size_t>& paragraph,
-             const std::optional<TextPlace>& text) {
-    if (!text)
-        return;
-    const TextRange& range = text->range;
-    AddRange(set, paragraph.value_or(range.begin.line),
-             text->wholeLines ? range.end.line : range.end.line + 1);
+// The lines of a section's texts: `parts` of heading (1), quote block (2) and text (4).
+void AddTexts(LineSet& set, const SectionTextPlaces& places, int parts) {
+    if (places.heading && (parts & 1))
+        set.insert(places.heading->line);
+    if (places.quote && (parts & 2))
+        AddRange(set, places.quote->firstLine, places.quote->lastLine + 1);
+    if (places.text && (parts & 4))
+        for (const TextPiece& piece : places.text->pieces)
+            set.insert(piece.line);
 }
 
 void AddMessage(LineSet& set, const MissionDocument& d, const MessagePlace& place) {
@@ -160,8 +162,7 @@ const std::vector<Change>& Changes() {
         {"title", [](S s, O o, int) { s.general.title = o.general.title; },
          [](LineSet& set, D d, int) {
              AddKey(set, d, "title");
-             if (d.entryBox.HeadingLine())
-                 set.insert(*d.entryBox.HeadingLine());
+             AddTexts(set, d.entryBox.texts, 1);
          }},
         {"number", [](S s, O o, int) { s.general.missionNumber = o.general.missionNumber; },
          key("missionNumber")},
@@ -179,18 +180,12 @@ const std::vector<Change>& Changes() {
          [](S s, O o, int side) { s.advancedOf(side).Ability = o.advancedOf(side).Ability; },
          key("aiAbility")},
         {"quote", [](S s, O o, int) { s.entryBox.QuoteTextBox = o.entryBox.QuoteTextBox; },
-         [](LineSet& set, D d, int) { set.insert(d.entryBox.quote->begin.line); }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 2); }},
         {"story",
          [](S s, O o, int) { s.entryBox.BackgroundStoryBox = o.entryBox.BackgroundStoryBox; },
-         [](LineSet& set, D d, int) {
-             AddText(set, d.entryBox.story->range.begin.line, d.entryBox.story);
-         }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 4); }},
         {"success", [](S s, O o, int) { s.events.Succeeded = o.events.Succeeded; },
-         [](LineSet& set, D d, int) {
-             if (d.succeeded.HeadingLine())
-                 set.insert(*d.succeeded.HeadingLine());
-             AddText(set, d.succeeded.paragraphLine, d.succeeded.text);
-         }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.succeeded.texts, 1 | 4); }},
         {"event",
          [](S s, O o, int side) {
              s.events.of(side, OpponentEvent::PriestDead) =
@@ -341,9 +336,10 @@ private slots:
              }},
             {"the Bulf's old name", Replaced(example, 8, {"myTech = \"thunderWalker;outpost\""}),
              [](const MissionSettings& s) { return s.player.myTech == "bulf;outpost;"; }},
+            // The box leaves out the "<P>" alone, not the line end after it.
             {"text below its <p>", Replaced(example, 37, {"<P>", "", "The temple fell.", "Run."}),
              [](const MissionSettings& s) {
-                 return s.events.Succeeded.text == "The temple fell.\r\nRun.";
+                 return s.events.Succeeded.text == "\r\n\r\nThe temple fell.\r\nRun.";
              }},
             {"lower-case headers", Replaced(Replaced(example, 46, {"[failed]"}), 0, {"[HEADER]"}),
              [](const MissionSettings& s) { return s.events.Failed.heading == "Defeat"; }},

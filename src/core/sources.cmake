@@ -26,6 +26,7 @@ target_sources(vornask_core PRIVATE
   src/core/text/FileText.cpp
   src/core/text/LostCharacters.cpp
   src/core/text/Markup.cpp
+  src/core/text/SectionText.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextDocument.cpp
   src/core/text/TextLines.cpp

@@ -115,14 +115,11 @@ private:
     }
 
     void ReadIntro() {
-        HeadedText read = ReadHeadedText(lines_, Overview().BodyBegin(), Overview().end);
+        SectionTexts read = ReadSectionTexts(lines_, Overview().BodyBegin(), Overview().end,
+                                             {.tagOnOwnLine = true});
         settings_.CampaignHeader = std::move(read.heading);
         settings_.CampaignText = SplitBoxLines(read.text);
-        document_.intro = read.place;
-        // An empty intro after a "<p>" alone gets its lines below it, as the writer puts them.
-        if (const std::optional<std::size_t> line = read.place.paragraphLine;
-            line && read.text.empty() && EndsWithNoCase(TrimmedEnd(lines_[*line]), "<p>"))
-            document_.intro.text = TextPlace{{{*line + 1, 0}, {*line + 1, 0}}, true};
+        document_.intro = read.places;
     }
 
     void ReadMissions() {
