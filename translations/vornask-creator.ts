@@ -856,5 +856,19 @@ directory as the executable.</source>
         <source>Only one file can be opened.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 starts with &quot;[&quot;, so the game would read it as the start of a new section. Put a space in front of it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 line of %1 starts with &quot;[&quot; below a text, so the game reads it as the start of a new section, and the text above it ends there:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 start with &quot;[&quot; below a text, so the game reads each as the start of a new section, and the text above it ends there:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@ target_sources(vornask_core PRIVATE
   src/core/mission/EventSlots.cpp
   src/core/mission/HeaderKeys.cpp
   src/core/mission/MissionDocument.cpp
+  src/core/mission/MissionFormat.cpp
   src/core/mission/MissionReader.cpp
   src/core/mission/MissionWriter.cpp
   src/core/mission/TechAllyEncoding.cpp

@@ -97,6 +97,10 @@ public:
         ReadTitle();
         ReadIntro();
         ReadMissions();
+        reading_.report.sectionStarts =
+            SectionStartsInTexts(lines_, sections, [](std::string_view name) {
+                return EqualsNoCase(name, SectionName(kOverviewHeader));
+            });
         return true;
     }
 

@@ -28,6 +28,10 @@ constexpr std::string_view kNextMissionButtonPrefix = "$Button=Next Mission,Miss
 // The end of "[Failed]".
 constexpr std::string_view kContinueButton = "$Button=Continue,Tell,TryAgain";
 
+// Whether the game opens a section of a mission file named `name` itself: the header, options,
+// entry box, success and failure messages, an opponent's event, the end.
+bool OpensMissionSection(std::string_view name);
+
 // An opponent's key or event name: "ai" + side + name, as "ai3Name" or "ai7TempleHalfDead".
 inline std::string OpponentKey(int side, std::string_view name) {
     return "ai" + std::to_string(side) + std::string(name);

@@ -63,6 +63,10 @@ public:
         return true;
     }
 
+    std::vector<FileLine> SectionStarts() const {
+        return SectionStartsInTexts(lines_, document_.sections, OpensMissionSection);
+    }
+
 private:
     // A section for one part of the file: never one read for another part already, as one
     // header line may name several ("[Header][Failed]").
@@ -197,7 +201,8 @@ MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding
     const Lines& lines = file.Lines();
     MissionDocument& document = reading.document;
     document.text = TextDocument(file.Text());
-    if (!MissionFileReader(lines, document, reading.settings).Read()) {
+    MissionFileReader reader(lines, document, reading.settings);
+    if (!reader.Read()) {
         reading.report.refusal = Refusal{RefusalReason::NoHeaderSection};
         reading.document = {};
         return reading;
@@ -206,6 +211,7 @@ MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding
     if (reading.report.refusal)
         return reading;
     document.read = reading.settings;
+    reading.report.sectionStarts = reader.SectionStarts();
     // Saving what was read must give the file back; if it ever did not, the user is told which
     // lines would change before anything is saved.
     const TextDocument saved = SaveIntoDocument(document, document.read);

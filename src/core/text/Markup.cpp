@@ -64,7 +64,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::optional<SectionHeader> ParseSectionHeader(std::string_view line) {
-    if (!line.starts_with('['))
+    if (!StartsSection(line))
         return std::nullopt;
     SectionHeader header;
     std::string_view rest = line;
@@ -99,7 +99,7 @@ bool Section::Named(std::string_view name) const {
 std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
     std::vector<Section> sections;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].starts_with('['))
+        if (!StartsSection(lines[i]))
             continue; // most lines are passed at once
         if (std::optional<SectionHeader> header = ParseSectionHeader(lines[i])) {
             if (!sections.empty())

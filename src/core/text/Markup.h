@@ -34,6 +34,10 @@ struct SectionHeader {
     bool clean = true;
 };
 std::optional<SectionHeader> ParseSectionHeader(std::string_view line);
+// Whether the game reads `line` as the start of a section: so a line of a text must not begin.
+constexpr bool StartsSection(std::string_view line) {
+    return line.starts_with('[');
+}
 // The names of a section header; none for any other line.
 std::optional<std::vector<std::string>> SectionNames(std::string_view line);
 

@@ -190,6 +190,63 @@ std::size_t FirstContentLine(const Lines& lines, std::size_t begin, std::size_t 
 
 } // namespace
 
+bool HoldsSectionStart(std::string_view text, bool firstLineBehindTag) {
+    bool holds = false;
+    bool first = true;
+    ForEachLine(text, true, [&](std::string_view line) {
+        holds = holds || ((!first || !firstLineBehindTag) && StartsSection(line));
+        first = false;
+    });
+    return holds;
+}
+
+namespace {
+
+// Whether a command of the file names `name`, as a button or menu names the section it shows.
+bool NamedByACommand(const Lines& lines, std::string_view name) {
+    for (std::string_view line : lines) {
+        if (line.find('$') == std::string_view::npos)
+            continue;
+        std::size_t begin = 0;
+        while (begin <= line.size()) {
+            const std::size_t end = std::min(line.find_first_of(",=", begin), line.size());
+            if (EqualsNoCase(Trimmed(line.substr(begin, end - begin)), name))
+                return true;
+            begin = end + 1;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<FileLine>
+SectionStartsInTexts(const Lines& lines, const std::vector<Section>& sections,
+                     const std::function<bool(std::string_view name)>& opensItself) {
+    std::vector<FileLine> found;
+    for (std::size_t s = 1; s < sections.size(); ++s) {
+        const Section& section = sections[s];
+        const std::string_view above = lines[section.header - 1];
+        if (!IsDrawn(above) || StartsSection(above) || ParseKeyLine(above))
+            continue;
+        const bool opened =
+            std::any_of(section.names.begin(), section.names.end(),
+                        [&opensItself](const std::string& name) { return opensItself(name); });
+        const bool nameAgain =
+            std::any_of(sections.begin(), sections.end(), [&](const Section& other) {
+                return &other != &section &&
+                       std::any_of(section.names.begin(), section.names.end(),
+                                   [&other](const std::string& name) { return other.Named(name); });
+            });
+        const bool named =
+            std::any_of(section.names.begin(), section.names.end(),
+                        [&lines](const std::string& name) { return NamedByACommand(lines, name); });
+        if (!section.clean || nameAgain || (!opened && !named))
+            found.push_back({section.header + 1, std::string(lines[section.header])});
+    }
+    return found;
+}
+
 std::string HeadingLine(std::string_view heading) {
     return std::string("<h2>").append(heading).append("</h2>");
 }
@@ -354,11 +411,12 @@ std::string SectionTextSaver::TaggedText(const std::string& text) const {
                                       : ParagraphLine(text);
 }
 
-// A first line that would read as blank layout, a command, the tag itself, the section's
-// heading or its quote block.
+// A first line that would read as blank layout, a command, a section's start, the tag itself,
+// the section's heading or its quote block.
 bool SectionTextSaver::NeedsTag(std::string_view firstLine) const {
     const std::string_view start = StartOf(firstLine);
-    return IsBlank(firstLine) || IsLayoutLine(firstLine) || StartsWithNoCase(start, kParagraph) ||
+    return IsBlank(firstLine) || IsLayoutLine(firstLine) || StartsSection(firstLine) ||
+           StartsWithNoCase(start, kParagraph) ||
            (!places_.heading && ParseHeading(firstLine, 0)) ||
            (places_.rules.quoteBlock && !places_.quote && StartsWithNoCase(start, kQuoteStart));
 }

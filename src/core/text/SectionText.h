@@ -14,7 +14,9 @@
 //   them are the text's, blank lines around it the file's layout. Lines of commands, comments
 //   and background pictures are no text (IsLayoutLine): they keep their place and bytes. The
 //   box leaves out the one "<p>" the program writes in front of a text: on the text's first
-//   line, or for a guide's intro also alone on the line above the text.
+//   line, or for a guide's intro also alone on the line above the text. A mission's text is
+//   always saved behind such a tag or its heading, so that its first line never starts a
+//   section, whatever it holds.
 //
 // Saving a changed text puts it where the old one began, in its place's own paragraph tag,
 // and removes the rest of the old one; a text the section lacks goes below the heading and
@@ -23,16 +25,33 @@
 // file as commands.
 #pragma once
 
+#include "core/text/FileText.h"
 #include "core/text/Markup.h"
 #include "core/text/TextDocument.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vornask {
+
+// Whether a line of `text` (a box's lines, joined by line breaks) would start a section. A
+// mission's story and messages are saved behind a tag ("<p>" + text, or the end of their
+// heading's line), so that their first line never starts one; a guide's intro is not.
+bool HoldsSectionStart(std::string_view text, bool firstLineBehindTag);
+
+// The section headers of a file that seem to be lines of a text: each directly below a line of
+// text (not a key line), and no clean header, or one whose name heads another section too, or
+// one whose section nothing shows (neither one the game opens itself, as `opensItself` tells,
+// nor one a command of the file names). The game reads each as the start of a section all the
+// same, and the text above it ends there.
+std::vector<FileLine>
+SectionStartsInTexts(const std::vector<std::string_view>& lines,
+                     const std::vector<Section>& sections,
+                     const std::function<bool(std::string_view name)>& opensItself);
 
 // The lines the program writes for a heading, a paragraph of text, and the quote block.
 std::string HeadingLine(std::string_view heading);

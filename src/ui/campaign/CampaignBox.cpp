@@ -280,9 +280,9 @@ void TCampaignBox::ShowSettings() {
     const CampaignSettings shown = Settings();
     qDeleteAll(MainNode()->takeChildren());
     MainNode()->setText(TitleColumn, FromAnsi(shown.title));
-    titleBox_->setText(FromAnsi(shown.title));
+    ShowWhole(*titleBox_, FromAnsi(shown.title));
     sequential_->setChecked(shown.Sequential);
-    campaignHeader_->setText(FromAnsi(shown.CampaignHeader));
+    ShowWhole(*campaignHeader_, FromAnsi(shown.CampaignHeader));
     SetMemoLines(*campaignText_, shown.CampaignText);
     for (const CampaignMission& mission : shown.missions)
         AddMissionNode(FromAnsi(mission.title), FromAnsi(mission.name));
@@ -333,7 +333,7 @@ void TCampaignBox::AddTreeItem() {
 bool TCampaignBox::AddMission(const QString& file) {
     TAskTitleBox& askTitle = windows_.AskTitleBox();
     if (const std::optional<QString> title = TitleOfMissionFile(file))
-        askTitle.MapTitleBox()->setText(*title);
+        ShowWhole(*askTitle.MapTitleBox(), *title);
     askTitle.exec();
     if (Settings().missions.size() >= static_cast<std::size_t>(kMaxCampaignMissions)) {
         ShowWarning(this, tr("Woah! Too many missions! What the hell are you doing?"));
@@ -448,6 +448,8 @@ void TCampaignBox::CheckCampaign() {
 }
 
 void TCampaignBox::SaveIt() {
+    if (!SpaceLinesStartingSections(*campaignText_, false))
+        return;
     const std::vector<CampaignFinding> findings = FindProblems();
     if (!findings.empty() &&
         AskQuestion(this, FindingsText(findings) + QStringLiteral("\n\n") + tr("Save anyway?"),

@@ -29,6 +29,7 @@ public:
 
 protected:
     QWidget* FirstInput() const override;
+    bool MendTexts() override;
 
 private:
     // The slot the boxes show, where edits are stored: found once, when it is shown.
@@ -39,6 +40,7 @@ private:
     };
 
     static void ClearValues(vornask::EventMessage& slot);
+    void ShowSlot(int event, int ai);
     void LoadValues(const vornask::EventMessage& slot);
 
     bool loading_ = false; // showing a slot stores nothing back into it

@@ -15,6 +15,7 @@ public:
 
 protected:
     QWidget* FirstInput() const override;
+    bool MendTexts() override;
     void StoreValues() override;
 
 private:

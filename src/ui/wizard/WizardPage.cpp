@@ -20,6 +20,8 @@ void TWizardPage::ClosePrevious() {
 }
 
 void TWizardPage::GoToNext() {
+    if (!MendTexts())
+        return;
     StoreValues();
     windows_.OpenNext(*this);
 }
