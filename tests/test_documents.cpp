@@ -62,9 +62,18 @@ Lines Replaced(Lines file, std::size_t at, const Lines& replacement, std::size_t
     return file;
 }
 
+// Whether `line` reads as the same plain text at a line's start as behind the writer's tag.
+bool PlainAtLineStart(std::string_view line) {
+    return !IsBlank(line) && !IsLayoutLine(line) && !StartsSection(line) &&
+           !line.starts_with('<') && !line.starts_with(' ') && !line.starts_with('\t') &&
+           FindNoCase(line, "</h2>") == std::string_view::npos;
+}
+
 // The writer's lines of a mission with the changes a hand would make: any of lower-case keys,
-// spacing around "=", unquoted numbers, "[header]", "[Succeeded][BadTeamDead]", "<P>", custom
-// sections and unknown keys, text around the sections, LF line ends.
+// spacing around "=", unquoted numbers, "[header]", "[Succeeded][BadTeamDead]", custom sections
+// and unknown keys, text around the sections, LF line ends; and the texts' forms of the game's
+// own files: "<P>", a text without "<p>", a heading and its text on one line, a quote over two
+// lines, an author after one dash.
 std::string HandMade(const MissionSettings& s, SeededChoices& choices) {
     MissionLines written;
     BuildMissionLines(s, written);
@@ -75,21 +84,57 @@ std::string HandMade(const MissionSettings& s, SeededChoices& choices) {
     if (coin())
         out.push_back("; by hand");
     bool inHeader = false;
-    bool paragraphSeen = false; // a section's first "<p>" starts its text; later ones are text
+    bool paragraphSeen = false;   // a section's first "<p>" starts its text; later ones are text
+    std::size_t entryBoxLine = 0; // counts the lines of "[A.]": its quote block is lines 2 and 3
     for (const std::string& line : lines) {
         std::string edited = line;
         if (SectionNames(line)) {
             inHeader = line == "[Header]";
             paragraphSeen = false;
+            entryBoxLine = 0;
         }
+        if (line == "[A.]" || entryBoxLine > 0)
+            ++entryBoxLine;
+        const std::string_view rest =
+            std::string_view(line).substr(std::min<std::size_t>(3, line.size()));
         if (line == "[Header]" && coin())
             edited = "[header]";
         else if (line == "[Succeeded]" && coin())
             edited = "[Succeeded][BadTeamDead]";
         else if (line == "[Failed]" && coin())
             out.insert(out.end(), {"[@1]", "$Menu=Hints,Tell,Hints", ""});
-        else if (line.starts_with("<p>") && !std::exchange(paragraphSeen, true) && coin())
-            edited = "<P>" + line.substr(3);
+        else if (line.starts_with("<p>") && !std::exchange(paragraphSeen, true)) {
+            const bool afterHeading = !out.empty() && out.back().starts_with("<h2>") &&
+                                      out.back().ends_with("</h2>") &&
+                                      FindNoCase(out.back(), "</h2>") == out.back().size() - 5 &&
+                                      FindNoCase(line, "</h2>") == std::string::npos;
+            switch (choices.Number(0, 3)) {
+            case 0:
+                edited = "<P>" + line.substr(3);
+                break;
+            case 1:
+                if (PlainAtLineStart(rest))
+                    edited = std::string(rest);
+                break;
+            case 2:
+                if (afterHeading) {
+                    out.back() += line;
+                    continue;
+                }
+                break;
+            }
+        } else if (entryBoxLine == 4 && !line.starts_with("---") && coin()) {
+            edited = line.substr(1);
+        } else if (entryBoxLine == 3 && line.ends_with("<br>") && coin()) {
+            const std::size_t space = line.find(' ');
+            const std::string first = line.substr(0, space);
+            const std::string second = space == std::string::npos ? "" : line.substr(space + 1);
+            if (space != std::string::npos && PlainAtLineStart(second) &&
+                !second.starts_with('-') && FindNoCase(line, "</i>") == std::string::npos) {
+                out.push_back(first);
+                edited = second;
+            }
+        }
         if (inHeader)
             if (const std::optional<KeyLine> key = ParseKeyLine(line)) {
                 const std::string name(key->Key(line));
@@ -181,11 +226,15 @@ const std::vector<Change>& Changes() {
          key("aiAbility")},
         {"quote", [](S s, O o, int) { s.entryBox.QuoteTextBox = o.entryBox.QuoteTextBox; },
          [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 2); }},
+        {"author", [](S s, O o, int) { s.entryBox.QuoteAuthorBox = o.entryBox.QuoteAuthorBox; },
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 2); }},
         {"story",
          [](S s, O o, int) { s.entryBox.BackgroundStoryBox = o.entryBox.BackgroundStoryBox; },
          [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 4); }},
         {"success", [](S s, O o, int) { s.events.Succeeded = o.events.Succeeded; },
          [](LineSet& set, D d, int) { AddTexts(set, d.succeeded.texts, 1 | 4); }},
+        {"failure", [](S s, O o, int) { s.events.Failed = o.events.Failed; },
+         [](LineSet& set, D d, int) { AddTexts(set, d.failed.texts, 1 | 4); }},
         {"event",
          [](S s, O o, int side) {
              s.events.of(side, OpponentEvent::PriestDead) =

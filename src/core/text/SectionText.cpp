@@ -332,10 +332,20 @@ SectionTexts ReadSectionTexts(const Lines& lines, std::size_t begin, std::size_t
 }
 
 void SectionTextSaver::SaveHeading(const std::string& heading) {
-    if (places_.heading)
-        edits_.Replace(places_.heading->Range(), heading);
-    else
+    const std::optional<HeadingPlace>& place = places_.heading;
+    if (!place) {
         edits_.InsertLines(places_.firstContentLine, {HeadingLine(heading)});
+        return;
+    }
+    edits_.Replace(place->Range(), heading);
+    // A heading holding its closing tag ends only where the line ends: a text after it on the
+    // same line goes to a line of its own.
+    const std::string_view line = document_.Line(place->line);
+    const std::string_view closing = line.substr(place->textEnd, place->after - place->textEnd);
+    if (!IsBlank(line.substr(place->after)) &&
+        FindNoCase(heading, closing) != std::string_view::npos)
+        edits_.Replace({{place->line, place->textEnd}, {place->line, place->after}},
+                       std::string(closing) + "\r\n");
 }
 
 void SectionTextSaver::SaveQuote(const std::string& quote, const std::string& author,
@@ -381,7 +391,16 @@ void SectionTextSaver::SaveText(const std::string& text, bool changed) {
         return;
     }
     const TextPiece& anchor = span->pieces.front();
-    const std::string written = TaggedText(text);
+    std::string written = TaggedText(text);
+    // On the heading's line, a text that ends in the heading's closing tag would make the
+    // heading run on to it: it goes below instead.
+    if (places_.heading && anchor.line == places_.heading->line) {
+        const std::string_view line = document_.Line(anchor.line);
+        const std::string_view closing = line.substr(
+            places_.heading->textEnd, places_.heading->after - places_.heading->textEnd);
+        if (EndsWithNoCase(TrimmedEnd(FirstLineOf(written)), closing))
+            written.insert(0, "\r\n");
+    }
     if (written.empty())
         RemovePiece(anchor);
     else
