@@ -20,8 +20,10 @@ void TWizardPage::ClosePrevious() {
 }
 
 void TWizardPage::GoToNext() {
-    if (!MendTexts())
+    if (!MendTexts()) {
+        KeepOpenAfterOk();
         return;
+    }
     StoreValues();
     windows_.OpenNext(*this);
 }
