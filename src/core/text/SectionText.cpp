@@ -353,8 +353,15 @@ void SectionTextSaver::SaveQuote(const std::string& quote, const std::string& au
     if (!quoteChanged && !authorChanged)
         return;
     if (const std::optional<QuotePlace>& place = places_.quote) {
-        if (quoteChanged)
-            edits_.Replace(place->quote, quote);
+        if (quoteChanged) {
+            // Where the quote runs to its line's end, a "<br>" it ends in would be taken for
+            // the one that closes it: one more keeps it.
+            const bool toLineEnd =
+                place->quote.end.column == document_.Line(place->quote.end.line).size();
+            edits_.Replace(place->quote, toLineEnd && EndsWithNoCase(TrimmedEnd(quote), kQuoteBreak)
+                                             ? quote + std::string(kQuoteBreak)
+                                             : quote);
+        }
         if (authorChanged) {
             // The file's own dashes, unless a dash starting the author would join them.
             const TextRange& dashes = place->dashes;
@@ -365,6 +372,15 @@ void SectionTextSaver::SaveQuote(const std::string& quote, const std::string& au
                 own.size() < kWrittenDashes.size() && author.starts_with('-') ? kWrittenDashes
                                                                               : own;
             edits_.Replace({dashes.begin, place->author.end}, std::string(written) + author);
+            // An author holding "</i>" ends only where the line does: a text after it on the
+            // same line goes to a line of its own.
+            const std::string_view line = document_.Line(place->lastLine);
+            if (!IsBlank(line.substr(place->after)) &&
+                FindNoCase(author, kQuoteEnd) != std::string_view::npos)
+                edits_.Replace({place->author.end, {place->lastLine, place->after}},
+                               std::string(line.substr(place->author.end.column,
+                                                       place->after - place->author.end.column)) +
+                                   "\r\n");
         }
         return;
     }
