@@ -190,6 +190,14 @@ private slots:
                                          "checked: 2.\n"),
                  qPrintable(unreadable.out));
         QCOMPARE(Start({QStringLiteral("--check")}).exitCode, 2);
+
+        // What the file and its name hold is printed as it is, "%1" and all.
+        fs::create_directories(Home() / "odd");
+        Write(Home() / "odd" / "50%1.english", "[Header]\nk%2 = 1\nK%2 = 2\n");
+        QCOMPARE(Start({"--check", "odd"}).out,
+                 QStringLiteral("odd/50%1.english:3: K%2 is given a second time; the game uses the "
+                                "value on line 2.\nFiles checked: 1. Findings: 1.\n"));
+        fs::remove_all(Home() / "odd");
         fs::remove_all(pack);
         fs::remove_all(game);
     }

@@ -302,6 +302,17 @@
     </message>
 </context>
 <context>
+    <name>TFindingsBox</name>
+    <message>
+        <source>VORNASK Creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFirstBox</name>
     <message>
         <source>VORNASK Creator</source>
@@ -492,6 +503,26 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Enter the filename without the extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List what the game would read otherwise than you meant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check cannot read the mission&apos;s file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found: the game will read the mission as you meant it, as far as the check can tell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the game would read otherwise than you meant, in the mission&apos;s file as it will be saved:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -954,6 +985,14 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

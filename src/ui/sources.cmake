@@ -16,6 +16,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/controls/SingleLine.cpp
   src/ui/controls/SpinEdit.cpp
   src/ui/controls/TextBox.cpp
+  src/ui/pages/FindingsBox.cpp
   src/ui/pages/PageControls.cpp
   src/ui/pages/PageFrame.cpp
   src/ui/pages/WindowOwner.cpp

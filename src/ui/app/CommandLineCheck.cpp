@@ -148,9 +148,8 @@ private:
     void Print(const QString& path, const std::vector<Finding>& findings) {
         const QString shown = QDir::toNativeSeparators(path);
         for (const Finding& finding : findings)
-            PrintTo(
-                stdout,
-                QStringLiteral("%1:%2: %3").arg(shown).arg(finding.line).arg(FindingText(finding)));
+            PrintTo(stdout, QStringLiteral("%1:%2: %3")
+                                .arg(shown, QString::number(finding.line), FindingText(finding)));
         found_ += findings.size();
     }
 

@@ -5,8 +5,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/Texts.h"
 
-#include <QStringList>
-
 namespace vornask {
 namespace {
 
@@ -33,8 +31,7 @@ QString CampaignFindingText(const CampaignFinding& found, std::size_t waitingLin
     case CampaignFindingKind::NeverDone:
         return Texts::tr("the mission file %1 never marks itself done, so the mission on line %2 "
                          "would never open.")
-            .arg(file)
-            .arg(waitingLine);
+            .arg(file, QString::number(waitingLine));
     }
     return {};
 }
@@ -48,8 +45,7 @@ QString FindingText(const Finding& f) {
     switch (f.kind) {
     case FindingKind::KeyTwice:
         return Texts::tr("%1 is given a second time; the game uses the value on line %2.")
-            .arg(subject)
-            .arg(f.number);
+            .arg(subject, QString::number(f.number));
     case FindingKind::UnknownKnowledge:
         return Texts::tr("%1 in %2 is no knowledge the game knows, so it grants nothing (did you "
                          "mean %3?).")
@@ -74,8 +70,7 @@ QString FindingText(const Finding& f) {
         return Texts::tr("a condition <?... is never closed with \">\" on its line.");
     case FindingKind::ConditionTooLong:
         return Texts::tr("a condition <?...> of %1 characters; the game reads at most %2.")
-            .arg(f.number)
-            .arg(kMaxConditionLength);
+            .arg(QString::number(f.number), QString::number(kMaxConditionLength));
     case FindingKind::MissionFileMissing:
         if (f.subject.empty())
             return Texts::tr("MissionBegin names no mission file.");
@@ -89,6 +84,18 @@ QString FindingText(const Finding& f) {
         return CampaignFindingText(*f.campaign, f.number);
     }
     return {};
+}
+
+QStringList FindingLines(const FileCheck& check) {
+    QStringList lines;
+    for (const Finding& finding : check.findings)
+        lines << Texts::tr("Line %1: %2").arg(QString::number(finding.line), FindingText(finding));
+    for (const MissionFileFindings& file : check.missionFiles)
+        for (const Finding& finding : file.findings)
+            lines << Texts::tr("%1, line %2: %3")
+                         .arg(QString::fromStdString(file.file), QString::number(finding.line),
+                              FindingText(finding));
+    return lines;
 }
 
 } // namespace vornask
