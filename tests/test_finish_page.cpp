@@ -419,7 +419,7 @@ private slots:
     }
 
     // "Check" lists the findings in the mission's file as it will be saved, each with its line,
-    // and saves nothing. A new mission's next mission is looked for where the save dialog opens;
+    // and saves nothing, also when Return presses it. A new mission's next mission is looked for where the save dialog opens;
     // an opened file's beside it, then in the game's folder.
     void checkListsTheFindingsOfTheFileAsItWillBeSaved() {
         QStringList shown;
@@ -432,7 +432,10 @@ private slots:
                     shown << list->item(i)->text();
                 QTest::keyClick(box, Qt::Key_Escape);
             });
-            Click(page, "CheckButton");
+            // Return on the focused button checks; it saves nothing.
+            auto* button = Child<QPushButton>(page, "CheckButton");
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
             QVERIFY(findings.Done());
         };
         const QString found = QStringLiteral(

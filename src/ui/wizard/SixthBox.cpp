@@ -74,7 +74,6 @@ void TSixthBox::BuildControls() {
     checkButton_ = new QPushButton(tr("Check"), this);
     checkButton_->setObjectName(QStringLiteral("CheckButton"));
     checkButton_->setToolTip(tr("List what the game would read otherwise than you meant"));
-    checkButton_->setAutoDefault(false); // Return in the page still means OK
     connect(checkButton_, &QPushButton::clicked, this, &TSixthBox::CheckMissionFile);
     auto* checkRow = new QHBoxLayout;
     checkRow->addStretch();
