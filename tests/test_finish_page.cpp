@@ -419,8 +419,8 @@ private slots:
     }
 
     // "Check" lists the findings in the mission's file as it will be saved, each with its line,
-    // and saves nothing, also when Return presses it. A new mission's next mission is looked for where the save dialog opens;
-    // an opened file's beside it, then in the game's folder.
+    // and saves nothing, also when Return presses it. A new mission's next mission is looked for
+    // where the save dialog opens; an opened file's beside it, then in the game's folder.
     void checkListsTheFindingsOfTheFileAsItWillBeSaved() {
         QStringList shown;
         const auto check = [&shown](QWidget* page) {
@@ -496,6 +496,32 @@ private slots:
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(openedDriver.Done());
         QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{"ISLAND2.english"});
+    }
+
+    // A file of many faults lists its first 500, and says how many more there are.
+    void checkListsAtMost500Findings() {
+        std::string hand = "[Header]\n[A.]\n";
+        for (int i = 0; i < 600; ++i)
+            hand += "$Buton=x\n";
+        MissionFileReading reading = ReadMissionFile(hand);
+        windows_->Mission() = reading.settings;
+        windows_->StartMission(reading.settings, temp_->path() + "/Many.english",
+                               std::move(reading.document));
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "CheckButton"); })
+            .When("FindingsBox",
+                  [](QWidget* box) {
+                      auto* list = Child<QListWidget>(box, "FindingsList");
+                      QCOMPARE(list->count(), 501);
+                      QCOMPARE(list->item(0)->text(),
+                               QStringLiteral("Line 3: the game knows no command "
+                                              "$Buton (did you mean $Button?)."));
+                      QCOMPARE(list->item(500)->text(), QStringLiteral("... and 100 more."));
+                      box->close();
+                  })
+            .When("SixthBox", [](QWidget* page) { page->close(); });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
     }
 };
 

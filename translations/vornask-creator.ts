@@ -311,6 +311,12 @@
         <source>Check</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFirstBox</name>

@@ -12,6 +12,9 @@ namespace {
 // What the list shows at once at the default size: findings are sentences.
 constexpr int kListColumns = 64;
 constexpr int kListRows = 8;
+// The most findings listed: a list of wrapped rows takes long to lay out, and a file with more
+// is to be mended from its first ones.
+constexpr int kFindingsShown = 500;
 
 } // namespace
 
@@ -42,7 +45,9 @@ TFindingsBox::TFindingsBox()
 int TFindingsBox::ShowOver(QWidget& window, const QString& summary, const QStringList& findings) {
     summary_->setText(summary);
     findings_->clear();
-    findings_->addItems(findings);
+    findings_->addItems(findings.mid(0, kFindingsShown));
+    if (findings.size() > kFindingsShown)
+        findings_->addItem(tr("... and %n more.", nullptr, int(findings.size()) - kFindingsShown));
     // A summary of two lines needs more room than the empty one the window was made with.
     const QSize needed = sizeHint();
     setMinimumSize(needed);
