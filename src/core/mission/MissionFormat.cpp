@@ -7,7 +7,7 @@
 
 namespace vornask {
 
-bool OpensMissionSection(std::string_view name) {
+bool IsOpenedByTheGame(std::string_view name) {
     // The success message may also stand in "[BadTeamDead]", as the game's own files have it.
     static constexpr std::array<std::string_view, 7> kOwn = {SectionName(kHeaderHeader),
                                                              SectionName(kOptionsHeader),
@@ -16,7 +16,9 @@ bool OpensMissionSection(std::string_view name) {
                                                              "BadTeamDead",
                                                              SectionName(kFailedHeader),
                                                              SectionName(kEndHeader)};
-    if (std::any_of(kOwn.begin(), kOwn.end(),
+    constexpr std::string_view kTimedSectionStart = "@";
+    if (name.starts_with(kTimedSectionStart) ||
+        std::any_of(kOwn.begin(), kOwn.end(),
                     [name](std::string_view own) { return EqualsNoCase(own, name); }))
         return true;
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)

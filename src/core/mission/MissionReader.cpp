@@ -63,8 +63,15 @@ public:
         return true;
     }
 
+    // The game reads no further than the end's section.
     std::vector<FileLine> SectionStarts() const {
-        return SectionStartsInTexts(lines_, document_.sections, OpensMissionSection);
+        std::vector<FileLine> starts =
+            SectionStartsInTexts(lines_, document_.sections, IsOpenedByTheGame);
+        if (document_.endSection)
+            std::erase_if(starts, [this](const FileLine& line) {
+                return line.number > document_.sections[*document_.endSection].header + 1;
+            });
+        return starts;
     }
 
 private:

@@ -227,7 +227,12 @@ SectionStartsInTexts(const Lines& lines, const std::vector<Section>& sections,
     for (std::size_t s = 1; s < sections.size(); ++s) {
         const Section& section = sections[s];
         const std::string_view above = lines[section.header - 1];
-        if (!IsDrawn(above) || StartsSection(above) || ParseKeyLine(above))
+        const bool belowText = IsDrawn(above) && !StartsSection(above) && !ParseKeyLine(above);
+        if (!section.clean) {
+            found.push_back({section.header + 1, std::string(lines[section.header])});
+            continue;
+        }
+        if (!belowText)
             continue;
         const bool opened =
             std::any_of(section.names.begin(), section.names.end(),
@@ -241,7 +246,7 @@ SectionStartsInTexts(const Lines& lines, const std::vector<Section>& sections,
         const bool named =
             std::any_of(section.names.begin(), section.names.end(),
                         [&lines](const std::string& name) { return NamedByACommand(lines, name); });
-        if (!section.clean || nameAgain || (!opened && !named))
+        if (nameAgain || (!opened && !named))
             found.push_back({section.header + 1, std::string(lines[section.header])});
     }
     return found;

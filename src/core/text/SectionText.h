@@ -43,11 +43,11 @@ namespace vornask {
 // heading's line), so that their first line never starts one; a guide's intro is not.
 bool HoldsSectionStart(std::string_view text, bool firstLineBehindTag);
 
-// The section headers of a file that seem to be lines of a text: each directly below a line of
-// text (not a key line), and no clean header, or one whose name heads another section too, or
-// one whose section nothing shows (neither one the game opens itself, as `opensItself` tells,
-// nor one a command of the file names). The game reads each as the start of a section all the
-// same, and the text above it ends there.
+// The section headers of a file that seem to be lines of a text: each one that is no clean
+// header ("[Chapter One] begins"), and each clean one directly below a line of text (not a key
+// line) whose name heads another section too, or whose section nothing shows (neither one the
+// game opens itself, as `opensItself` tells, nor one a command of the file names). The game
+// reads each as the start of a section all the same, and the text above it ends there.
 std::vector<FileLine>
 SectionStartsInTexts(const std::vector<std::string_view>& lines,
                      const std::vector<Section>& sections,
