@@ -9,10 +9,12 @@
 #include "ui/campaign/CampaignBox.h"
 #include "ui/platform/QtText.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -22,9 +24,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -156,6 +160,18 @@ class CampaignTest : public QObject {
             Click(editor, "Button1");
         });
         return TopLevel("ViewCampaignSource");
+    }
+
+    // Makes `window` the active window again, as the user would after a dialog over it.
+    static void Activate(QWidget* window) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
+    // `keys` pressed in `window` as the user would, through the window system: a pop-up shown
+    // over the window gets them first.
+    static void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 
     static void SetCheck(QWidget* window, const char* objectName, bool checked) {
@@ -290,6 +306,38 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(
                      SaveIntoDocument(*windows_->OpenedCampaign(), windows_->Campaign()).Bytes()),
                  Bytes(moved));
+    }
+
+    // "Browse", a name typed in the file dialog and Return pressed while its completion list
+    // shows: the list goes with the dialog, and the keys work in the editor at once.
+    void keysWorkAtOnceAfterBrowse() {
+        Write(folder_ + "/MM1a.english", MissionFile("Islands at War"));
+        Write(folder_ + "/MM1b.english", MissionFile("Islands at Peace"));
+        ModalDriver driver;
+        InEditor(driver, [&](QWidget* editor) {
+            driver.When("OpenDialog1", [](QWidget* dialog) {
+                auto* name = Find<QLineEdit>(dialog, "fileNameEdit");
+                name->clear();
+                QTest::keyClicks(name, "MM1a.englis");
+                QTRY_VERIFY(name->completer()->popup()->isVisible());
+                QTest::keyClicks(name->completer()->popup(), "h");
+                Press(name->completer()->popup(), Qt::Key_Return);
+                if (dialog->isVisible())
+                    Press(dialog, Qt::Key_Return);
+            });
+            Click(editor, "Button3");
+            QVERIFY(driver.Done());
+            auto* box = Find<QLineEdit>(editor, "AddTreeItemBox");
+            QCOMPARE(box->text(), QDir::toNativeSeparators(folder_ + "/MM1a.english"));
+            Activate(editor);
+            box->setFocus();
+            Press(editor, Qt::Key_End);
+            Press(editor, Qt::Key_Backspace);
+            QVERIFY(box->text().endsWith("englis"));
+            Press(editor, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(editor, "Button3"));
+            QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        });
     }
 
     // A mission saved from the editor's "New Mission" is offered to the campaign, Yes the
