@@ -234,6 +234,10 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: it waits for mission %2, which comes after it, so it would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TCampaignFinished</name>

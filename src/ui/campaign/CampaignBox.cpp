@@ -290,9 +290,7 @@ void TCampaignBox::ShowSettings() {
 }
 
 void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString& path) {
-    const bool sequential = opened.sequential.value_or(Settings().Sequential);
     Settings() = opened.settings;
-    Settings().Sequential = sequential;
     // The file's values are 8-bit text already: nothing of the replaced campaign's is lost.
     Lost().Clear();
     ShowSettings();
@@ -492,7 +490,12 @@ QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings)
             break;
         case CampaignFindingKind::NeverDone:
             what = tr("%1: %2 never marks itself done, so mission %3 would never open.")
-                       .arg(mission, file, QString::number(finding.next + 1));
+                       .arg(mission, file, QString::number(finding.other + 1));
+            break;
+        case CampaignFindingKind::WaitsForLater:
+            what = tr("%1: it waits for mission %2, which comes after it, so it would never "
+                      "open.")
+                       .arg(mission, QString::number(finding.other + 1));
             break;
         }
         text += QStringLiteral("\n\n") + what;
