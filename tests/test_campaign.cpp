@@ -220,19 +220,16 @@ class CampaignTest : public QObject {
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 
-    // Closes `window` as its close control or Alt+F4 does: the window system's close event.
-    static void CloseAsTheUser(QWidget* window) {
+    // Closes `window` as its close control or Alt+F4 do, by the window system's close event;
+    // the windows seen meanwhile. A question is answered "Yes", or with Return (which must be
+    // "No") when `pressReturn`.
+    static QStringList SeenOnClosing(QWidget* window, bool pressReturn = false) {
+        ModalDriver question;
+        pressReturn ? question.PressReturn(QMessageBox::No) : question.Answer(QMessageBox::Yes);
         QCloseEvent close;
         QSpontaneKeyEvent::setSpontaneous(&close);
         QApplication::instance()->notify(window, &close);
-    }
-
-    // The same, with no other window expected: whether a question was asked (answered "Yes").
-    static bool AskedOnClosing(QWidget* window) {
-        ModalDriver question;
-        question.Answer(QMessageBox::Yes);
-        CloseAsTheUser(window);
-        return question.Done();
+        return question.Seen();
     }
 
     static void SetCheck(QWidget* window, const char* objectName, bool checked) {
@@ -591,27 +588,24 @@ private slots:
     // asks "Close without saving?", No the default, and No keeps it open; holding nothing
     // unsaved, also after every change was undone, it closes without a question.
     void closingWorkNotSavedAsksFirst() {
+        const QStringList question = {kQuestion + "Close without saving?"};
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {
-            QVERIFY(!AskedOnClosing(editor));
+            QCOMPARE(SeenOnClosing(editor), QStringList{});
             QVERIFY(!editor->isVisible());
         });
         InEditor(driver, [&](QWidget* editor) {
             Add(editor, "A.english", "Alpha");
-            driver.PressReturn(QMessageBox::No);
-            CloseAsTheUser(editor);
-            QVERIFY(driver.Done() && editor->isVisible());
+            QCOMPARE(SeenOnClosing(editor, true), question);
+            QVERIFY(editor->isVisible());
             QVERIFY(PopUp(editor, 0, "Undo"));
-            QVERIFY(!AskedOnClosing(editor));
-            QVERIFY(!editor->isVisible());
+            QCOMPARE(SeenOnClosing(editor), QStringList{});
         });
         InEditor(driver, [&](QWidget* editor) {
             Find<QLineEdit>(editor, "CampaignHeader")->setText("Changed");
-            QVERIFY(AskedOnClosing(editor));
+            QCOMPARE(SeenOnClosing(editor), question);
             QVERIFY(!editor->isVisible());
         });
-        QCOMPARE(driver.Seen().filter("MessageBox"),
-                 QStringList{kQuestion + "Close without saving?"});
     }
 
     // "Browse", a name typed in the file dialog and Return pressed while its completion list

@@ -78,8 +78,7 @@ bool SetsFlag(const std::set<std::string, std::less<>>& flags, std::string_view 
               std::string_view missionName) {
     if (flag.starts_with('{') && flag.ends_with(kFlagEnd))
         flag = flag.substr(1, flag.size() - 1 - kFlagEnd.size());
-    static const std::string ownFlag = UpperCased(kDoneConfigLine.substr(
-        kDoneConfigLine.find(',') + 1, kDoneConfigLine.find('=') - kDoneConfigLine.find(',') - 1));
+    static const std::string ownFlag = *FlagsSet(UpperCased(kDoneConfigLine)).begin();
     const std::string upper = UpperCased(flag);
     return flags.contains(upper) ||
            (upper == UpperCased("Done" + std::string(missionName)) && flags.contains(ownFlag));
