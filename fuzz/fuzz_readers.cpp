@@ -85,8 +85,9 @@ void CampaignReadsBackAsChanged(std::string_view bytes) {
     changed.title = kText;
     changed.CampaignHeader = kText;
     changed.CampaignText = {"", "<i>Second</i> line", " [Chapter]", "", "last"};
-    for (CampaignMission& mission : changed.missions)
-        mission.title = kText;
+    for (CampaignMission& row : changed.missions)
+        if (row.startsMission) // another row keeps its line as written
+            row.title = kText;
     const CampaignFileReading again =
         ReadCampaignFile(SaveIntoDocument(read.document, changed).Bytes());
     Check(!again.report.refusal && again.settings == changed);
