@@ -1041,5 +1041,9 @@ directory as the executable.</source>
         <source>%1, line %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
