@@ -448,6 +448,41 @@ private slots:
         QCOMPARE(LocalDialogFolder("", Prefix()), std::string("D/"));
     }
 
+    void dotDotStopsAtTheDrivesRootAsOnWindows() {
+        const fs::path driveC = Prefix() / "drive_c";
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
+        fs::create_directories(driveC / "Games" / "NetStorm" / "D");
+        fs::create_directories(Prefix() / "dosdevices");
+        fs::create_directory_symlink("../drive_c", Prefix() / "dosdevices" / "c:");
+        const std::string root = fs::canonical(driveC).string();
+        const struct {
+            const char* windowsPath;
+            const char* underDriveC;
+        } kCases[] = {
+            {"C:\\..\\..\\..\\tmp\\x\\D\\", "/tmp/x/D/"},
+            {"C:\\..", ""},
+            {"C:\\Games\\..\\..\\", "/"},
+            {"C:\\Games\\NetStorm\\..\\..\\..\\D\\", "/D/"},
+            {"C:\\Games\\..\\NetStorm\\D\\", "/NetStorm/D/"},
+            {"C:\\.\\Games\\.\\NetStorm\\D\\", "/Games/NetStorm/D/"},
+            // Names are resolved before the disk is asked, so a missing folder taken away by
+            // ".." does not keep the folders after it from being found in any letter case.
+            {"C:\\Missing\\..\\games\\NETSTORM\\d\\", "/Games/NetStorm/D/"},
+            {"C:/Games/NetStorm/../../Games/NetStorm/D/", "/Games/NetStorm/D/"},
+        };
+        for (const auto& c : kCases) {
+            const std::string local = LocalFolderInWinePrefix(Prefix(), c.windowsPath);
+            QVERIFY2(local == root + c.underDriveC,
+                     qPrintable(QStringLiteral("%1 gave %2").arg(c.windowsPath, local.c_str())));
+        }
+        // A relative path is the working folder's business, as on Windows.
+        QCOMPARE(LocalFolderInWinePrefix(Prefix(), "..\\x\\D\\"), std::string("../x/D/"));
+        QCOMPARE(LocalDialogFolder("C:\\..\\..\\..\\tmp\\x", Prefix()), root + "/tmp/x/D/");
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
+    }
+
     void manyFolderNamesMapInLinearTimeAndNoValueIsLongerThanAWindowsPath() {
         const fs::path driveC = Prefix() / "drive_c";
         fs::remove_all(driveC);
