@@ -334,6 +334,45 @@ private slots:
         QCOMPARE(FindWineRegistryValue(RegFile("[K] 1\n[K\n\"V\"=\"x\"\n"), "K", "V"), kNotFound);
     }
 
+    void aLineTooLongHoldsNoValueAndNamesNoKey() {
+        const std::string key = "[Software\\\\Titanic Entertainment\\\\NetStorm] 1";
+        const std::string value = "\"InstallDir\"=\"C:\\\\NS\"\n";
+        // Filling that makes a line exactly as long as the bound: still read.
+        const auto filling = [](std::string_view line) {
+            return std::string(kMaxRegistryLineBytes - line.size(), ' ');
+        };
+        const std::string tooLong(kMaxRegistryLineBytes, 'x');
+        std::string hexTooLong = "\"InstallDir\"=hex(1):43,00,\\\n";
+        while (hexTooLong.size() < 2 * kMaxRegistryLineBytes)
+            hexTooLong += "  3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,\\\n";
+        const struct {
+            const char* what;
+            std::string body;
+            RegistryValue expected;
+        } kCases[] = {
+            {"a key line at the bound", key + filling(key) + "\n" + value, String("C:\\NS")},
+            {"a key line past it", key + filling(key) + " \n" + value, kNotFound},
+            {"a value line at the bound",
+             key + "\n\"InstallDir\"=\"C:\\\\NS\"" + filling("\"InstallDir\"=\"C:\\\\NS\"") + "\n",
+             String("C:\\NS")},
+            {"a value line past it", key + "\n\"InstallDir\"=\"" + tooLong + "\"\n", kNotFound},
+            {"a value line past it, unended", key + "\n\"InstallDir\"=\"" + tooLong, kNotFound},
+            // The key goes on after another value's line too long.
+            {"another value past it", key + "\n\"Other\"=\"" + tooLong + "\"\n" + value,
+             String("C:\\NS")},
+            {"a key line past it after the key's", key + "\n[" + tooLong + "] 1\n" + value,
+             kNotFound},
+            {"hex data joined past it", key + "\n" + hexTooLong + "  00,00\n", kNotFound},
+        };
+        for (const auto& c : kCases)
+            QVERIFY2(InstallDirIn(c.body) == c.expected, c.what);
+        QCOMPARE(FindWineRegistryValue("WINE REGISTRY Version 2" +
+                                           std::string(tooLong.size(), ' ') + "\n" + key + "\n" +
+                                           value,
+                                       kGameKey, "InstallDir"),
+                 kNotFound);
+    }
+
     void aFileThatIsNoRegistryHoldsNothing() {
         const std::string body = "[K] 1\n\"V\"=\"x\"\n";
         QCOMPARE(FindWineRegistryValue(body, "K", "V"), kNotFound);

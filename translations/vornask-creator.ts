@@ -606,10 +606,6 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>system.reg is over 256 MB, passed over</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>system.reg is not a Wine registry file, passed over</source>
         <translation type="unfinished"></translation>
     </message>
@@ -854,6 +850,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Only one file can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system.reg is over %1 MB, larger than any real prefix&apos;s: passed over</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

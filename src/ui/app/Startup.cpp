@@ -34,7 +34,8 @@ QString VerdictOf(const PrefixReading& reading) {
     case RegistryFileState::Unreadable:
         return Texts::tr("system.reg cannot be read, passed over");
     case RegistryFileState::TooLarge:
-        return Texts::tr("system.reg is over 256 MB, passed over");
+        return Texts::tr("system.reg is over %1 MB, larger than any real prefix's: passed over")
+            .arg(kMaxRegistryFileBytes >> 20);
     case RegistryFileState::NotARegistry:
         return Texts::tr("system.reg is not a Wine registry file, passed over");
     case RegistryFileState::Read:
