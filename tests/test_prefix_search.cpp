@@ -196,6 +196,17 @@ private slots:
         QCOMPARE(SearchWinePrefixes(Home(), 205).lookup.installDir, std::string("C:\\Last"));
     }
 
+    void aSearchAskedToStopReadsNoFurtherFile() {
+        MakePrefix("Games/netstorm", "C:\\\\NetStorm");
+        std::stop_source stop;
+        stop.request_stop();
+        const PrefixSearch stopped =
+            SearchWinePrefixes(Home(), kMaxRegistryFilesRead, stop.get_token());
+        QVERIFY(stopped.lookedAt.empty());
+        QCOMPARE(stopped.lookup, InstallDirLookup{});
+        QCOMPARE(SearchWinePrefixes(Home()).lookup.installDir, std::string("C:\\NetStorm"));
+    }
+
     void hugeRegistryFilesCostBoundedMemoryAndTime() {
         // Prefixes no real one looks like: 190 registry files of 128 MB, then 3 just under the
         // size limit that are one line (sparse files: their bytes cost no disk), then the

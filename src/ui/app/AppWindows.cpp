@@ -81,6 +81,7 @@ void AppWindows::RunMissionWizard() {
 }
 
 QString AppWindows::DialogFolder() const {
+    startBox_->GameSearch().Wait();
     return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir, startBox_->GamePrefix));
 }
 

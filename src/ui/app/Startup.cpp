@@ -132,10 +132,13 @@ int RunVornaskCreator(const StartupOptions& options) {
         const QString path = QFileInfo(options.fileToOpen).absoluteFilePath();
         QTimer::singleShot(0, &windows.StartBox(), [&windows, path] { windows.OpenFile(path); });
     }
-    // Queued after what showing the start window posted (reading the registry among it), so
-    // the loop ends once the start-up's own work is done.
+    // Queued after what showing the start window posted (starting the search for the game
+    // among it), so the loop ends once the start-up's own work is done, the search included.
     if (options.until == RunUntil::FirstIdle)
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(0, qApp, [&windows] {
+            windows.StartBox().GameSearch().Wait();
+            QCoreApplication::quit();
+        });
     return QApplication::exec();
 }
 
