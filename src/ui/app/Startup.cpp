@@ -132,13 +132,12 @@ int RunVornaskCreator(const StartupOptions& options) {
         const QString path = QFileInfo(options.fileToOpen).absoluteFilePath();
         QTimer::singleShot(0, &windows.StartBox(), [&windows, path] { windows.OpenFile(path); });
     }
-    // Queued after what showing the start window posted (starting the search for the game
-    // among it), so the loop ends once the start-up's own work is done, the search included.
+    // Queued after what showing the start window posted, so the loop ends once the start-up's
+    // own work is done, at the same moment as the floors the probe is held against. The search
+    // for the game, started by then on its own thread, is stopped and waited for as the windows
+    // go; in the empty home the probe runs in it has long ended.
     if (options.until == RunUntil::FirstIdle)
-        QTimer::singleShot(0, qApp, [&windows] {
-            windows.StartBox().GameSearch().Wait();
-            QCoreApplication::quit();
-        });
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QApplication::exec();
 }
 

@@ -26,6 +26,7 @@ void InstallDirSearch::Start() {
     const SearchStart start = SearchStart::FromEnvironment();
     thread_ = std::jthread([this, start](std::stop_token stop) {
         result_ = reader_(start, std::move(stop));
+        ended_ = true;
         QMetaObject::invokeMethod(this, &InstallDirSearch::HandOut, Qt::QueuedConnection);
     });
 }
@@ -33,11 +34,14 @@ void InstallDirSearch::Start() {
 void InstallDirSearch::Wait() {
     if (!started_ || handedOut_)
         return;
-    if (thread_.joinable()) {
+    // The busy cursor only for a wait the user notices: loading it costs more than a search
+    // of an ordinary home.
+    const bool busy = !ended_;
+    if (busy)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        thread_.join();
+    thread_.join();
+    if (busy)
         QGuiApplication::restoreOverrideCursor();
-    }
     HandOut();
 }
 

@@ -6,6 +6,7 @@
 #include "core/registry/PrefixSearch.h"
 
 #include <QObject>
+#include <atomic>
 #include <functional>
 #include <stop_token>
 #include <thread>
@@ -42,6 +43,7 @@ private:
     Reader reader_;
     std::jthread thread_;
     InstallDirLookup result_; // written by the search's thread before it ends
+    std::atomic<bool> ended_ = false;
     bool started_ = false;
     bool handedOut_ = false;
 };
