@@ -244,8 +244,9 @@ private slots:
         const std::vector<RegistryFileState> states = StatesOf(search);
         QCOMPARE(std::ranges::count(states, RegistryFileState::TooLarge), 190);
         QCOMPARE(std::ranges::count(states, RegistryFileState::Read), 4);
-        // A line is held only up to its bound, never whole.
-        QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("%1 KB more").arg(grown)));
+        // A line is held only up to its bound (1 MB), never whole (64 MB): 2.5 MB more here,
+        // under 18 MB under AddressSanitizer, which keeps freed memory for a while.
+        QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("%1 KB more").arg(grown)));
         QVERIFY2(elapsed < std::chrono::seconds(20), "a hang, not a slow machine");
     }
 
