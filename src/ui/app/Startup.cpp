@@ -135,7 +135,7 @@ int RunVornaskCreator(const StartupOptions& options) {
     // Queued after what showing the start window posted, so the loop ends once the start-up's
     // own work is done, at the same moment as the floors the probe is held against. The search
     // for the game, started by then on its own thread, is stopped and waited for as the windows
-    // go; in the empty home the probe runs in it has long ended.
+    // go; in the probe's empty home it has ended long before.
     if (options.until == RunUntil::FirstIdle)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QApplication::exec();
