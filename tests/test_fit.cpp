@@ -114,7 +114,10 @@ class FitTest : public QObject {
     std::unique_ptr<AppWindows> windows_;
 
 private slots:
-    void initTestCase() { windows_ = std::make_unique<AppWindows>(); }
+    void initTestCase() {
+        windows_ = std::make_unique<AppWindows>();
+        MakeEveryWindow(*windows_);
+    }
 
     // Every window in each of the states that show other controls: every tab of the players
     // page, every option of the advanced dialog.

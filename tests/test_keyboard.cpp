@@ -102,6 +102,7 @@ private slots:
 
     // A tab typed into a text box would go into the game's file.
     void tabAndShiftTabLeaveEveryTextBox() {
+        MakeEveryWindow(*windows_);
         int boxes = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
             for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
@@ -317,10 +318,11 @@ private slots:
         watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
         watchdog.start(20000);
-        QTimer::singleShot(0, qApp, [] {
-            auto* view = qobject_cast<TViewCampaignSource*>(TopLevel("ViewCampaignSource"));
-            view->Edit({"[Campaign]"}, [](const auto&) { return SaveResult{}; });
-            QVERIFY(view->isVisible());
+        // The program makes its source view when the campaign finish window first needs it.
+        TViewCampaignSource view;
+        QTimer::singleShot(0, qApp, [&view] {
+            view.Edit({"[Campaign]"}, [](const auto&) { return SaveResult{}; });
+            QVERIFY(view.isVisible());
             Click(TopLevel("StartBox"), "Button2");
         });
         QCOMPARE(RunVornaskCreator(), 0);

@@ -235,6 +235,14 @@
         </translation>
     </message>
     <message>
+        <source>U&amp;ndo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Close without saving?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,14 +272,6 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Red&amp;o</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -683,10 +683,6 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>system.reg is over 256 MB, passed over</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>system.reg is not a Wine registry file, passed over</source>
         <translation type="unfinished"></translation>
     </message>
@@ -934,6 +930,10 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>system.reg is over %1 MB, larger than any real prefix&apos;s: passed over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cannot check %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -971,6 +971,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>the mission file %1 never marks itself done, so the mission on line %2 would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1030,10 +1034,6 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1042,7 +1042,7 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
+        <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

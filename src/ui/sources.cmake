@@ -32,6 +32,7 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp
   src/ui/platform/WindowsRegistry.cpp
+  src/ui/platform/WindowsRegistrySearch.cpp
   src/ui/wizard/AdvancedAIOptions.cpp
   src/ui/wizard/FifthBox.cpp
   src/ui/wizard/FirstBox.cpp
