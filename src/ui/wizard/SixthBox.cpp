@@ -1,6 +1,6 @@
 #include "ui/wizard/SixthBox.h"
 
-#include "core/mission/MissionWriter.h"
+#include "core/saving/FileToSave.h"
 #include "core/saving/SaveProcedure.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/pages/PageControls.h"
@@ -155,11 +155,7 @@ void TSixthBox::GoToNext() {
 }
 
 TextDocument TSixthBox::MissionFileToSave() const {
-    if (const MissionDocument* opened = windows().OpenedMission())
-        return SaveIntoDocument(*opened, windows().Mission());
-    vornask::MissionLines lines;
-    BuildMissionLines(windows().Mission(), lines);
-    return TextDocument::FromLines(lines);
+    return vornask::MissionFileToSave(windows().Mission(), windows().OpenedMission());
 }
 
 SaveResult TSixthBox::SaveMissionFile() {
