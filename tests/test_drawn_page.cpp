@@ -86,8 +86,8 @@ private slots:
         row("plain spaces stay", "a   b", "|a   b\n");
         row("a run with a line end is one space", "a  \n\n  b", "|a b\n");
         row("no space at a line's ends", "\n  <br>\n text \n<br>", "|\n|text\n");
-        row("breaks and paragraphs", "one<br>two<p>three<br><br>four",
-            "|one\n|two\np|three\n|\n|four\n");
+        row("breaks and paragraphs", "one<br>two<p>three<br><br>four<br><p>five<br><center>six",
+            "|one\n|two\np|three\n|\n|four\np|five\nc|six\n");
         row("a first paragraph starts the page", "<p>\nStory", "p|Story\n");
         // Tags.
         row("the first heading is the title", "<H2>Victory!</H2><P>The ice melts.\n<h3>More</h3>",

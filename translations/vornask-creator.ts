@@ -234,6 +234,10 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TCampaignFinished</name>
@@ -406,6 +410,37 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Allies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewBox</name>
+    <message>
+        <source>A picture of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flags that are set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick a flag to see the text as the game shows it when the flag is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows nothing here: the file holds no such section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The preview ends here: it shows the first %1 characters.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -854,6 +889,14 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Only one file can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See the text as the game shows it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -567,19 +567,18 @@ private:
     }
 
     // A new line, with a gap above it for a paragraph. A line break always leaves the line
-    // before it, even an empty one; a paragraph, a heading or a centred part takes the place of an
-    // empty line that no break or paragraph made (the page's first, one after a heading).
+    // before it, even an empty one; a paragraph, a heading or a centred part takes the place of
+    // an empty line, as a line break before them only ends the line.
     enum class LineStart { Break, Paragraph, Part };
     void NewLine(LineStart start) {
         ForgetSpace();
         inTitle_ = false;
         Block& current = page_.blocks.back();
         const Block next{page_.runs.size(), 0, heading_, centred_, start == LineStart::Paragraph};
-        if (start != LineStart::Break && current.runCount == 0 && implicit_)
+        if (start != LineStart::Break && current.runCount == 0)
             current = next;
         else
             page_.blocks.push_back(next);
-        implicit_ = start == LineStart::Part;
     }
 
     void Heading(bool opens) {
@@ -700,7 +699,6 @@ private:
     bool centred_ = false;
     bool titleTaken_ = false;
     bool inTitle_ = false;
-    bool implicit_ = true; // the current line was made by no "<br>" or "<p>"
     std::size_t spaces_ = 0;
     bool lineSpace_ = false;
     RunStyle spaceStyle_;

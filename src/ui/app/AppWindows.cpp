@@ -10,6 +10,7 @@
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
+#include "ui/preview/PreviewBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FirstBox.h"
@@ -30,12 +31,18 @@ AppWindows::AppWindows()
       fifthBox_(std::make_unique<TFifthBox>(*this)),
       campaignBox_(std::make_unique<TCampaignBox>(*this)),
       sixthBox_(std::make_unique<TSixthBox>(*this)),
-      viewSourceBox_(std::make_unique<TViewSourceBox>()),
+      viewSourceBox_(std::make_unique<TViewSourceBox>(*this)),
       askTitleBox_(std::make_unique<TAskTitleBox>()),
       campaignFinished_(std::make_unique<TCampaignFinished>(*this)),
-      viewCampaignSource_(std::make_unique<TViewCampaignSource>()) {}
+      viewCampaignSource_(std::make_unique<TViewCampaignSource>(*this)) {}
 
 AppWindows::~AppWindows() = default;
+
+TPreviewBox& AppWindows::PreviewBox() {
+    if (!previewBox_)
+        previewBox_ = std::make_unique<TPreviewBox>();
+    return *previewBox_;
+}
 
 int AppWindows::OpenNext(QWidget& from) {
     const std::pair<QWidget*, TPageFrame*> successors[] = {

@@ -1,5 +1,6 @@
-// Creates and owns every window of the program, once, in start-up order, and holds the values
-// one run of the program collects. The pages reach it as their WindowOwner.
+// Creates and owns every window of the program, once, in start-up order (the preview when first
+// opened), and holds the values one run of the program collects. The pages reach it as their
+// WindowOwner.
 #pragma once
 
 #include "ui/pages/WindowOwner.h"
@@ -20,6 +21,7 @@ class TViewSourceBox;
 class TAskTitleBox;
 class TCampaignFinished;
 class TViewCampaignSource;
+class TPreviewBox;
 
 namespace vornask {
 
@@ -42,6 +44,7 @@ public:
     TAskTitleBox& AskTitleBox() const override { return *askTitleBox_; }
     TCampaignFinished& CampaignFinished() const { return *campaignFinished_; }
     TViewCampaignSource& ViewCampaignSource() const override { return *viewCampaignSource_; }
+    TPreviewBox& PreviewBox() override;
 
     // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
     // a mission in the wizard from its general details page, a guide file in the campaign
@@ -69,6 +72,8 @@ private:
     std::unique_ptr<TAskTitleBox> askTitleBox_;
     std::unique_ptr<TCampaignFinished> campaignFinished_;
     std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
+    // Made when first opened, and destroyed first: it may stand as a child of any window above.
+    std::unique_ptr<TPreviewBox> previewBox_;
 };
 
 } // namespace vornask

@@ -17,6 +17,7 @@
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -174,6 +175,7 @@ void TCampaignBox::BuildControls() {
     auto* introLayout = new QFormLayout(intro);
     introLayout->addRow(tr("Header:"), campaignHeader_);
     introLayout->addRow(tr("Text:"), campaignText_);
+    introLayout->addRow(PreviewRow());
 
     auto* addMission = Named(new QGroupBox(tr("Add Mission")), "GroupBox2");
     auto* addButtons = new QHBoxLayout;
@@ -205,6 +207,19 @@ void TCampaignBox::BuildControls() {
     frame->addLayout(columns, 1);
     frame->addLayout(buttons);
     resize(620, 430);
+}
+
+QLayout* TCampaignBox::PreviewRow() {
+    QPushButton* button = MakeButton("PreviewButton", tr("Pre&view"));
+    OpenPreviewOnClick(*button, *this, windows_, [this] { return CampaignPreview(windows_); },
+                       {campaignHeader_, campaignText_, sequential_, campaignView_});
+    // Below the intro's text, it comes after it from the keyboard too.
+    setTabOrder(campaignText_, button);
+    setTabOrder(button, addTreeItemBox_);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    return row;
 }
 
 void TCampaignBox::ConnectHandlers() {

@@ -9,6 +9,7 @@
 
 class QAction;
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -56,6 +57,9 @@ public:
 
 private:
     void BuildControls();
+    // "Pre&view": the guide's overview, its intro and its menu of missions, as a save would
+    // write them now.
+    QLayout* PreviewRow();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
     void ShowSettings();

@@ -5,7 +5,9 @@
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,7 +15,7 @@
 // Global T-classes: Qt reports "TViewCampaignSource", not "vornask::TViewCampaignSource".
 using namespace vornask;
 
-TViewCampaignSource::TViewCampaignSource()
+TViewCampaignSource::TViewCampaignSource(WindowOwner& windows)
     : TPageFrame(QStringLiteral("ViewCampaignSource"), tr("VORNASK Creator"),
                  tr("View/Edit Source")) {
     // Left open by itself, this window does not keep the program running once the start
@@ -24,6 +26,7 @@ TViewCampaignSource::TViewCampaignSource()
     sourceBox_->setMinimumSize(265, 201);
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);
+    AddPreviewButton(windows);
     LetGrow();
 
     // This window runs no modal loop of its own, and it must stay open when the save fails:
@@ -52,4 +55,13 @@ void TViewCampaignSource::SaveIt() {
     if (result.writeFailed && !result.saved)
         return;
     close();
+}
+
+void TViewCampaignSource::AddPreviewButton(WindowOwner& windows) {
+    QPushButton* button = MakePreviewButton(
+        *this, windows, [this] { return SourcePreview(*sourceBox_, {}); }, {sourceBox_});
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    content()->addLayout(row);
 }

@@ -9,10 +9,17 @@
 #include <string>
 
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 
 class TComboBox98;
+
+namespace vornask {
+
+struct PreviewSection;
+
+} // namespace vornask
 
 class TFifthBox : public TWizardPage {
     Q_OBJECT
@@ -38,6 +45,9 @@ private:
         int side;  // the opponent, 0 for an event of the whole mission
     };
 
+    QLayout* PreviewRow();
+    // The chosen event's section as a save would write it now; none while no event is chosen.
+    vornask::PreviewSection PreviewOfEvent() const;
     static void ClearValues(vornask::EventMessage& slot);
     void LoadValues(const vornask::EventMessage& slot);
 
