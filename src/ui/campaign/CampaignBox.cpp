@@ -213,9 +213,6 @@ QLayout* TCampaignBox::PreviewRow() {
     QPushButton* button = MakeButton("PreviewButton", tr("Pre&view"));
     OpenPreviewOnClick(*button, *this, windows_, [this] { return CampaignPreview(windows_); },
                        {campaignHeader_, campaignText_, sequential_, campaignView_});
-    // Below the intro's text, it comes after it from the keyboard too.
-    setTabOrder(campaignText_, button);
-    setTabOrder(button, addTreeItemBox_);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(button);

@@ -203,7 +203,7 @@ void TPreviewBox::StopFollowing() {
 // Every change of a control the text comes from, whoever made it, draws the page again soon.
 void TPreviewBox::Watch(const QList<QWidget*>& watched) {
     const auto soon = [this] {
-        if (!redrawSoon_.isActive())
+        if (isVisible() && !redrawSoon_.isActive())
             redrawSoon_.start();
     };
     for (QWidget* control : watched) {
