@@ -417,10 +417,14 @@ constexpr std::array<TagName, 13> kTagNames = {{
 }};
 
 // The tag a name (in any letter case) names; tags are many in a text, so names of another length
-// are passed over without comparing their letters.
+// or first letter are passed over without comparing the rest.
 TagKind TagOf(std::string_view name) {
+    if (name.empty())
+        return TagKind::Unknown;
+    const char first =
+        name[0] >= 'A' && name[0] <= 'Z' ? static_cast<char>(name[0] - 'A' + 'a') : name[0];
     for (const TagName& tag : kTagNames)
-        if (tag.name.size() == name.size() && EqualsNoCase(tag.name, name))
+        if (tag.name.size() == name.size() && tag.name[0] == first && EqualsNoCase(tag.name, name))
             return tag.kind;
     return TagKind::Unknown;
 }
