@@ -306,7 +306,8 @@ BENCHMARK(BM_SixthBox_FirstActivation)->Unit(benchmark::kMillisecond);
 
 // A key typed at the end of the story with the preview open: the preview's drawing that follows
 // it (the file a save would write built, its entry box read and drawn, the page laid out). A
-// story of 20 lines, and one of the most lines a text may have, each line in the game's markup.
+// story of 20 lines, a long one of 2,000, and one of the most lines a text may have, each line in
+// the game's markup.
 void BM_Preview_KeyTypedInTheStory(benchmark::State& state) {
     AppWindows windows;
     TThirdBox& page = windows.ThirdBox();
@@ -330,6 +331,7 @@ void BM_Preview_KeyTypedInTheStory(benchmark::State& state) {
 }
 BENCHMARK(BM_Preview_KeyTypedInTheStory)
     ->Arg(20)
+    ->Arg(2000)
     ->Arg(static_cast<int>(kMaxTextLines))
     ->Unit(benchmark::kMillisecond);
 
