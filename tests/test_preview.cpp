@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -227,6 +228,26 @@ private slots:
             QTest::keyClicks(story, "!");
             QTRY_VERIFY(Drawn().endsWith(QStringLiteral(" Typed now!")));
             QVERIFY(Drawn().contains("Island1 is won."));
+        });
+    }
+
+    // Drawn again as the text changes, a long text stays where its reader scrolled it.
+    void aLongTextKeepsItsPlace() {
+        OnOpenedPage(*windows_, kRulesFile, "ThirdBox", [](QWidget* page) {
+            QString story;
+            for (int line = 1; line <= 300; ++line)
+                story += QStringLiteral("Line %1<br>\n").arg(line);
+            auto* box = Find<QPlainTextEdit>(page, "BackgroundStoryBox");
+            box->setPlainText(story);
+            Click(page, "PreviewButton");
+            QScrollBar* scroll = PreviewText()->verticalScrollBar();
+            QVERIFY(scroll->maximum() > 0);
+            scroll->setValue(scroll->maximum() / 2);
+            const int place = scroll->value();
+            box->moveCursor(QTextCursor::End);
+            box->insertPlainText(QStringLiteral("The end"));
+            QTRY_VERIFY(Drawn().endsWith(QStringLiteral("The end")));
+            QCOMPARE(scroll->value(), place);
         });
     }
 

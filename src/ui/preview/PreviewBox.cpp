@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -18,11 +19,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vornask {
