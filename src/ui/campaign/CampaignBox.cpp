@@ -175,7 +175,7 @@ void TCampaignBox::BuildControls() {
     auto* introLayout = new QFormLayout(intro);
     introLayout->addRow(tr("Header:"), campaignHeader_);
     introLayout->addRow(tr("Text:"), campaignText_);
-    introLayout->addRow(PreviewRow());
+    introLayout->addRow(vornask::PreviewRow(PreviewButton()));
 
     auto* addMission = Named(new QGroupBox(tr("Add Mission")), "GroupBox2");
     auto* addButtons = new QHBoxLayout;
@@ -209,14 +209,11 @@ void TCampaignBox::BuildControls() {
     resize(620, 430);
 }
 
-QLayout* TCampaignBox::PreviewRow() {
+QPushButton* TCampaignBox::PreviewButton() {
     QPushButton* button = MakeButton("PreviewButton", tr("Pre&view"));
     OpenPreviewOnClick(*button, *this, windows_, [this] { return CampaignPreview(windows_); },
                        {campaignHeader_, campaignText_, sequential_, campaignView_});
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(button);
-    return row;
+    return button;
 }
 
 void TCampaignBox::ConnectHandlers() {

@@ -9,10 +9,10 @@
 
 class QAction;
 class QCheckBox;
-class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -59,7 +59,7 @@ private:
     void BuildControls();
     // "Pre&view": the guide's overview, its intro and its menu of missions, as a save would
     // write them now.
-    QLayout* PreviewRow();
+    QPushButton* PreviewButton();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
     void ShowSettings();

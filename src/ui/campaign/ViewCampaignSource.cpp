@@ -7,7 +7,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/preview/PreviewOpening.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -60,8 +59,5 @@ void TViewCampaignSource::SaveIt() {
 void TViewCampaignSource::AddPreviewButton(WindowOwner& windows) {
     QPushButton* button = MakePreviewButton(
         *this, windows, [this] { return SourcePreview(*sourceBox_, {}); }, {sourceBox_});
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(button);
-    content()->addLayout(row);
+    content()->addLayout(PreviewRow(button));
 }

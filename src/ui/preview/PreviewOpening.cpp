@@ -8,6 +8,7 @@
 #include "ui/platform/Texts.h"
 
 #include <QDir>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -21,6 +22,13 @@ QPushButton* MakePreviewButton(QWidget& window, WindowOwner& windows, TPreviewBo
     button->setToolTip(Texts::tr("See the text as the game shows it"));
     OpenPreviewOnClick(*button, window, windows, std::move(source), watched);
     return button;
+}
+
+QLayout* PreviewRow(QPushButton* button) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    return row;
 }
 
 void OpenPreviewOnClick(QPushButton& button, QWidget& window, WindowOwner& windows,

@@ -8,6 +8,7 @@
 #include <QList>
 #include <string>
 
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -20,7 +21,9 @@ class WindowOwner;
 // gives and follows the changes of `watched`.
 QPushButton* MakePreviewButton(QWidget& window, WindowOwner& windows, TPreviewBox::Source source,
                                const QList<QWidget*>& watched);
-// The same for a button the window made itself.
+// `button` at the right of a row of its own, below what it previews.
+QLayout* PreviewRow(QPushButton* button);
+// The preview for a button the window made itself.
 void OpenPreviewOnClick(QPushButton& button, QWidget& window, WindowOwner& windows,
                         TPreviewBox::Source source, const QList<QWidget*>& watched);
 

@@ -72,7 +72,8 @@ TFifthBox::TFifthBox(WindowOwner& windows)
     auto* doForm = new QFormLayout(doGroup);
     doForm->addRow(tr("Heading:"), headingBox_);
     doForm->addRow(tr("Text:"), textBox_);
-    doForm->addRow(PreviewRow());
+    doForm->addRow(PreviewRow(MakePreviewButton(*this, windows, [this] { return PreviewOfEvent(); },
+                                                {aiBox_, eventBox_, headingBox_, textBox_})));
 
     content()->addWidget(new QLabel(tr("When...")));
     content()->addLayout(choosers);
@@ -83,14 +84,6 @@ TFifthBox::TFifthBox(WindowOwner& windows)
     connect(eventBox_, &TComboBox98::Completed, this, &TFifthBox::UpdateStuff);
     connect(headingBox_, &QLineEdit::textChanged, this, &TFifthBox::SaveHeadingValue);
     connect(textBox_, &QPlainTextEdit::textChanged, this, &TFifthBox::SaveTextValue);
-}
-
-QLayout* TFifthBox::PreviewRow() {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(MakePreviewButton(*this, windows(), [this] { return PreviewOfEvent(); },
-                                     {aiBox_, eventBox_, headingBox_, textBox_}));
-    return row;
 }
 
 PreviewSection TFifthBox::PreviewOfEvent() const {

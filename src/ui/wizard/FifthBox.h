@@ -9,7 +9,6 @@
 #include <string>
 
 class QComboBox;
-class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -45,7 +44,6 @@ private:
         int side;  // the opponent, 0 for an event of the whole mission
     };
 
-    QLayout* PreviewRow();
     // The chosen event's section as a save would write it now; none while no event is chosen.
     vornask::PreviewSection PreviewOfEvent() const;
     static void ClearValues(vornask::EventMessage& slot);

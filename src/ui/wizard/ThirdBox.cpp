@@ -6,7 +6,6 @@
 #include "ui/preview/PreviewOpening.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,11 +38,9 @@ TThirdBox::TThirdBox(WindowOwner& windows)
 }
 
 void TThirdBox::AddPreviewButton() {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(MakePreviewButton(*this, windows(), [this] { return PreviewOfEntryBox(); },
-                                     {quoteTextBox_, quoteAuthorBox_, backgroundStoryBox_}));
-    content()->addLayout(row);
+    content()->addLayout(
+        PreviewRow(MakePreviewButton(*this, windows(), [this] { return PreviewOfEntryBox(); },
+                                     {quoteTextBox_, quoteAuthorBox_, backgroundStoryBox_})));
 }
 
 PreviewSection TThirdBox::PreviewOfEntryBox() const {

@@ -7,7 +7,6 @@
 #include "ui/platform/QtText.h"
 #include "ui/preview/PreviewOpening.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,10 +36,7 @@ QPushButton* TViewSourceBox::AddPreviewButton() {
     QPushButton* button = MakePreviewButton(
         *this, windows_, [this] { return SourcePreview(*sourceBox_, MissionFileName(windows_)); },
         {sourceBox_});
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(button);
-    content()->addLayout(row);
+    content()->addLayout(PreviewRow(button));
     return button;
 }
 
