@@ -15,7 +15,8 @@
 //    "<center>", "<background=...>", "<br>" a line break, "<p>" a paragraph; any other tag,
 //    "<$...>" commands among them, is dropped. "~" codes: a colour (kColourCodes), "~." the plain
 //    colour again, "~B" and "~E" bold on and off, "~~" a tilde, "~[I<type>.<frame>]" (or ","
-//    for ".") a unit's picture.
+//    for ".") a unit's picture. A "<" that no ">" follows is text; a "~" before a space or a
+//    sign stands for itself, before a letter that is no code it draws nothing.
 // 5. White space is tidied: a run of it that holds a line end or a tab becomes one space, runs
 //    of plain spaces stay; such a space at the start or the end of a line is dropped.
 //
