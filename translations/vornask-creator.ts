@@ -235,6 +235,10 @@
         </translation>
     </message>
     <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>U&amp;ndo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -463,6 +467,37 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Allies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewBox</name>
+    <message>
+        <source>A picture of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flags that are set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick a flag to see the text as the game shows it when the flag is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows nothing here: the file holds no such section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The preview ends here: it shows the first %1 characters.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -930,7 +965,11 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>system.reg is over %1 MB, larger than any real prefix&apos;s: passed over</source>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See the text as the game shows it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -955,6 +994,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>--check needs a file or folder to check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system.reg is over %1 MB, larger than any real prefix&apos;s: passed over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

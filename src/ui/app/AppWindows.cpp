@@ -10,6 +10,7 @@
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
+#include "ui/preview/PreviewBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FirstBox.h"
@@ -71,7 +72,7 @@ TSixthBox& AppWindows::SixthBox() const {
     return Made(sixthBox_, Owner(*this));
 }
 TViewSourceBox& AppWindows::ViewSourceBox() const {
-    return Made(viewSourceBox_);
+    return Made(viewSourceBox_, Owner(*this));
 }
 TAskTitleBox& AppWindows::AskTitleBox() const {
     return Made(askTitleBox_);
@@ -80,7 +81,10 @@ TCampaignFinished& AppWindows::CampaignFinished() const {
     return Made(campaignFinished_, Owner(*this));
 }
 TViewCampaignSource& AppWindows::ViewCampaignSource() const {
-    return Made(viewCampaignSource_);
+    return Made(viewCampaignSource_, Owner(*this));
+}
+TPreviewBox& AppWindows::PreviewBox() {
+    return Made(previewBox_);
 }
 
 int AppWindows::OpenNext(QWidget& from) {

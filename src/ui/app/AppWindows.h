@@ -21,6 +21,7 @@ class TViewSourceBox;
 class TAskTitleBox;
 class TCampaignFinished;
 class TViewCampaignSource;
+class TPreviewBox;
 
 namespace vornask {
 
@@ -43,6 +44,7 @@ public:
     TAskTitleBox& AskTitleBox() const override;
     TCampaignFinished& CampaignFinished() const;
     TViewCampaignSource& ViewCampaignSource() const override;
+    TPreviewBox& PreviewBox() override;
 
     // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
     // a mission in the wizard from its general details page, a guide file in the campaign
@@ -73,6 +75,8 @@ private:
     mutable std::unique_ptr<TAskTitleBox> askTitleBox_;
     mutable std::unique_ptr<TCampaignFinished> campaignFinished_;
     mutable std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
+    // Made when first opened, and destroyed first: it may stand as a child of any window above.
+    std::unique_ptr<TPreviewBox> previewBox_;
 };
 
 } // namespace vornask
