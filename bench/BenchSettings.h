@@ -3,6 +3,7 @@
 
 #include "core/campaign/CampaignSettings.h"
 #include "core/mission/MissionSettings.h"
+#include "core/text/FileText.h"
 
 #include <string>
 
@@ -44,6 +45,28 @@ inline CampaignSettings LargestCampaign() {
         c.missions.push_back(
             {"The map number " + std::to_string(i), "campaign_mission_" + std::to_string(i)});
     return c;
+}
+
+// The largest story a mission file may hold: kMaxTextLines lines, as many bytes as the file may
+// have but for the rest of the mission, each line in the game's markup when `markup` (a colour,
+// bold and italic text, a variable, a unit's picture, a condition on a flag, a line break), or
+// plain words.
+inline std::string LargestStory(bool markup) {
+    const std::string marked =
+        "~rThe ice~. came <b>over</b> {mission.fileName}, <i>and ~[IsunCannon.B9] "
+        "fired</i> <?{DoneIsland1}>twice</?><?!{DoneIsland1}>once</?>.<br>";
+    const std::string words = "The storm broke over the island, and the priests ran to the "
+                              "bridges. ";
+    const std::size_t lineBytes = (kMaxReadableFileBytes - 16 * 1024) / kMaxTextLines - 2;
+    std::string line = markup ? marked : "";
+    while (line.size() < lineBytes)
+        line += words;
+    line.resize(lineBytes);
+    std::string story;
+    story.reserve((lineBytes + 2) * kMaxTextLines);
+    for (std::size_t i = 0; i < kMaxTextLines; ++i)
+        story.append(i > 0 ? "\r\n" : "").append(line);
+    return story;
 }
 
 } // namespace vornask::bench

@@ -5,6 +5,7 @@
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/AdvancedAITables.h"
 #include "core/mission/MissionWriter.h"
+#include "core/preview/DrawnPage.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextLines.h"
 #include "ui/app/AppWindows.h"
@@ -13,10 +14,12 @@
 #include "ui/platform/DiskMissionFolder.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/preview/PreviewBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FourthBox.h"
 #include "ui/wizard/SixthBox.h"
+#include "ui/wizard/ThirdBox.h"
 #include "ui/wizard/ViewSourceBox.h"
 
 #include <QApplication>
@@ -27,9 +30,11 @@
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -339,6 +344,49 @@ void BM_SixthBox_FirstActivation(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SixthBox_FirstActivation)->Unit(benchmark::kMillisecond);
+
+// A key typed at the end of the story with the preview open: the preview's drawing that follows
+// it (the file a save would write built, its entry box read and drawn, the page laid out). A
+// story of 20 lines, a long one of 2,000, and one of the most lines a text may have, each line in
+// the game's markup.
+void BM_Preview_KeyTypedInTheStory(benchmark::State& state) {
+    AppWindows windows;
+    TThirdBox& page = windows.ThirdBox();
+    const std::vector<std::string> lines = SplitLines(bench::LargestStory(true));
+    std::string story;
+    for (std::size_t line = 0; line < static_cast<std::size_t>(state.range(0)); ++line)
+        story.append(line > 0 ? "\n" : "").append(lines[line]);
+    auto* box = Find<QPlainTextEdit>(page, "BackgroundStoryBox");
+    box->setPlainText(QString::fromLatin1(story));
+    Find<QPushButton>(page, "PreviewButton")->click();
+    TPreviewBox& preview = windows.PreviewBox();
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    for (auto _ : state) {
+        state.PauseTiming();
+        end.insertText(QStringLiteral("x"));
+        state.ResumeTiming();
+        preview.Redraw();
+    }
+    preview.close();
+}
+BENCHMARK(BM_Preview_KeyTypedInTheStory)
+    ->Arg(20)
+    ->Arg(2000)
+    ->Arg(static_cast<int>(kMaxTextLines))
+    ->Unit(benchmark::kMillisecond);
+
+// The part of that which is the core's: the story's section drawn, as the preview draws it.
+void BM_Preview_DrawSectionAlone(benchmark::State& state) {
+    const std::vector<std::string> lines = SplitLines(bench::LargestStory(true));
+    const std::vector<std::string> section(lines.begin(), lines.begin() + state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawSection(section, {}).runs.data());
+}
+BENCHMARK(BM_Preview_DrawSectionAlone)
+    ->Arg(20)
+    ->Arg(static_cast<int>(kMaxTextLines))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

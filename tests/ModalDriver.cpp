@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "ui/app/AppWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -110,6 +111,22 @@ QWidget* TopLevel(const QString& objectName) {
         if (w->objectName() == objectName)
             return w;
     return nullptr;
+}
+
+void MakeEveryWindow(const AppWindows& windows) {
+    windows.FirstBox();
+    windows.SecondBox();
+    windows.ThirdBox();
+    windows.HelpBox();
+    windows.FourthBox();
+    windows.AdvancedAIOptions();
+    windows.FifthBox();
+    windows.CampaignBox();
+    windows.SixthBox();
+    windows.ViewSourceBox();
+    windows.AskTitleBox();
+    windows.CampaignFinished();
+    windows.ViewCampaignSource();
 }
 
 } // namespace vornask::test

@@ -11,6 +11,10 @@
 
 class QMessageBox;
 
+namespace vornask {
+class AppWindows;
+} // namespace vornask
+
 namespace vornask::test {
 
 class ModalDriver : public QObject {
@@ -68,5 +72,9 @@ void Pick(QWidget* window, const QString& comboName, const QString& item);
 void Click(QWidget* window, const QString& objectName);
 // The top-level window named `objectName`.
 QWidget* TopLevel(const QString& objectName);
+
+// Makes every window of `windows` that is not made yet (the program makes each when it is
+// first needed), for the tests that look at all of them.
+void MakeEveryWindow(const AppWindows& windows);
 
 } // namespace vornask::test

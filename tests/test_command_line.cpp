@@ -201,6 +201,21 @@ private slots:
         fs::remove_all(pack);
         fs::remove_all(game);
     }
+
+    void findGameSaysARegistryFileTooLargeWasPassedOver() {
+        // 100 MB (sparse: no disk), beyond any real prefix's registry file.
+        const fs::path prefix = Home() / "huge";
+        fs::create_directories(prefix);
+        std::ofstream(prefix / "system.reg") << "WINE REGISTRY Version 2\n";
+        fs::resize_file(prefix / "system.reg", 100u << 20);
+        const Run run = Start({QStringLiteral("--find-game")}, QString::fromStdString(prefix));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(QString::fromStdString(prefix) +
+                                  ": system.reg is over 64 MB, larger than any real prefix's: "
+                                  "passed over\n"),
+                 qPrintable(run.out));
+        fs::remove_all(prefix);
+    }
 };
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -4,6 +4,8 @@
 #include "ModalDriver.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
+#include "ui/preview/PreviewBox.h"
+#include "ui/wizard/ThirdBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -114,7 +116,10 @@ class FitTest : public QObject {
     std::unique_ptr<AppWindows> windows_;
 
 private slots:
-    void initTestCase() { windows_ = std::make_unique<AppWindows>(); }
+    void initTestCase() {
+        windows_ = std::make_unique<AppWindows>();
+        MakeEveryWindow(*windows_);
+    }
 
     // Every window in each of the states that show other controls: every tab of the players
     // page, every option of the advanced dialog.
@@ -172,6 +177,20 @@ private slots:
             QCOMPARE(window->size(), page);
             window->hide();
         }
+    }
+
+    // The preview, made when first opened, with its title, flags and buttons.
+    void thePreviewShowsItsTextsWhole() {
+        TPreviewBox& preview = windows_->PreviewBox();
+        const std::vector<std::string> section = {
+            "<h2>The Sunken Isles</h2>", "<p>The storm took the old bridges.",
+            "<?{Donesunken2}>Again.</?>", "$Button=Review Knowledge,ShowTechnology,55",
+            "$Button=Play Mission,DoNothing,0"};
+        preview.Follow(windows_->ThirdBox(), [section] { return PreviewSection{section, {}}; }, {});
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        CheckShown(&preview, "PreviewBox");
+        QVERIFY(preview.minimumSize() != preview.maximumSize());
+        preview.close();
     }
 
     // The longest ability name shows whole in the box and in its list.

@@ -194,6 +194,8 @@ class HostileInputsTest : public QObject {
         windows_ = std::make_unique<AppWindows>();
         windows_->StartBox().show();
         QTest::qWait(50);
+        // The search runs on a thread of its own; what it read is wanted here.
+        windows_->StartBox().GameSearch().Wait();
         QCoreApplication::processEvents();
         if (!unexpected.Seen().isEmpty())
             qWarning("unexpected: %s", qPrintable(unexpected.Seen().join(',')));

@@ -40,6 +40,19 @@ const std::vector<std::string> kOnePrefixPerPlace = {
     ".cxoffice/c1",
 };
 
+// The process's peak resident memory since the last ResetPeakMemory(), in KB.
+long PeakMemoryKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmHWM:"))
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 std::vector<RegistryFileState> StatesOf(const PrefixSearch& search) {
     std::vector<RegistryFileState> states;
     for (const PrefixVisit& visit : search.lookedAt)
@@ -181,6 +194,60 @@ private slots:
         QCOMPARE(search.leftOut.size(), std::size_t(5));
         QCOMPARE(search.leftOut.back().parent_path().filename(), fs::path("1204"));
         QCOMPARE(SearchWinePrefixes(Home(), 205).lookup.installDir, std::string("C:\\Last"));
+    }
+
+    void aSearchAskedToStopReadsNoFurtherFile() {
+        MakePrefix("Games/netstorm", "C:\\\\NetStorm");
+        std::stop_source stop;
+        stop.request_stop();
+        const PrefixSearch stopped =
+            SearchWinePrefixes(Home(), kMaxRegistryFilesRead, stop.get_token());
+        QVERIFY(stopped.lookedAt.empty());
+        QCOMPARE(stopped.lookup, InstallDirLookup{});
+        QCOMPARE(SearchWinePrefixes(Home()).lookup.installDir, std::string("C:\\NetStorm"));
+    }
+
+    void hugeRegistryFilesCostBoundedMemoryAndTime() {
+        // Prefixes no real one looks like: 190 registry files of 128 MB, then 3 just under the
+        // size limit that are one line (sparse files: their bytes cost no disk), then the
+        // game's, the oldest.
+        const std::string header = "WINE REGISTRY Version 2\n[";
+        int age = 0;
+        for (int i = 0; i < 190; ++i) {
+            const fs::path prefix =
+                MakePrefix("Games/huge" + std::to_string(i), "", std::chrono::seconds(++age));
+            std::ofstream(prefix / "system.reg", std::ios::binary) << header;
+            fs::resize_file(prefix / "system.reg", 128u << 20);
+            SetAge(prefix, std::chrono::seconds(age));
+        }
+        for (int i = 0; i < 3; ++i) {
+            const fs::path prefix =
+                MakePrefix("Games/line" + std::to_string(i), "", std::chrono::seconds(++age));
+            std::ofstream(prefix / "system.reg", std::ios::binary) << header;
+            fs::resize_file(prefix / "system.reg", kMaxRegistryFileBytes);
+            SetAge(prefix, std::chrono::seconds(age));
+        }
+        MakePrefix("Games/netstorm", "C:\\\\NetStorm", std::chrono::seconds(++age));
+
+        ResetPeakMemory();
+        const long before = PeakMemoryKb();
+        const auto start = std::chrono::steady_clock::now();
+        const PrefixSearch search = SearchWinePrefixes(Home());
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        const long grown = PeakMemoryKb() - before;
+
+        qInfo("search: %lld ms, peak memory %ld KB more",
+              static_cast<long long>(
+                  std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()),
+              grown);
+        QCOMPARE(search.lookup.installDir, std::string("C:\\NetStorm"));
+        const std::vector<RegistryFileState> states = StatesOf(search);
+        QCOMPARE(std::ranges::count(states, RegistryFileState::TooLarge), 190);
+        QCOMPARE(std::ranges::count(states, RegistryFileState::Read), 4);
+        // A line is held only up to its bound (1 MB), never whole (64 MB): 2.5 MB more here,
+        // under 18 MB under AddressSanitizer, which keeps freed memory for a while.
+        QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("%1 KB more").arg(grown)));
+        QVERIFY2(elapsed < std::chrono::seconds(20), "a hang, not a slow machine");
     }
 
     void theDialogsStartInTheFoundPrefixsDriveC() {

@@ -334,6 +334,45 @@ private slots:
         QCOMPARE(FindWineRegistryValue(RegFile("[K] 1\n[K\n\"V\"=\"x\"\n"), "K", "V"), kNotFound);
     }
 
+    void aLineTooLongHoldsNoValueAndNamesNoKey() {
+        const std::string key = "[Software\\\\Titanic Entertainment\\\\NetStorm] 1";
+        const std::string value = "\"InstallDir\"=\"C:\\\\NS\"\n";
+        // Filling that makes a line exactly as long as the bound: still read.
+        const auto filling = [](std::string_view line) {
+            return std::string(kMaxRegistryLineBytes - line.size(), ' ');
+        };
+        const std::string tooLong(kMaxRegistryLineBytes, 'x');
+        std::string hexTooLong = "\"InstallDir\"=hex(1):43,00,\\\n";
+        while (hexTooLong.size() < 2 * kMaxRegistryLineBytes)
+            hexTooLong += "  3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,3a,00,\\\n";
+        const struct {
+            const char* what;
+            std::string body;
+            RegistryValue expected;
+        } kCases[] = {
+            {"a key line at the bound", key + filling(key) + "\n" + value, String("C:\\NS")},
+            {"a key line past it", key + filling(key) + " \n" + value, kNotFound},
+            {"a value line at the bound",
+             key + "\n\"InstallDir\"=\"C:\\\\NS\"" + filling("\"InstallDir\"=\"C:\\\\NS\"") + "\n",
+             String("C:\\NS")},
+            {"a value line past it", key + "\n\"InstallDir\"=\"" + tooLong + "\"\n", kNotFound},
+            {"a value line past it, unended", key + "\n\"InstallDir\"=\"" + tooLong, kNotFound},
+            // The key goes on after another value's line too long.
+            {"another value past it", key + "\n\"Other\"=\"" + tooLong + "\"\n" + value,
+             String("C:\\NS")},
+            {"a key line past it after the key's", key + "\n[" + tooLong + "] 1\n" + value,
+             kNotFound},
+            {"hex data joined past it", key + "\n" + hexTooLong + "  00,00\n", kNotFound},
+        };
+        for (const auto& c : kCases)
+            QVERIFY2(InstallDirIn(c.body) == c.expected, c.what);
+        QCOMPARE(FindWineRegistryValue("WINE REGISTRY Version 2" +
+                                           std::string(tooLong.size(), ' ') + "\n" + key + "\n" +
+                                           value,
+                                       kGameKey, "InstallDir"),
+                 kNotFound);
+    }
+
     void aFileThatIsNoRegistryHoldsNothing() {
         const std::string body = "[K] 1\n\"V\"=\"x\"\n";
         QCOMPARE(FindWineRegistryValue(body, "K", "V"), kNotFound);
@@ -446,6 +485,41 @@ private slots:
 
         QCOMPARE(LocalDialogFolder("C:\\Games\\NetStorm", Prefix()), local + "/Games/NetStorm/D/");
         QCOMPARE(LocalDialogFolder("", Prefix()), std::string("D/"));
+    }
+
+    void dotDotStopsAtTheDrivesRootAsOnWindows() {
+        const fs::path driveC = Prefix() / "drive_c";
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
+        fs::create_directories(driveC / "Games" / "NetStorm" / "D");
+        fs::create_directories(Prefix() / "dosdevices");
+        fs::create_directory_symlink("../drive_c", Prefix() / "dosdevices" / "c:");
+        const std::string root = fs::canonical(driveC).string();
+        const struct {
+            const char* windowsPath;
+            const char* underDriveC;
+        } kCases[] = {
+            {"C:\\..\\..\\..\\tmp\\x\\D\\", "/tmp/x/D/"},
+            {"C:\\..", ""},
+            {"C:\\Games\\..\\..\\", "/"},
+            {"C:\\Games\\NetStorm\\..\\..\\..\\D\\", "/D/"},
+            {"C:\\Games\\..\\NetStorm\\D\\", "/NetStorm/D/"},
+            {"C:\\.\\Games\\.\\NetStorm\\D\\", "/Games/NetStorm/D/"},
+            // Names are resolved before the disk is asked, so a missing folder taken away by
+            // ".." does not keep the folders after it from being found in any letter case.
+            {"C:\\Missing\\..\\games\\NETSTORM\\d\\", "/Games/NetStorm/D/"},
+            {"C:/Games/NetStorm/../../Games/NetStorm/D/", "/Games/NetStorm/D/"},
+        };
+        for (const auto& c : kCases) {
+            const std::string local = LocalFolderInWinePrefix(Prefix(), c.windowsPath);
+            QVERIFY2(local == root + c.underDriveC,
+                     qPrintable(QStringLiteral("%1 gave %2").arg(c.windowsPath, local.c_str())));
+        }
+        // A relative path is the working folder's business, as on Windows.
+        QCOMPARE(LocalFolderInWinePrefix(Prefix(), "..\\x\\D\\"), std::string("../x/D/"));
+        QCOMPARE(LocalDialogFolder("C:\\..\\..\\..\\tmp\\x", Prefix()), root + "/tmp/x/D/");
+        fs::remove_all(driveC);
+        fs::remove_all(Prefix() / "dosdevices");
     }
 
     void manyFolderNamesMapInLinearTimeAndNoValueIsLongerThanAWindowsPath() {

@@ -5,14 +5,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <thread>
 
 using namespace vornask;
 using namespace vornask::test;
@@ -36,6 +41,20 @@ std::string RegistryWith(std::string_view installDirLine) {
            "#time=1da0b0c0d0e0f00\n" +
            std::string(installDirLine) + "\n";
 }
+
+// Counts the paint events a widget receives.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    std::atomic<int> count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
 
 QString HelpFilePath() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.txt"));
@@ -144,6 +163,63 @@ private slots:
         QCOMPARE(start.InstallDir, std::string());
         QCOMPARE(driver.Seen().size(), 1);
         QVERIFY(start.isVisible());
+    }
+
+    void theStartWindowPaintsAndAnswersWhileTheSearchRuns() {
+        // A search that lasts until the test ends it, or 10 s should the window wait for it.
+        std::promise<void> end;
+        std::shared_future<void> ended = end.get_future().share();
+        std::atomic<bool> searching = false;
+        std::atomic<bool> searched = false;
+        windows_ = std::make_unique<AppWindows>();
+        TStartBox& start = windows_->StartBox();
+        start.GameSearch().SetReader([&](const SearchStart&, std::stop_token) {
+            searching = true;
+            ended.wait_for(std::chrono::seconds(10));
+            searched = true;
+            return InstallDirLookup::Found("C:\\Slow");
+        });
+        PaintCount painted(start);
+        start.show();
+        QTRY_VERIFY(searching);
+        QTRY_VERIFY(painted.count > 0);
+        // Keys and clicks are answered meanwhile: the help window opens and closes.
+        ModalDriver driver;
+        QCOMPARE(ShowHelp(driver), kNotice);
+        QVERIFY(driver.Done());
+        QVERIFY2(!searched, "the window waited for the search");
+
+        end.set_value();
+        QTRY_COMPARE(start.InstallDir, std::string("C:\\Slow"));
+    }
+
+    void theDialogsFolderWaitsForTheSearchAndQuittingStopsIt() {
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().GameSearch().SetReader([](const SearchStart&, std::stop_token) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            return InstallDirLookup::Found("C:\\Late");
+        });
+        windows_->StartBox().show();
+        QTest::qWait(1);
+        QCOMPARE(windows_->DialogFolder(), QStringLiteral("C:\\Late\\D\\"));
+
+        // A search still running is asked to stop when the program ends, and the program does
+        // not wait for it to end by itself.
+        std::atomic<bool> stopped = false;
+        windows_ = std::make_unique<AppWindows>();
+        windows_->StartBox().GameSearch().SetReader([&](const SearchStart&, std::stop_token stop) {
+            for (int k = 0; k < 1000 && !stop.stop_requested(); ++k)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            stopped = stop.stop_requested();
+            return InstallDirLookup{};
+        });
+        windows_->StartBox().show();
+        QTest::qWait(50);
+        QElapsedTimer timer;
+        timer.start();
+        windows_.reset();
+        QVERIFY(stopped);
+        QVERIFY2(timer.elapsed() < 5'000, "the program waited for the whole search");
     }
 
     void helpLoadsAndReloadsTheFileBesideTheProgram() {

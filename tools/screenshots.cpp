@@ -1,6 +1,7 @@
 // Takes the README's pictures from the real windows: walks the mission wizard and the campaign
 // editor as a user would, fills in a sample map on each page, and saves each window as it
-// shows, as a small palette PNG. Run on the offscreen platform by scripts/screenshots.
+// shows, as a small palette PNG; the entry box page also beside the preview of its story. Run on
+// the offscreen platform by scripts/screenshots.
 #include "../tests/ModalDriver.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
@@ -13,11 +14,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 using namespace vornask;
@@ -27,15 +31,18 @@ namespace {
 
 QString outputFolder;
 
-// Saves what `window` shows as `<name>.png`; a palette of 256 colours is plenty for
-// windows and keeps the files small.
-void Picture(QWidget* window, const char* name) {
-    const QImage image =
-        window->grab().toImage().convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+// Saves `image` as `<name>.png`; a palette of 256 colours is plenty for windows and keeps the
+// files small.
+void SaveImage(const QImage& image, const char* name) {
     const QString path = QDir(outputFolder).filePath(QLatin1String(name) + QLatin1String(".png"));
-    if (!image.save(path))
+    if (!image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither).save(path))
         qFatal("cannot write %s", qPrintable(path));
     std::printf("%s\n", qPrintable(path));
+}
+
+// Saves what `window` shows as `<name>.png`.
+void Picture(QWidget* window, const char* name) {
+    SaveImage(window->grab().toImage(), name);
 }
 
 void PressOk(QWidget* page) {
@@ -67,8 +74,31 @@ void FillGeneralDetails(QWidget* page) {
 
 void FillEntryBox(QWidget* page) {
     SetMemo(page, "BackgroundStoryBox",
-            QStringLiteral("The storm took the old bridges. Two priests of the Fire clan hold "
-                           "the last islands, and they will not share the geysers."));
+            QStringLiteral("The storm took the old bridges.\nTwo priests of the Fire clan hold "
+                           "the last islands, and they will not share the geysers.\n<p>~rBeware~. "
+                           "the ~[IsunCannon.B9] on the western cliffs.<br>\n"
+                           "<?{Donesunken2}>You drove them back once.</?>"
+                           "<?!{Donesunken2}>No one has driven them back yet.</?>"));
+}
+
+// The entry box page, and beside it the preview of its text as the game draws it.
+void ShowEntryBoxAndPreview(QWidget* page) {
+    FillEntryBox(page);
+    Picture(page, "3-entry-box");
+    test::Click(page, QStringLiteral("PreviewButton"));
+    QWidget* preview = test::TopLevel(QStringLiteral("PreviewBox"));
+    QApplication::processEvents();
+    const QPixmap left = page->grab();
+    const QPixmap right = preview->grab();
+    constexpr int kGap = 12;
+    QPixmap both(left.width() + kGap + right.width(), std::max(left.height(), right.height()));
+    both.fill(page->palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(left.width() + kGap, 0, right);
+    painter.end();
+    SaveImage(both.toImage(), "3-preview");
+    PressOk(page);
 }
 
 // The human player knows a little; two opponents take part, and the page shows the first.
@@ -135,7 +165,7 @@ test::ModalDriver::Action FillShowAndGoOn(void (*fill)(QWidget*), const char* pi
 void WalkMissionRoad(AppWindows& windows, test::ModalDriver& driver) {
     driver.When(QStringLiteral("FirstBox"), FillShowAndGoOn(nullptr, "1-welcome"))
         .When(QStringLiteral("SecondBox"), FillShowAndGoOn(FillGeneralDetails, "2-general"))
-        .When(QStringLiteral("ThirdBox"), FillShowAndGoOn(FillEntryBox, "3-entry-box"))
+        .When(QStringLiteral("ThirdBox"), ShowEntryBoxAndPreview)
         .When(QStringLiteral("FourthBox"),
               [](QWidget* page) {
                   FillPlayers(page);

@@ -235,6 +235,18 @@
         </translation>
     </message>
     <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Close without saving?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,14 +276,6 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>U&amp;ndo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Red&amp;o</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -463,6 +467,37 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Allies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewBox</name>
+    <message>
+        <source>A picture of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flags that are set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick a flag to see the text as the game shows it when the flag is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows nothing here: the file holds no such section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(The preview ends here: it shows the first %1 characters.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -680,10 +715,6 @@ directory as the executable.</source>
     </message>
     <message>
         <source>system.reg cannot be read, passed over</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>system.reg is over 256 MB, passed over</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -934,6 +965,14 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See the text as the game shows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cannot check %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -958,6 +997,10 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>system.reg is over %1 MB, larger than any real prefix&apos;s: passed over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the mission file %1 is neither beside the guide nor in the game&apos;s D folder.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -971,6 +1014,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>the mission file %1 never marks itself done, so the mission on line %2 would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1030,15 +1077,15 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

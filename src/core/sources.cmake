@@ -1,7 +1,7 @@
 # vornask_core: the pure logic in plain C++, no Qt. A folder for each part: the mission's
 # settings, writer, reader and tables; the campaign's; 8-bit text, reading files and the
-# controls' rules; checking files as the game reads them; the save procedure's decisions;
-# finding the game through the Wine registry.
+# controls' rules; checking files as the game reads them; how the game draws a section, for the
+# preview; the save procedure's decisions; finding the game through the Wine registry.
 target_sources(vornask_core PRIVATE
   src/core/campaign/CampaignCheck.cpp
   src/core/campaign/CampaignDocument.cpp
@@ -19,12 +19,15 @@ target_sources(vornask_core PRIVATE
   src/core/mission/MissionReader.cpp
   src/core/mission/MissionWriter.cpp
   src/core/mission/TechAllyEncoding.cpp
+  src/core/preview/DrawnPage.cpp
+  src/core/preview/PreviewSections.cpp
   src/core/registry/InstallFolder.cpp
   src/core/registry/PrefixSearch.cpp
   src/core/registry/WinePrefix.cpp
   src/core/registry/WineRegistry.cpp
   src/core/registry/WindowsNames.cpp
   src/core/saving/FileBounds.cpp
+  src/core/saving/FileToSave.cpp
   src/core/saving/SaveProcedure.cpp
   src/core/text/Completion.cpp
   src/core/text/FileKind.cpp

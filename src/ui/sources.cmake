@@ -1,6 +1,7 @@
 # vornask_ui: every window, over the core. From the top down: the owner of all windows and the
-# start window; the mission wizard and the campaign editor; what the pages share; the controls;
-# the adapters over Qt and the system (file dialogs, message boxes, the disk, the registry).
+# start window; the mission wizard and the campaign editor; the preview of the game's texts;
+# what the pages share; the controls; the adapters over Qt and the system (file dialogs, message
+# boxes, the disk, the registry).
 target_sources(vornask_ui PRIVATE
   src/ui/app/AppWindows.cpp
   src/ui/app/CommandLineCheck.cpp
@@ -32,6 +33,9 @@ target_sources(vornask_ui PRIVATE
   src/ui/platform/MessageBoxes.cpp
   src/ui/platform/QtText.cpp
   src/ui/platform/WindowsRegistry.cpp
+  src/ui/platform/WindowsRegistrySearch.cpp
+  src/ui/preview/PreviewBox.cpp
+  src/ui/preview/PreviewOpening.cpp
   src/ui/wizard/AdvancedAIOptions.cpp
   src/ui/wizard/FifthBox.cpp
   src/ui/wizard/FirstBox.cpp

@@ -17,16 +17,28 @@ bool HasDriveLetter(std::string_view path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
-bool IsRooted(std::string_view path) {
-    return path.starts_with('\\') || path.starts_with('/');
+// Windows takes a slash for a backslash.
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
 }
 
+bool IsRooted(std::string_view path) {
+    return !path.empty() && IsSeparator(path.front());
+}
+
+// The names of a path below a drive's root, "." and ".." resolved as Windows resolves them
+// before it asks the disk: ".." takes away the name before it, and at the root stays there.
 std::vector<std::string_view> PathNames(std::string_view path) {
     std::vector<std::string_view> names;
     while (!path.empty()) {
         const auto end = std::min(path.find_first_of("\\/"), path.size());
-        if (const auto name = path.substr(0, end); !name.empty() && name != ".")
+        const auto name = path.substr(0, end);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
             names.push_back(name);
+        }
         path.remove_prefix(std::min(end + 1, path.size()));
     }
     return names;
@@ -81,7 +93,7 @@ std::string MapDrivePath(const fs::path& prefix, const std::string& windowsPath)
             local += '/';
         local += entry ? std::string_view(*entry) : name;
     }
-    if (windowsPath.ends_with('\\') && !local.ends_with('/'))
+    if (IsSeparator(windowsPath.back()) && !local.ends_with('/'))
         local += '/';
     return local;
 }

@@ -17,9 +17,10 @@ std::string LocalDialogFolder(const std::string& installDir,
                               const std::filesystem::path& winePrefix);
 
 // The local folder of the Windows path `windowsPath` in the Wine prefix `prefix`. A drive
-// letter maps through the prefix's "dosdevices" links, each name is matched without regard to
-// case, as Windows does, and backslashes become slashes. A relative path stays relative with
-// slashes; a path the prefix cannot map is returned as it is.
+// letter maps through the prefix's "dosdevices" links, "." and ".." are resolved and ".." stops
+// at the drive's root, each name is matched without regard to case, as Windows does, and
+// backslashes become slashes. A relative path stays relative with slashes; a path the prefix
+// cannot map is returned as it is.
 std::string LocalFolderInWinePrefix(const std::filesystem::path& prefix,
                                     const std::string& windowsPath);
 

@@ -106,10 +106,13 @@ std::vector<fs::path> CandidatePrefixes(const SearchStart& start) {
     return prefixes;
 }
 
-PrefixSearch SearchWinePrefixes(const SearchStart& start, std::size_t maxFiles) {
+PrefixSearch SearchWinePrefixes(const SearchStart& start, std::size_t maxFiles,
+                                std::stop_token stop) {
     PrefixSearch search;
     std::size_t filesRead = 0;
     for (const fs::path& prefix : CandidatePrefixes(start)) {
+        if (stop.stop_requested())
+            break;
         if (filesRead == maxFiles) {
             search.leftOut.push_back(prefix);
             continue;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <stop_token>
 #include <vector>
 
 namespace vornask {
@@ -42,8 +43,10 @@ std::vector<std::filesystem::path> CandidatePrefixes(const SearchStart& start);
 
 // Reads the candidates' registry files in order until one holds the game's key, at most
 // `maxFiles` of them (a missing ~/.wine/system.reg is not counted). A file that cannot be
-// read, is too large or is not a registry is passed over.
+// read, is too large or is not a registry is passed over. Once `stop` is requested no further
+// file is read, and the search ends with what it found until then.
 PrefixSearch SearchWinePrefixes(const SearchStart& start,
-                                std::size_t maxFiles = kMaxRegistryFilesRead);
+                                std::size_t maxFiles = kMaxRegistryFilesRead,
+                                std::stop_token stop = {});
 
 } // namespace vornask

@@ -73,6 +73,8 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 // The lines of a registry file: of a text held in memory, or of a stream read a piece at a
 // time so that reading can stop early. A line handed out stays valid until the next call.
+// A line longer than kMaxRegistryLineBytes is handed out cut to that length (Cut() says so)
+// and the rest of it passed over unread, so that no more than about that much is ever held.
 // After a read error, or past `limit` bytes, no more lines come and Failed() says so; a line
 // cut short by either is never handed out.
 class LineReader {
@@ -81,19 +83,24 @@ public:
     LineReader(std::istream& in, std::uintmax_t limit) : in_(&in), limit_(limit) {}
 
     bool Next(std::string_view& line) {
+        cut_ = false;
         std::size_t from = start_;
         for (;;) {
+            if (skipping_ && !SkipRestOfLine(from))
+                return false;
             const auto end = data_.find('\n', from);
             if (end != std::string_view::npos) {
-                line = WithoutCarriageReturn(data_.substr(start_, end - start_));
+                line = LineUpTo(end);
                 start_ = end + 1;
                 return true;
             }
+            if (data_.size() - start_ > kMaxRegistryLineBytes)
+                return NextCutLine(line);
             const std::size_t searched = data_.size() - start_;
             if (!ReadMore()) {
                 if (failed_ || start_ == data_.size())
                     return false;
-                line = WithoutCarriageReturn(data_.substr(start_));
+                line = LineUpTo(data_.size());
                 start_ = data_.size();
                 return true;
             }
@@ -107,12 +114,17 @@ public:
     bool NextKeyLine(std::string_view& line) {
         std::size_t from = start_;
         for (;;) {
+            if (skipping_ && !SkipRestOfLine(from))
+                return false;
             const auto bracket = data_.find('[', from);
             if (bracket == std::string_view::npos) {
-                // Only the unfinished last line can still turn out to start a key.
+                // Only the unfinished last line can still turn out to start a key, and only
+                // while it holds nothing but blanks.
                 const auto lastEnd = data_.substr(from).rfind('\n');
                 if (lastEnd != std::string_view::npos)
                     start_ = from + lastEnd + 1;
+                if (!IsBlankFrom(start_) || data_.size() - start_ > kMaxRegistryLineBytes)
+                    SkipLine();
                 const std::size_t searched = data_.size() - start_;
                 if (!ReadMore())
                     return false;
@@ -129,10 +141,17 @@ public:
 
     bool Failed() const { return failed_; }
 
+    // Whether the line last handed out was longer than kMaxRegistryLineBytes and cut.
+    bool Cut() const { return cut_; }
+
 private:
     static constexpr std::size_t kPieceBytes = 64 * 1024;
 
     static bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+
+    bool IsBlankFrom(std::size_t position) const {
+        return data_.find_first_not_of(kBlanks, position) == std::string_view::npos;
+    }
 
     // Where the line holding `position` starts, when only blanks stand before it there.
     std::optional<std::size_t> BlankLineStart(std::size_t position) const {
@@ -141,6 +160,48 @@ private:
         if (position == start_ || data_[position - 1] == '\n')
             return position;
         return std::nullopt;
+    }
+
+    // The line from start_ to `end`, cut when too long.
+    std::string_view LineUpTo(std::size_t end) {
+        const std::string_view line = data_.substr(start_, end - start_);
+        cut_ = line.size() > kMaxRegistryLineBytes;
+        return cut_ ? line.substr(0, kMaxRegistryLineBytes) : WithoutCarriageReturn(line);
+    }
+
+    // A line too long whose end is not read yet: its head is kept apart while the rest is
+    // read and passed over.
+    bool NextCutLine(std::string_view& line) {
+        cutHead_.assign(data_.substr(start_, kMaxRegistryLineBytes));
+        SkipLine();
+        std::size_t from = 0;
+        if (!SkipRestOfLine(from) && failed_)
+            return false;
+        cut_ = true;
+        line = cutHead_;
+        return true;
+    }
+
+    // What is held of the line at start_ is let go, and the rest of it passed over.
+    void SkipLine() {
+        skipping_ = true;
+        start_ = data_.size();
+    }
+
+    // Reads on to the end of the line being passed over; `from` and start_ then stand after
+    // it. False when the text ends first.
+    bool SkipRestOfLine(std::size_t& from) {
+        for (;;) {
+            const auto end = data_.find('\n', start_);
+            if (end != std::string_view::npos) {
+                skipping_ = false;
+                from = start_ = end + 1;
+                return true;
+            }
+            start_ = data_.size();
+            if (!ReadMore())
+                return false;
+        }
     }
 
     // Appends the next piece of the stream, dropping the lines already handed out. False when
@@ -170,6 +231,9 @@ private:
     std::string buffer_;
     std::string_view data_; // the text, or what the buffer holds
     std::size_t start_ = 0; // where the next line starts in data_
+    bool skipping_ = false; // start_ is inside a line that is passed over
+    std::string cutHead_;   // the head of a line too long, when it is not in data_
+    bool cut_ = false;
     bool atEnd_ = false;
     bool failed_ = false;
 };
@@ -356,13 +420,17 @@ RegistryValue ValueOfType(unsigned type, std::string text) {
 }
 
 // Hex data, joined over its continuation lines: a line ending in a backslash goes on in the
-// next one.
-std::string JoinContinuations(std::string_view first, LineReader& lines) {
+// next one. Nothing when the data grows longer than a line may be, or a line was cut.
+std::optional<std::string> JoinContinuations(std::string_view first, LineReader& lines) {
     std::string data(TrimRight(first));
     std::string_view next;
     while (data.ends_with('\\') && lines.Next(next)) {
+        if (lines.Cut())
+            return std::nullopt;
         data.pop_back();
         data += TrimRight(TrimLeft(next));
+        if (data.size() > kMaxRegistryLineBytes)
+            return std::nullopt;
     }
     return data;
 }
@@ -384,7 +452,8 @@ std::optional<RegistryValue> ParseData(std::string_view data, LineReader& lines)
         return ValueOfType(kRegDword, {});
     }
     if (const auto type = ConsumeTypeTag(data, "hex", kRegBinary)) {
-        const auto bytes = HexBytes(JoinContinuations(data, lines));
+        const auto joined = JoinContinuations(data, lines);
+        const auto bytes = joined ? HexBytes(*joined) : std::nullopt;
         return bytes ? std::optional(ValueOfType(*type, TextOfBytes(*bytes))) : std::nullopt;
     }
     return std::nullopt;
@@ -490,17 +559,20 @@ public:
     // False when the first line is not the registry header.
     bool Read(LineReader& lines, Reading reading) {
         std::string_view line;
-        if (!lines.Next(line) || !IsHeader(line))
+        if (!lines.Next(line) || lines.Cut() || !IsHeader(line))
             return false;
         // Outside the keys looked for only the next key matters.
         while (current_ ? lines.Next(line) : lines.NextKeyLine(line)) {
             line = TrimLeft(line);
+            // A line too long is no line Wine writes: as a key line it names no key looked
+            // for, and otherwise it holds no value.
             if (line.starts_with('[')) {
                 EndSection();
-                current_ = KeyIndexOf(line);
+                current_ = lines.Cut() ? std::nullopt : KeyIndexOf(line);
                 if (reading == Reading::UntilSettled && Settled())
                     return true;
-            } else if (current_ && (line.starts_with('"') || line.starts_with('@'))) {
+            } else if (current_ && !lines.Cut() &&
+                       (line.starts_with('"') || line.starts_with('@'))) {
                 // Values of other keys are passed over unread, with the continuation lines of
                 // their hex data, which begin with neither character.
                 const auto value = ParseValueLine(line, lines);

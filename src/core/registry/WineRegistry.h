@@ -5,6 +5,7 @@
 
 #include "core/registry/WindowsNames.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -31,8 +32,8 @@ struct RegistryValue {
 // backslashes, e.g. "Software\\Wine"; key and value names compare as Windows compares them,
 // without regard to case. Strings are read as Wine writes them: "\x" and up to four hex
 // digits, "\" and up to three octal digits, and C's letter escapes. A file without the
-// registry header, or a malformed value line, reads as not found. A key written more than
-// once counts as Wine loads it: the last value wins.
+// registry header, a malformed value line, or a line longer than kMaxRegistryLineBytes, reads
+// as not found. A key written more than once counts as Wine loads it: the last value wins.
 RegistryValue FindWineRegistryValue(std::string_view fileText, std::string_view keyPath,
                                     std::string_view valueName);
 
@@ -45,8 +46,14 @@ enum class RegistryFileState {
     NotARegistry, // no registry header: not a file Wine wrote
 };
 
-// Real registry files are a few megabytes; anything far larger is not read at all.
-constexpr std::uintmax_t kMaxRegistryFileBytes = 256u << 20;
+// Real registry files are a few megabytes (a fresh prefix's 1.7 MB with Wine 8); no real prefix's
+// comes near this size, and a larger file is not read at all.
+constexpr std::uintmax_t kMaxRegistryFileBytes = 64u << 20;
+
+// The longest line read. The game's value is at most 32,767 UTF-16 code units, about 192 KB as
+// Wine escapes them; a longer line is no line of the game's key, and only its first
+// kMaxRegistryLineBytes are held (it names no key looked for and holds no value).
+constexpr std::size_t kMaxRegistryLineBytes = 1u << 20;
 
 struct RegistryFileAnswer {
     RegistryFileState state = RegistryFileState::Read;

@@ -10,6 +10,7 @@
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
+#include "ui/preview/PreviewBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FirstBox.h"
@@ -19,41 +20,95 @@
 #include "ui/wizard/ThirdBox.h"
 #include "ui/wizard/ViewSourceBox.h"
 
-namespace vornask {
+#include <functional>
 
-AppWindows::AppWindows()
-    : startBox_(std::make_unique<TStartBox>(*this)), firstBox_(std::make_unique<TFirstBox>(*this)),
-      secondBox_(std::make_unique<TSecondBox>(*this)),
-      thirdBox_(std::make_unique<TThirdBox>(*this)), helpBox_(std::make_unique<THelpBox>()),
-      fourthBox_(std::make_unique<TFourthBox>(*this)),
-      advancedAIOptions_(std::make_unique<TAdvancedAIOptions>(*this)),
-      fifthBox_(std::make_unique<TFifthBox>(*this)),
-      campaignBox_(std::make_unique<TCampaignBox>(*this)),
-      sixthBox_(std::make_unique<TSixthBox>(*this)),
-      viewSourceBox_(std::make_unique<TViewSourceBox>()),
-      askTitleBox_(std::make_unique<TAskTitleBox>()),
-      campaignFinished_(std::make_unique<TCampaignFinished>(*this)),
-      viewCampaignSource_(std::make_unique<TViewCampaignSource>()) {}
+namespace vornask {
+namespace {
+
+// `window`, made first when it has not been, with `arguments`.
+template <class Window, class... Arguments>
+Window& Made(std::unique_ptr<Window>& window, Arguments&... arguments) {
+    if (!window)
+        window = std::make_unique<Window>(arguments...);
+    return *window;
+}
+
+// The windows take their owner as one whose values they change.
+AppWindows& Owner(const AppWindows& windows) {
+    return const_cast<AppWindows&>(windows);
+}
+
+} // namespace
+
+AppWindows::AppWindows() : startBox_(std::make_unique<TStartBox>(*this)) {}
 
 AppWindows::~AppWindows() = default;
 
+TFirstBox& AppWindows::FirstBox() const {
+    return Made(firstBox_, Owner(*this));
+}
+TSecondBox& AppWindows::SecondBox() const {
+    return Made(secondBox_, Owner(*this));
+}
+TThirdBox& AppWindows::ThirdBox() const {
+    return Made(thirdBox_, Owner(*this));
+}
+THelpBox& AppWindows::HelpBox() const {
+    return Made(helpBox_);
+}
+TFourthBox& AppWindows::FourthBox() const {
+    return Made(fourthBox_, Owner(*this));
+}
+TAdvancedAIOptions& AppWindows::AdvancedAIOptions() const {
+    return Made(advancedAIOptions_, Owner(*this));
+}
+TFifthBox& AppWindows::FifthBox() const {
+    return Made(fifthBox_, Owner(*this));
+}
+TCampaignBox& AppWindows::CampaignBox() const {
+    return Made(campaignBox_, Owner(*this));
+}
+TSixthBox& AppWindows::SixthBox() const {
+    return Made(sixthBox_, Owner(*this));
+}
+TViewSourceBox& AppWindows::ViewSourceBox() const {
+    return Made(viewSourceBox_, Owner(*this));
+}
+TAskTitleBox& AppWindows::AskTitleBox() const {
+    return Made(askTitleBox_);
+}
+TCampaignFinished& AppWindows::CampaignFinished() const {
+    return Made(campaignFinished_, Owner(*this));
+}
+TViewCampaignSource& AppWindows::ViewCampaignSource() const {
+    return Made(viewCampaignSource_, Owner(*this));
+}
+TPreviewBox& AppWindows::PreviewBox() {
+    return Made(previewBox_);
+}
+
 int AppWindows::OpenNext(QWidget& from) {
-    const std::pair<QWidget*, TPageFrame*> successors[] = {
-        {firstBox_.get(), secondBox_.get()}, {secondBox_.get(), thirdBox_.get()},
-        {thirdBox_.get(), fourthBox_.get()}, {fourthBox_.get(), fifthBox_.get()},
-        {fifthBox_.get(), sixthBox_.get()},  {campaignBox_.get(), campaignFinished_.get()},
+    const std::pair<const QWidget*, std::function<TPageFrame&()>> successors[] = {
+        {firstBox_.get(), [this]() -> TPageFrame& { return SecondBox(); }},
+        {secondBox_.get(), [this]() -> TPageFrame& { return ThirdBox(); }},
+        {thirdBox_.get(), [this]() -> TPageFrame& { return FourthBox(); }},
+        {fourthBox_.get(), [this]() -> TPageFrame& { return FifthBox(); }},
+        {fifthBox_.get(), [this]() -> TPageFrame& { return SixthBox(); }},
+        {campaignBox_.get(), [this]() -> TPageFrame& { return CampaignFinished(); }},
     };
     for (const auto& [window, next] : successors)
         if (window == &from)
-            return next->OpenFromPrevious(&from);
+            return next().OpenFromPrevious(&from);
     return QDialog::Rejected;
 }
 
 void AppWindows::CloseMissionWizard() {
+    // A page never made has no modal loop to end.
     QWidget* const pages[] = {firstBox_.get(), secondBox_.get(), thirdBox_.get(), fourthBox_.get(),
                               fifthBox_.get()};
     for (QWidget* page : pages)
-        page->close();
+        if (page)
+            page->close();
 }
 
 void AppWindows::OpenFile(const QString& path) {
@@ -64,7 +119,7 @@ void AppWindows::OpenFile(const QString& path) {
     if (file->kind == FileKind::CampaignGuide) {
         CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
         if (AcceptReading(parent, path, reading.report))
-            campaignBox_->OpenFromStart(&reading, path);
+            CampaignBox().OpenFromStart(&reading, path);
         return;
     }
     // Anything else is read as a mission file, which refuses what is none.
@@ -72,15 +127,16 @@ void AppWindows::OpenFile(const QString& path) {
     if (!AcceptReading(parent, path, reading.report))
         return;
     StartMission(reading.settings, path, std::move(reading.document));
-    secondBox_->OpenFromPrevious();
+    SecondBox().OpenFromPrevious();
 }
 
 void AppWindows::RunMissionWizard() {
     StartMission();
-    firstBox_->exec();
+    FirstBox().exec();
 }
 
 QString AppWindows::DialogFolder() const {
+    startBox_->GameSearch().Wait();
     return QString::fromStdString(LocalDialogFolder(startBox_->InstallDir, startBox_->GamePrefix));
 }
 

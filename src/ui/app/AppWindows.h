@@ -1,5 +1,6 @@
-// Creates and owns every window of the program, once, in start-up order, and holds the values
-// one run of the program collects. The pages reach it as their WindowOwner.
+// Creates and owns every window of the program and holds the values one run of the program
+// collects. The pages reach it as their WindowOwner. The start window is made with it; every
+// other window when it is first asked for, and kept for the rest of the run.
 #pragma once
 
 #include "ui/pages/WindowOwner.h"
@@ -20,6 +21,7 @@ class TViewSourceBox;
 class TAskTitleBox;
 class TCampaignFinished;
 class TViewCampaignSource;
+class TPreviewBox;
 
 namespace vornask {
 
@@ -29,19 +31,20 @@ public:
     ~AppWindows();
 
     TStartBox& StartBox() const { return *startBox_; }
-    TFirstBox& FirstBox() const { return *firstBox_; }
-    TSecondBox& SecondBox() const { return *secondBox_; }
-    TThirdBox& ThirdBox() const { return *thirdBox_; }
-    THelpBox& HelpBox() const { return *helpBox_; }
-    TFourthBox& FourthBox() const { return *fourthBox_; }
-    TAdvancedAIOptions& AdvancedAIOptions() const override { return *advancedAIOptions_; }
-    TFifthBox& FifthBox() const { return *fifthBox_; }
-    TCampaignBox& CampaignBox() const { return *campaignBox_; }
-    TSixthBox& SixthBox() const { return *sixthBox_; }
-    TViewSourceBox& ViewSourceBox() const override { return *viewSourceBox_; }
-    TAskTitleBox& AskTitleBox() const override { return *askTitleBox_; }
-    TCampaignFinished& CampaignFinished() const { return *campaignFinished_; }
-    TViewCampaignSource& ViewCampaignSource() const override { return *viewCampaignSource_; }
+    TFirstBox& FirstBox() const;
+    TSecondBox& SecondBox() const;
+    TThirdBox& ThirdBox() const;
+    THelpBox& HelpBox() const;
+    TFourthBox& FourthBox() const;
+    TAdvancedAIOptions& AdvancedAIOptions() const override;
+    TFifthBox& FifthBox() const;
+    TCampaignBox& CampaignBox() const;
+    TSixthBox& SixthBox() const;
+    TViewSourceBox& ViewSourceBox() const override;
+    TAskTitleBox& AskTitleBox() const override;
+    TCampaignFinished& CampaignFinished() const;
+    TViewCampaignSource& ViewCampaignSource() const override;
+    TPreviewBox& PreviewBox() override;
 
     // Opens the mission or campaign guide file at `path` as the start window's "Open" does:
     // a mission in the wizard from its general details page, a guide file in the campaign
@@ -54,21 +57,26 @@ public:
     QString DialogFolder() const override;
 
 private:
-    // Created in this order, destroyed in the reverse one.
+    // The windows, destroyed in the reverse order. Making all of them at start-up was most of
+    // the start-up's time and memory; one made on first use is what it would have been, as a
+    // window shows the run's values when it opens. So a window is a value of the run made when
+    // asked for, also by a const accessor.
     std::unique_ptr<TStartBox> startBox_;
-    std::unique_ptr<TFirstBox> firstBox_;
-    std::unique_ptr<TSecondBox> secondBox_;
-    std::unique_ptr<TThirdBox> thirdBox_;
-    std::unique_ptr<THelpBox> helpBox_;
-    std::unique_ptr<TFourthBox> fourthBox_;
-    std::unique_ptr<TAdvancedAIOptions> advancedAIOptions_;
-    std::unique_ptr<TFifthBox> fifthBox_;
-    std::unique_ptr<TCampaignBox> campaignBox_;
-    std::unique_ptr<TSixthBox> sixthBox_;
-    std::unique_ptr<TViewSourceBox> viewSourceBox_;
-    std::unique_ptr<TAskTitleBox> askTitleBox_;
-    std::unique_ptr<TCampaignFinished> campaignFinished_;
-    std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
+    mutable std::unique_ptr<TFirstBox> firstBox_;
+    mutable std::unique_ptr<TSecondBox> secondBox_;
+    mutable std::unique_ptr<TThirdBox> thirdBox_;
+    mutable std::unique_ptr<THelpBox> helpBox_;
+    mutable std::unique_ptr<TFourthBox> fourthBox_;
+    mutable std::unique_ptr<TAdvancedAIOptions> advancedAIOptions_;
+    mutable std::unique_ptr<TFifthBox> fifthBox_;
+    mutable std::unique_ptr<TCampaignBox> campaignBox_;
+    mutable std::unique_ptr<TSixthBox> sixthBox_;
+    mutable std::unique_ptr<TViewSourceBox> viewSourceBox_;
+    mutable std::unique_ptr<TAskTitleBox> askTitleBox_;
+    mutable std::unique_ptr<TCampaignFinished> campaignFinished_;
+    mutable std::unique_ptr<TViewCampaignSource> viewCampaignSource_;
+    // Made when first opened, and destroyed first: it may stand as a child of any window above.
+    std::unique_ptr<TPreviewBox> previewBox_;
 };
 
 } // namespace vornask

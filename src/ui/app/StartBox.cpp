@@ -6,7 +6,6 @@
 #include "ui/pages/PageControls.h"
 #include "ui/platform/InstallDirText.h"
 #include "ui/platform/MessageBoxes.h"
-#include "ui/platform/WindowsRegistry.h"
 #include "ui/wizard/FirstBox.h"
 
 #include <QEvent>
@@ -77,6 +76,7 @@ TStartBox::TStartBox(AppWindows& windows)
     : windows_(windows),
       openDialog1_(this, MissionFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog1"))) {
     RegisterAppResources();
+    connect(&gameSearch_, &InstallDirSearch::Finished, this, &TStartBox::TakeInstallDir);
     setObjectName(QStringLiteral("StartBox"));
     setWindowTitle(tr("VORNASK Creator"));
 
@@ -138,8 +138,7 @@ void TStartBox::CloseApp() {
     close();
 }
 
-void TStartBox::ReadRegistry() {
-    const InstallDirLookup lookup = ReadInstallDir();
+void TStartBox::TakeInstallDir(const InstallDirLookup& lookup) {
     switch (lookup.outcome) {
     case InstallDirLookup::Outcome::NotFound:
         break;
@@ -154,22 +153,17 @@ void TStartBox::ReadRegistry() {
     }
 }
 
-void TStartBox::ReadRegistryOnce() {
-    if (registryRead_)
-        return;
-    registryRead_ = true;
-    ReadRegistry();
-}
-
+// The installation directory is looked for once, when the window first becomes active: coming
+// back to it from a window shown over it (its own error box included) starts nothing.
 bool TStartBox::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        ReadRegistryOnce();
+        gameSearch_.Start();
     return QWidget::event(event);
 }
 
 void TStartBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Where the window system does not activate a new window by itself, the installation
-    // directory is still read at start-up, before any button is pressed.
-    QTimer::singleShot(0, this, &TStartBox::ReadRegistryOnce);
+    // Where the window system does not activate a new window by itself, the search still
+    // starts with the program. After the window is shown, which it must not hold up.
+    QTimer::singleShot(0, &gameSearch_, &InstallDirSearch::Start);
 }

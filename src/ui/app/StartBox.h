@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/platform/FileDialogs.h"
+#include "ui/platform/WindowsRegistrySearch.h"
 
 #include <QWidget>
 #include <filesystem>
@@ -31,19 +32,21 @@ public:
     void OpenFile();
     void GoToHelp();
     void CloseApp();
-    void ReadRegistry();
+
+    // The search for the installation directory, which the window starts when it is first
+    // shown or activated and which sets InstallDir and GamePrefix when it ends: whoever needs
+    // them first waits for it.
+    vornask::InstallDirSearch& GameSearch() { return gameSearch_; }
 
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The installation directory is read once, when the window first becomes active: coming
-    // back to it from a window shown over it (its own error box included) reads nothing.
-    void ReadRegistryOnce();
+    void TakeInstallDir(const vornask::InstallDirLookup& lookup);
 
     vornask::AppWindows& windows_;
-    bool registryRead_ = false;
+    vornask::InstallDirSearch gameSearch_;
     // Made at the first "Open", in the folder the mission save dialog starts in.
     vornask::KeptFileDialog openDialog1_;
 };

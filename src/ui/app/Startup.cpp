@@ -34,7 +34,8 @@ QString VerdictOf(const PrefixReading& reading) {
     case RegistryFileState::Unreadable:
         return Texts::tr("system.reg cannot be read, passed over");
     case RegistryFileState::TooLarge:
-        return Texts::tr("system.reg is over 256 MB, passed over");
+        return Texts::tr("system.reg is over %1 MB, larger than any real prefix's: passed over")
+            .arg(kMaxRegistryFileBytes >> 20);
     case RegistryFileState::NotARegistry:
         return Texts::tr("system.reg is not a Wine registry file, passed over");
     case RegistryFileState::Read:
@@ -131,8 +132,10 @@ int RunVornaskCreator(const StartupOptions& options) {
         const QString path = QFileInfo(options.fileToOpen).absoluteFilePath();
         QTimer::singleShot(0, &windows.StartBox(), [&windows, path] { windows.OpenFile(path); });
     }
-    // Queued after what showing the start window posted (reading the registry among it), so
-    // the loop ends once the start-up's own work is done.
+    // Queued after what showing the start window posted, so the loop ends once the start-up's
+    // own work is done, at the same moment as the floors the probe is held against. The search
+    // for the game, started by then on its own thread, is stopped and waited for as the windows
+    // go; in the probe's empty home it has ended long before.
     if (options.until == RunUntil::FirstIdle)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QApplication::exec();

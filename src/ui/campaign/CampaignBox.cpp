@@ -18,6 +18,7 @@
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -244,6 +245,7 @@ void TCampaignBox::BuildControls() {
     auto* introLayout = new QFormLayout(intro);
     introLayout->addRow(tr("Header:"), campaignHeader_);
     introLayout->addRow(tr("Text:"), campaignText_);
+    introLayout->addRow(vornask::PreviewRow(PreviewButton()));
 
     auto* addMission = Named(new QGroupBox(tr("Add Mission")), "GroupBox2");
     auto* addButtons = new QHBoxLayout;
@@ -275,6 +277,13 @@ void TCampaignBox::BuildControls() {
     frame->addLayout(columns, 1);
     frame->addLayout(buttons);
     resize(620, 430);
+}
+
+QPushButton* TCampaignBox::PreviewButton() {
+    QPushButton* button = MakeButton("PreviewButton", tr("Pre&view"));
+    OpenPreviewOnClick(*button, *this, windows_, [this] { return CampaignPreview(windows_); },
+                       {campaignHeader_, campaignText_, sequential_, campaignView_});
+    return button;
 }
 
 void TCampaignBox::ConnectHandlers() {

@@ -16,6 +16,7 @@ class QCheckBox;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -71,6 +72,9 @@ private:
     };
 
     void BuildControls();
+    // "Pre&view": the guide's overview, its intro and its menu of missions, as a save would
+    // write them now.
+    QPushButton* PreviewButton();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
     void ShowSettings();

@@ -1,5 +1,6 @@
 #include "ui/campaign/CampaignFinished.h"
 
+#include "core/saving/FileToSave.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
@@ -74,11 +75,7 @@ void TCampaignFinished::SaveCampaign() {
 }
 
 TextDocument TCampaignFinished::CampaignFileToSave() const {
-    if (const CampaignDocument* opened = windows_.OpenedCampaign())
-        return SaveIntoDocument(*opened, windows_.Campaign());
-    std::vector<std::string> lines;
-    BuildCampaignLines(windows_.Campaign(), lines);
-    return TextDocument::FromLines(lines);
+    return vornask::CampaignFileToSave(windows_.Campaign(), windows_.OpenedCampaign());
 }
 
 void TCampaignFinished::CloseCampaign() {

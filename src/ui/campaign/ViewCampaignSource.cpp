@@ -5,6 +5,7 @@
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,7 +14,7 @@
 // Global T-classes: Qt reports "TViewCampaignSource", not "vornask::TViewCampaignSource".
 using namespace vornask;
 
-TViewCampaignSource::TViewCampaignSource()
+TViewCampaignSource::TViewCampaignSource(WindowOwner& windows)
     : TPageFrame(QStringLiteral("ViewCampaignSource"), tr("VORNASK Creator"),
                  tr("View/Edit Source")) {
     // Left open by itself, this window does not keep the program running once the start
@@ -24,6 +25,7 @@ TViewCampaignSource::TViewCampaignSource()
     sourceBox_->setMinimumSize(265, 201);
     sourceBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content()->addWidget(sourceBox_);
+    AddPreviewButton(windows);
     LetGrow();
 
     // This window runs no modal loop of its own, and it must stay open when the save fails:
@@ -52,4 +54,10 @@ void TViewCampaignSource::SaveIt() {
     if (result.writeFailed && !result.saved)
         return;
     close();
+}
+
+void TViewCampaignSource::AddPreviewButton(WindowOwner& windows) {
+    QPushButton* button = MakePreviewButton(
+        *this, windows, [this] { return SourcePreview(*sourceBox_, {}); }, {sourceBox_});
+    content()->addLayout(PreviewRow(button));
 }

@@ -9,12 +9,18 @@
 
 class QPlainTextEdit;
 
+namespace vornask {
+
+class WindowOwner;
+
+} // namespace vornask
+
 // Shows the generated campaign guide file for editing before it is saved. Modeless: it stays
 // open beside the start window after the campaign editor has closed.
 class TViewCampaignSource : public TPageFrame {
     Q_OBJECT
 public:
-    TViewCampaignSource();
+    explicit TViewCampaignSource(vornask::WindowOwner& windows);
 
     using SaveLines = std::function<vornask::SaveResult(const std::vector<std::string>& edited)>;
 
@@ -24,6 +30,9 @@ public:
     void SaveIt();
 
 private:
+    // "Pre&view": the section that holds the cursor.
+    void AddPreviewButton(vornask::WindowOwner& windows);
+
     QPlainTextEdit* sourceBox_;
     SaveLines save_;
 };

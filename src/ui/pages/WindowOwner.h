@@ -17,6 +17,7 @@ class QWidget;
 
 class TAdvancedAIOptions;
 class TAskTitleBox;
+class TPreviewBox;
 class TViewCampaignSource;
 class TViewSourceBox;
 
@@ -78,6 +79,8 @@ public:
     virtual TViewSourceBox& ViewSourceBox() const = 0;
     virtual TAskTitleBox& AskTitleBox() const = 0;
     virtual TViewCampaignSource& ViewCampaignSource() const = 0;
+    // The preview of the game's texts, made when first asked for: not at start-up.
+    virtual TPreviewBox& PreviewBox() = 0;
 
 protected:
     WindowOwner() = default;

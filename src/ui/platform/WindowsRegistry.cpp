@@ -87,7 +87,7 @@ InstallDirLookup ReadOpenKey(HKEY key) {
 
 } // namespace
 
-InstallDirLookup ReadInstallDir() {
+InstallDirLookup ReadInstallDir(const SearchStart&, std::stop_token) {
     // The 32-bit view, where the 32-bit game writes, then the 64-bit one, where a 64-bit
     // installer would have: the same order as in a Wine prefix's registry file.
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
@@ -103,8 +103,8 @@ InstallDirLookup ReadInstallDir() {
 
 #else
 
-InstallDirLookup ReadInstallDir() {
-    return SearchWinePrefixes(SearchStart::FromEnvironment()).lookup;
+InstallDirLookup ReadInstallDir(const SearchStart& start, std::stop_token stop) {
+    return SearchWinePrefixes(start, kMaxRegistryFilesRead, std::move(stop)).lookup;
 }
 
 #endif

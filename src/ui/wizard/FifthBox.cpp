@@ -8,6 +8,7 @@
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -73,6 +74,8 @@ TFifthBox::TFifthBox(WindowOwner& windows)
     auto* doForm = new QFormLayout(doGroup);
     doForm->addRow(tr("Heading:"), headingBox_);
     doForm->addRow(tr("Text:"), textBox_);
+    doForm->addRow(PreviewRow(MakePreviewButton(*this, windows, [this] { return PreviewOfEvent(); },
+                                                {aiBox_, eventBox_, headingBox_, textBox_})));
 
     content()->addWidget(new QLabel(tr("When...")));
     content()->addLayout(choosers);
@@ -83,6 +86,20 @@ TFifthBox::TFifthBox(WindowOwner& windows)
     connect(eventBox_, &TComboBox98::Completed, this, &TFifthBox::UpdateStuff);
     connect(headingBox_, &QLineEdit::textChanged, this, &TFifthBox::SaveHeadingValue);
     connect(textBox_, &QPlainTextEdit::textChanged, this, &TFifthBox::SaveTextValue);
+}
+
+PreviewSection TFifthBox::PreviewOfEvent() const {
+    if (!shown_)
+        return {};
+    switch (shown_->event) {
+    case kSucceededChoice:
+        return MissionPreview(windows(), windows().Mission(), WrittenSection::Succeeded);
+    case kFailedChoice:
+        return MissionPreview(windows(), windows().Mission(), WrittenSection::Failed);
+    default:
+        return MissionPreview(windows(), windows().Mission(), WrittenSection::Event, shown_->side,
+                              shown_->event - kFirstOpponentEventChoice);
+    }
 }
 
 void TFifthBox::ResetToDefaults() {

@@ -14,6 +14,12 @@ class QPlainTextEdit;
 
 class TComboBox98;
 
+namespace vornask {
+
+struct PreviewSection;
+
+} // namespace vornask
+
 class TFifthBox : public TWizardPage {
     Q_OBJECT
 public:
@@ -39,6 +45,8 @@ private:
         int side;  // the opponent, 0 for an event of the whole mission
     };
 
+    // The chosen event's section as a save would write it now; none while no event is chosen.
+    vornask::PreviewSection PreviewOfEvent() const;
     static void ClearValues(vornask::EventMessage& slot);
     void ShowSlot(int event, int ai);
     void LoadValues(const vornask::EventMessage& slot);

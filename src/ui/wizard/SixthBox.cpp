@@ -2,6 +2,7 @@
 
 #include "core/check/FileCheck.h"
 #include "core/mission/MissionWriter.h"
+#include "core/saving/FileToSave.h"
 #include "core/saving/SaveProcedure.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/pages/FindingsBox.h"
@@ -195,11 +196,7 @@ void TSixthBox::CheckMissionFile() {
 }
 
 TextDocument TSixthBox::MissionFileToSave() const {
-    if (const MissionDocument* opened = windows().OpenedMission())
-        return SaveIntoDocument(*opened, windows().Mission());
-    vornask::MissionLines lines;
-    BuildMissionLines(windows().Mission(), lines);
-    return TextDocument::FromLines(lines);
+    return vornask::MissionFileToSave(windows().Mission(), windows().OpenedMission());
 }
 
 SaveResult TSixthBox::SaveMissionFile() {

@@ -4,6 +4,7 @@
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -34,6 +35,20 @@ TThirdBox::TThirdBox(WindowOwner& windows)
     content()->addLayout(form);
     content()->addWidget(new QLabel(tr("Background Story:")));
     content()->addWidget(backgroundStoryBox_, 1);
+    AddPreviewButton();
+}
+
+void TThirdBox::AddPreviewButton() {
+    content()->addLayout(
+        PreviewRow(MakePreviewButton(*this, windows(), [this] { return PreviewOfEntryBox(); },
+                                     {quoteTextBox_, quoteAuthorBox_, backgroundStoryBox_})));
+}
+
+PreviewSection TThirdBox::PreviewOfEntryBox() const {
+    MissionSettings mission = windows().Mission();
+    mission.entryBox = {ToAnsi(quoteTextBox_->text()), ToAnsi(quoteAuthorBox_->text()),
+                        MemoText(*backgroundStoryBox_)};
+    return MissionPreview(windows(), mission, WrittenSection::EntryBox);
 }
 
 void TThirdBox::ResetToDefaults() {

@@ -6,6 +6,12 @@
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace vornask {
+
+struct PreviewSection;
+
+} // namespace vornask
+
 class TThirdBox : public TWizardPage {
     Q_OBJECT
 public:
@@ -19,6 +25,10 @@ protected:
     void StoreValues() override;
 
 private:
+    void AddPreviewButton();
+    // The entry box as a save would write it with what the page shows now.
+    vornask::PreviewSection PreviewOfEntryBox() const;
+
     QLineEdit* quoteTextBox_;
     QLineEdit* quoteAuthorBox_;
     QPlainTextEdit* backgroundStoryBox_;

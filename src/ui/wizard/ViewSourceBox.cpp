@@ -5,6 +5,7 @@
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
 #include "ui/platform/QtText.h"
+#include "ui/preview/PreviewOpening.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,8 +14,9 @@
 // Global T-classes: Qt reports "TViewSourceBox", not "vornask::TViewSourceBox".
 using namespace vornask;
 
-TViewSourceBox::TViewSourceBox()
+TViewSourceBox::TViewSourceBox(WindowOwner& windows)
     : TPageFrame(QStringLiteral("ViewSourceBox"), tr("VORNASK Creator"), tr("View/Edit Source")),
+      windows_(windows),
       sourceBox_(MakeTextBox(QStringLiteral("SourceBox"), kMaxReadableFileLines)),
       saveDialog1_(this, MissionFilesDialog(FileDialogKind::Save, QStringLiteral("SaveDialog1"))) {
     okButton()->setCursor(Qt::PointingHandCursor);
@@ -23,9 +25,19 @@ TViewSourceBox::TViewSourceBox()
     // Long lines are shown wrapped; they stay one line each when saved.
     sourceBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     content()->addWidget(sourceBox_);
+    QPushButton* preview = AddPreviewButton();
     LetGrow();
 
-    setTabOrder(sourceBox_, okButton());
+    setTabOrder(sourceBox_, preview);
+    setTabOrder(preview, okButton());
+}
+
+QPushButton* TViewSourceBox::AddPreviewButton() {
+    QPushButton* button = MakePreviewButton(
+        *this, windows_, [this] { return SourcePreview(*sourceBox_, MissionFileName(windows_)); },
+        {sourceBox_});
+    content()->addLayout(PreviewRow(button));
+    return button;
 }
 
 int TViewSourceBox::Edit(const std::vector<std::string>& lines, SaveLines save) {

@@ -10,13 +10,20 @@
 
 class QFileDialog;
 class QPlainTextEdit;
+class QPushButton;
+
+namespace vornask {
+
+class WindowOwner;
+
+} // namespace vornask
 
 // Shows the generated mission file for editing before it is saved. Its "OK" hands the edited
 // lines back to the finish page, which saves them; it keeps the mission save dialog.
 class TViewSourceBox : public TPageFrame {
     Q_OBJECT
 public:
-    TViewSourceBox();
+    explicit TViewSourceBox(vornask::WindowOwner& windows);
 
     using SaveLines = std::function<vornask::SaveResult(const std::vector<std::string>& edited)>;
 
@@ -36,6 +43,10 @@ protected:
     void OkPressed() override { SaveIt(); }
 
 private:
+    // "Pre&view": the section that holds the cursor.
+    QPushButton* AddPreviewButton();
+
+    vornask::WindowOwner& windows_;
     QPlainTextEdit* sourceBox_;
     SaveLines save_;
     mutable vornask::KeptFileDialog saveDialog1_;
