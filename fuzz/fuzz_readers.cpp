@@ -1,7 +1,8 @@
 // Arbitrary bytes through both readers: whatever a file holds, saving it unchanged writes its
-// text again, and saving it with values changed (every key the header knows, the texts that
-// stand in the file, the guide's titles) gives a file that reads back with those values and
-// nothing else changed; and a refusal comes only with its reason.
+// text again, and saving it with values changed (every key the header knows, every text as a
+// map maker may type it, whether the file held one or not, the guide's titles) gives a file
+// that reads back with those values and nothing else changed; and a refusal comes only with
+// its reason.
 #include "Check.h"
 #include "core/campaign/CampaignReader.h"
 #include "core/mission/HeaderKeys.h"
@@ -14,11 +15,14 @@ using namespace vornask;
 
 namespace {
 
-// Values as the pages give them, so that they read back as they are.
+// Values as the pages give them, so that they read back as they are: texts with markup, a blank
+// first line, a line the pages gave a space as it would start a section.
 constexpr const char* kNumber = "42";
 constexpr const char* kText = "Edited text";
+constexpr const char* kStory = "\r\n<i>First</i> line<br>\r\n [Chapter]\r\n<h2>Duel!\r\n~ylast~w";
+constexpr const char* kMessage = "<p>Won\r\n\r\n-for good</i>";
 
-void ChangeMission(const MissionDocument& document, MissionSettings& s) {
+void ChangeMission(MissionSettings& s) {
     for (const HeaderKey& key : HeaderKeys()) {
         if (!key.field || (key.side != 0 && !s.opponent(key.side).enabled))
             continue;
@@ -45,15 +49,12 @@ void ChangeMission(const MissionDocument& document, MissionSettings& s) {
             value = kText;
         }
     }
-    // Texts only where they stand: where a file has none, it may hold lines a new one would
-    // run into.
-    if (document.entryBox.story)
-        s.entryBox.BackgroundStoryBox = "First line\r\nsecond line";
-    if (document.succeeded.text && document.succeeded.heading) {
-        s.events.Succeeded = {kText, "Won\r\nindeed"};
-    }
-    if (document.failed.text)
-        s.events.Failed.text = kText;
+    s.entryBox = {"<b>A</b> quote<br>", "-An author", kStory};
+    s.events.Succeeded = {kText, kMessage};
+    s.events.Failed = {"", kStory};
+    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
+        if (s.opponent(side).enabled)
+            s.events.of(side, OpponentEvent::TempleDead) = {kText, kMessage};
 }
 
 void MissionReadsBackAsChanged(std::string_view bytes) {
@@ -66,7 +67,7 @@ void MissionReadsBackAsChanged(std::string_view bytes) {
     Check(read.report.notKept.empty());
     Check(SaveIntoDocument(read.document, read.settings) == read.document.text);
     MissionSettings changed = read.settings;
-    ChangeMission(read.document, changed);
+    ChangeMission(changed);
     const MissionFileReading again =
         ReadMissionFile(SaveIntoDocument(read.document, changed).Bytes());
     Check(!again.report.refusal && again.settings == changed);
@@ -82,10 +83,8 @@ void CampaignReadsBackAsChanged(std::string_view bytes) {
     Check(SaveIntoDocument(read.document, read.settings) == read.document.text);
     CampaignSettings changed = read.settings;
     changed.title = kText;
-    if (read.document.intro.heading)
-        changed.CampaignHeader = kText;
-    if (read.document.intro.text)
-        changed.CampaignText = {"First line", "", "third line"};
+    changed.CampaignHeader = kText;
+    changed.CampaignText = {"", "<i>Second</i> line", " [Chapter]", "", "last"};
     for (CampaignMission& row : changed.missions)
         if (row.startsMission) // another row keeps its line as written
             row.title = kText;

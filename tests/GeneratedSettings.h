@@ -45,8 +45,10 @@ struct SeededChoices {
 };
 
 enum class GeneratedTexts {
-    AsTyped,  // what reads back as it was written: no control characters, no line that the game
-              // reads as a header, command or button, no blank line at a text's either end
+    AsTyped,  // what reads back as it was written, as the pages leave it: no control characters,
+              // no line that the game reads as a header (the pages put a space in front of
+              // one), no command, comment or background, no blank line at a text's end; a
+              // mission's first line may be anything, as it follows "<p>"
     Anything, // any bytes but NUL and line breaks, and any line
 };
 
@@ -121,7 +123,6 @@ public:
         if (texts_ == GeneratedTexts::AsTyped && !c.CampaignText.empty()) {
             for (std::string& line : c.CampaignText)
                 line = ReadableAsText(line);
-            c.CampaignText.front() = ReadableAtAnEnd(c.CampaignText.front());
             c.CampaignText.back() = ReadableAtAnEnd(c.CampaignText.back());
         }
         c.Sequential = Coin();
@@ -204,7 +205,8 @@ private:
         for (std::string& line : lines)
             line = TextLine();
         if (texts_ == GeneratedTexts::AsTyped && !lines.empty()) {
-            lines.front() = ReadableAtAnEnd(lines.front());
+            for (std::size_t i = 1; i < lines.size(); ++i)
+                lines[i] = ReadableAsText(lines[i]);
             lines.back() = ReadableAtAnEnd(lines.back());
         }
         std::string text;
@@ -227,6 +229,15 @@ private:
             "<p>",
             "<p>y",
             "$Button=Next Mission,MissionBegin,m",
+            "<h2>Duel!",
+            "<i>~[Ithundercannon.B9]<br>",
+            "-Nimbian salesman</i>",
+            "~yYou:~w Roger that.<br>",
+            "<?!{outpost}>~.Destruction of the Temple.<br>",
+            "</?>",
+            "[Chapter One]",
+            "// a comment",
+            "<background=\"nsstart\">",
         };
         static const std::vector<std::string> headers = MissionSectionHeaders();
         std::string line;
@@ -242,13 +253,15 @@ private:
         default:
             line = OneLine();
         }
-        return texts_ == GeneratedTexts::Anything ? line : ReadableAsText(line);
+        return line;
     }
 
-    // A line the game reads as text: one that would start a section or stand for a command or
-    // button gets a letter in front.
+    // A line the game reads as text: one that would start a section gets a space in front, as
+    // the pages give it one, and a command, comment or background a letter.
     static std::string ReadableAsText(std::string line) {
-        if (SectionNames(line) || IsCommandLine(line))
+        if (StartsSection(line))
+            line.insert(0, " ");
+        if (IsLayoutLine(line))
             line.insert(0, "t");
         return line;
     }

@@ -943,6 +943,39 @@ private slots:
                  expected);
     }
 
+    // An intro line that would start a section gets a space in front before "Save" goes on
+    // (Yes, the default); No keeps the editor open with that line selected.
+    void introLinesThatWouldStartASectionGetASpace() {
+        using Lines = std::vector<std::string>;
+        const QString question = QStringLiteral(
+            "[Chapter One] starts with \"[\", so the game would read it as the start of a new "
+            "section. Put a space in front of it?");
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            ModalDriver driver;
+            InEditor(driver, [&](QWidget* editor) {
+                auto* intro = Find<QPlainTextEdit>(editor, "CampaignText");
+                intro->setPlainText("[Chapter One]\nWelcome");
+                driver.OnMessageBox([&](QMessageBox* box) {
+                    const bool asked = box->text() == question &&
+                                       box->defaultButton() == box->button(QMessageBox::Yes);
+                    box->button(answer)->click();
+                    QVERIFY(asked);
+                });
+                if (answer == QMessageBox::Yes)
+                    driver.When("CampaignFinished", [](QWidget* w) { w->close(); });
+                Click(editor, "Button1");
+                if (answer == QMessageBox::No) {
+                    QVERIFY(editor->isVisible());
+                    QCOMPARE(intro->textCursor().selectedText(), QStringLiteral("[Chapter One]"));
+                    QCOMPARE(windows_->Campaign().CampaignText,
+                             (Lines{"[Chapter One]", "Welcome"}));
+                }
+            });
+            QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        }
+        QCOMPARE(windows_->Campaign().CampaignText, (Lines{" [Chapter One]", "Welcome"}));
+    }
+
     void savingWithTheDuplicateFromNewCampaignToBothFiles() {
         QTemporaryDir dir;
         ModalDriver driver;

@@ -4,6 +4,7 @@
 #include "core/check/FileCheck.h"
 #include "core/check/GameVocabulary.h"
 #include "core/mission/HeaderKeys.h"
+#include "core/mission/MissionFormat.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf8.h"
 #include "core/text/Windows1252.h"

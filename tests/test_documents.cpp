@@ -62,9 +62,18 @@ Lines Replaced(Lines file, std::size_t at, const Lines& replacement, std::size_t
     return file;
 }
 
+// Whether `line` reads as the same plain text at a line's start as behind the writer's tag.
+bool PlainAtLineStart(std::string_view line) {
+    return !IsBlank(line) && !IsLayoutLine(line) && !StartsSection(line) &&
+           !line.starts_with('<') && !line.starts_with(' ') && !line.starts_with('\t') &&
+           FindNoCase(line, "</h2>") == std::string_view::npos;
+}
+
 // The writer's lines of a mission with the changes a hand would make: any of lower-case keys,
-// spacing around "=", unquoted numbers, "[header]", "[Succeeded][BadTeamDead]", "<P>", custom
-// sections and unknown keys, text around the sections, LF line ends.
+// spacing around "=", unquoted numbers, "[header]", "[Succeeded][BadTeamDead]", custom sections
+// and unknown keys, text around the sections, LF line ends; and the texts' forms of the game's
+// own files: "<P>", a text without "<p>", a heading and its text on one line, a quote over two
+// lines, an author after one dash.
 std::string HandMade(const MissionSettings& s, SeededChoices& choices) {
     MissionLines written;
     BuildMissionLines(s, written);
@@ -75,21 +84,57 @@ std::string HandMade(const MissionSettings& s, SeededChoices& choices) {
     if (coin())
         out.push_back("; by hand");
     bool inHeader = false;
-    bool paragraphSeen = false; // a section's first "<p>" starts its text; later ones are text
+    bool paragraphSeen = false;   // a section's first "<p>" starts its text; later ones are text
+    std::size_t entryBoxLine = 0; // counts the lines of "[A.]": its quote block is lines 2 and 3
     for (const std::string& line : lines) {
         std::string edited = line;
         if (SectionNames(line)) {
             inHeader = line == "[Header]";
             paragraphSeen = false;
+            entryBoxLine = 0;
         }
+        if (line == "[A.]" || entryBoxLine > 0)
+            ++entryBoxLine;
+        const std::string_view rest =
+            std::string_view(line).substr(std::min<std::size_t>(3, line.size()));
         if (line == "[Header]" && coin())
             edited = "[header]";
         else if (line == "[Succeeded]" && coin())
             edited = "[Succeeded][BadTeamDead]";
         else if (line == "[Failed]" && coin())
             out.insert(out.end(), {"[@1]", "$Menu=Hints,Tell,Hints", ""});
-        else if (line.starts_with("<p>") && !std::exchange(paragraphSeen, true) && coin())
-            edited = "<P>" + line.substr(3);
+        else if (line.starts_with("<p>") && !std::exchange(paragraphSeen, true)) {
+            const bool afterHeading = !out.empty() && out.back().starts_with("<h2>") &&
+                                      out.back().ends_with("</h2>") &&
+                                      FindNoCase(out.back(), "</h2>") == out.back().size() - 5 &&
+                                      FindNoCase(line, "</h2>") == std::string::npos;
+            switch (choices.Number(0, 3)) {
+            case 0:
+                edited = "<P>" + line.substr(3);
+                break;
+            case 1:
+                if (PlainAtLineStart(rest))
+                    edited = std::string(rest);
+                break;
+            case 2:
+                if (afterHeading) {
+                    out.back() += line;
+                    continue;
+                }
+                break;
+            }
+        } else if (entryBoxLine == 4 && !line.starts_with("---") && coin()) {
+            edited = line.substr(1);
+        } else if (entryBoxLine == 3 && line.ends_with("<br>") && coin()) {
+            const std::size_t space = line.find(' ');
+            const std::string first = line.substr(0, space);
+            const std::string second = space == std::string::npos ? "" : line.substr(space + 1);
+            if (space != std::string::npos && PlainAtLineStart(second) &&
+                !second.starts_with('-') && FindNoCase(line, "</i>") == std::string::npos) {
+                out.push_back(first);
+                edited = second;
+            }
+        }
         if (inHeader)
             if (const std::optional<KeyLine> key = ParseKeyLine(line)) {
                 const std::string name(key->Key(line));
@@ -119,13 +164,15 @@ void AddRange(LineSet& set, std::size_t begin, std::size_t end) {
         set.insert(i);
 }
 
-void AddText(LineSet& set, const std::optional<std::size_t>& paragraph,
-             const std::optional<TextPlace>& text) {
-    if (!text)
-        return;
-    const TextRange& range = text->range;
-    AddRange(set, paragraph.value_or(range.begin.line),
-             text->wholeLines ? range.end.line : range.end.line + 1);
+// The lines of a section's texts: `parts` of heading (1), quote block (2) and text (4).
+void AddTexts(LineSet& set, const SectionTextPlaces& places, int parts) {
+    if (places.heading && (parts & 1))
+        set.insert(places.heading->line);
+    if (places.quote && (parts & 2))
+        AddRange(set, places.quote->firstLine, places.quote->lastLine + 1);
+    if (places.text && (parts & 4))
+        for (const TextPiece& piece : places.text->pieces)
+            set.insert(piece.line);
 }
 
 void AddMessage(LineSet& set, const MissionDocument& d, const MessagePlace& place) {
@@ -160,8 +207,7 @@ const std::vector<Change>& Changes() {
         {"title", [](S s, O o, int) { s.general.title = o.general.title; },
          [](LineSet& set, D d, int) {
              AddKey(set, d, "title");
-             if (d.entryBox.HeadingLine())
-                 set.insert(*d.entryBox.HeadingLine());
+             AddTexts(set, d.entryBox.texts, 1);
          }},
         {"number", [](S s, O o, int) { s.general.missionNumber = o.general.missionNumber; },
          key("missionNumber")},
@@ -179,18 +225,16 @@ const std::vector<Change>& Changes() {
          [](S s, O o, int side) { s.advancedOf(side).Ability = o.advancedOf(side).Ability; },
          key("aiAbility")},
         {"quote", [](S s, O o, int) { s.entryBox.QuoteTextBox = o.entryBox.QuoteTextBox; },
-         [](LineSet& set, D d, int) { set.insert(d.entryBox.quote->begin.line); }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 2); }},
+        {"author", [](S s, O o, int) { s.entryBox.QuoteAuthorBox = o.entryBox.QuoteAuthorBox; },
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 2); }},
         {"story",
          [](S s, O o, int) { s.entryBox.BackgroundStoryBox = o.entryBox.BackgroundStoryBox; },
-         [](LineSet& set, D d, int) {
-             AddText(set, d.entryBox.story->range.begin.line, d.entryBox.story);
-         }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.entryBox.texts, 4); }},
         {"success", [](S s, O o, int) { s.events.Succeeded = o.events.Succeeded; },
-         [](LineSet& set, D d, int) {
-             if (d.succeeded.HeadingLine())
-                 set.insert(*d.succeeded.HeadingLine());
-             AddText(set, d.succeeded.paragraphLine, d.succeeded.text);
-         }},
+         [](LineSet& set, D d, int) { AddTexts(set, d.succeeded.texts, 1 | 4); }},
+        {"failure", [](S s, O o, int) { s.events.Failed = o.events.Failed; },
+         [](LineSet& set, D d, int) { AddTexts(set, d.failed.texts, 1 | 4); }},
         {"event",
          [](S s, O o, int side) {
              s.events.of(side, OpponentEvent::PriestDead) =
@@ -341,9 +385,10 @@ private slots:
              }},
             {"the Bulf's old name", Replaced(example, 8, {"myTech = \"thunderWalker;outpost\""}),
              [](const MissionSettings& s) { return s.player.myTech == "bulf;outpost;"; }},
+            // The box leaves out the "<P>" alone, not the line end after it.
             {"text below its <p>", Replaced(example, 37, {"<P>", "", "The temple fell.", "Run."}),
              [](const MissionSettings& s) {
-                 return s.events.Succeeded.text == "The temple fell.\r\nRun.";
+                 return s.events.Succeeded.text == "\r\n\r\nThe temple fell.\r\nRun.";
              }},
             {"lower-case headers", Replaced(Replaced(example, 46, {"[failed]"}), 0, {"[HEADER]"}),
              [](const MissionSettings& s) { return s.events.Failed.heading == "Defeat"; }},

@@ -3,8 +3,11 @@
 // files keep every byte, whatever their texts hold.
 #include "GeneratedSettings.h"
 #include "ModalDriver.h"
+#include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignWriter.h"
+#include "core/mission/MissionReader.h"
 #include "core/mission/MissionWriter.h"
+#include "core/text/FileKind.h"
 #include "core/text/FileText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
@@ -38,11 +41,18 @@ void Write(const QString& path, const std::string& bytes) {
 
 // Chooses `path` in the start window's open dialog. Bytes that happen to look like UTF-8 bring
 // the question whether to read them so: "No" reads them as the game's code page, as written.
+// A text's line that the game reads as a section's start is named, and the file opened anyway.
 // Control characters are named in a note.
 void OpenInWindows(ModalDriver& driver, const QString& path, const QByteArray& bytes) {
     driver.ChooseFile("OpenDialog1", path);
     if (LooksLikeUtf8(bytes.toStdString()))
         driver.Answer(QMessageBox::No);
+    const std::string text = bytes.toStdString();
+    const ReadReport report = DetectFileKind(text) == FileKind::Mission
+                                  ? ReadMissionFile(text).report
+                                  : ReadCampaignFile(text).report;
+    if (!report.sectionStarts.empty())
+        driver.Answer(QMessageBox::Yes);
     if (HoldsControlCharacter(bytes.toStdString()))
         driver.Answer(QMessageBox::Ok);
 }

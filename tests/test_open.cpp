@@ -5,6 +5,7 @@
 #include "WorkedExample.h"
 #include "core/campaign/CampaignWriter.h"
 #include "core/mission/MissionWriter.h"
+#include "core/text/FileText.h"
 #include "core/text/LostCharacters.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
@@ -108,6 +109,15 @@ private slots:
         QTest::newRow("worked example, 52 lines") << FileBytes(kWorkedExampleLines);
         QTest::newRow("defaults, 37 lines") << MissionBytes(MissionSettings{});
         QTest::newRow("longest, 220 lines") << MissionBytes(LongestMission());
+        // Values as long as a line of the file lets them be, longer than typing may reach.
+        MissionSettings longValues;
+        const std::string longest(kMaxValueBytes + 1, 'x');
+        longValues.general.title = longValues.entryBox.QuoteTextBox = longest;
+        longValues.entryBox.QuoteAuthorBox = longValues.events.Succeeded.heading = longest;
+        longValues.opponent(2).enabled = true;
+        longValues.opponent(2).name = longest;
+        longValues.finish = {true, false, true, longest};
+        QTest::newRow("values of 16,321 characters") << MissionBytes(longValues);
     }
     void openingAndConfirmingEveryPageSavesTheSameBytes() {
         QFETCH(QByteArray, bytes);
@@ -120,6 +130,75 @@ private slots:
         QVERIFY(driver.Done());
         QCOMPARE(Contents(path), bytes);
         QVERIFY(!QFile::exists(folder_->filePath("Island1.german")));
+    }
+
+    // The texts of a hand-made mission show whole on their pages; typed over and saved, the
+    // file holds the new ones, which the pages show when it is opened again.
+    void typedTextsReplaceAHandMadeMissionsTexts() {
+        const QString path = folder_->filePath("Nimbus.english");
+        Write(path, DataFile("Nimbus.english"));
+        const QString story = QStringLiteral("\nA new story<br>\n~yin colour~w");
+        for (const bool again : {false, true}) {
+            ModalDriver driver;
+            driver.ChooseFile("OpenDialog1", path).When("SecondBox", [](QWidget* w) {
+                Click(w, "Button1");
+            });
+            driver.When("ThirdBox", [&](QWidget* w) {
+                auto* quote = Find<QLineEdit>(w, "QuoteTextBox");
+                auto* author = Find<QLineEdit>(w, "QuoteAuthorBox");
+                auto* storyBox = Find<QPlainTextEdit>(w, "BackgroundStoryBox");
+                if (again) {
+                    QCOMPARE(quote->text(), QStringLiteral("New quote"));
+                    QCOMPARE(author->text(), QStringLiteral("New author"));
+                    QCOMPARE(storyBox->toPlainText(), story);
+                    return Click(w, "Button1");
+                }
+                QCOMPARE(quote->text(), QStringLiteral("\"A good storm sells itself, if you know "
+                                                       "whom to sell it to.\""));
+                QCOMPARE(author->text(), QStringLiteral("Nimbian salesman"));
+                QCOMPARE(storyBox->toPlainText(),
+                         QStringLiteral("You: Roger that, we are on our way.\nSarge: ~yKeep your "
+                                        "eyes open.~w\n~rThe traders will not wait.~w"));
+                quote->setText("New quote");
+                author->setText("New author");
+                storyBox->setPlainText(story);
+                Click(w, "Button1");
+            });
+            driver.When("FourthBox", [](QWidget* w) { Click(w, "Button2"); });
+            driver.When("FifthBox", [&](QWidget* w) {
+                auto* text = Find<QPlainTextEdit>(w, "TextBox");
+                if (again) {
+                    QCOMPARE(text->toPlainText(), QStringLiteral("All\n\nwon"));
+                    Pick(w, "ComboBox981", "Failed");
+                    QCOMPARE(text->toPlainText(), QStringLiteral("Lost"));
+                    return Click(w, "Button1");
+                }
+                QCOMPARE(text->toPlainText(),
+                         QStringLiteral("The traders flee.<br>\n~yWell done, commander.~w"));
+                text->setPlainText("All\n\nwon");
+                Pick(w, "ComboBox981", "Failed");
+                QCOMPARE(text->toPlainText(),
+                         QStringLiteral("The storm took you.\nTry once more."));
+                text->setPlainText("Lost");
+                Click(w, "Button1");
+            });
+            driver.When("SixthBox", [&](QWidget* w) {
+                QCOMPARE(Find<QLineEdit>(w, "MissionName")->text(), QStringLiteral("Battle5"));
+                if (again)
+                    w->close();
+                else
+                    Click(w, "Button1");
+            });
+            if (!again)
+                driver.ChooseFile("SaveDialog1", path).Answer(QMessageBox::Yes);
+            Click(&windows_->StartBox(), "Button3");
+            QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        }
+        const QByteArray saved = Contents(path);
+        QVERIFY(saved.contains("$Button=HELP SARGE!!!,MissionBegin,Battle5\r\n"));
+        QVERIFY(saved.contains("// the old briefing ended here\r\n"));
+        QVERIFY(!saved.contains("Roger") && !saved.contains("flee") &&
+                !saved.contains("storm took"));
     }
 
     // Each page shows what the file holds, not its defaults; "New Mission" starts afresh.

@@ -165,7 +165,9 @@ private slots:
         QCOMPARE(DetectFileKind(mission), FileKind::Mission);
         QCOMPARE(DetectFileKind(std::string(kUtf8ByteOrderMark) + guide), FileKind::CampaignGuide);
         QCOMPARE(DetectFileKind("[Headers]\n[Overviews]"), FileKind::Unknown);
-        QCOMPARE(DetectFileKind("x\n [header] \n"), FileKind::Mission);
+        QCOMPARE(DetectFileKind("x\n[header] \n"), FileKind::Mission);
+        // The game reads a header only at a line's start: with a space before it, it is text.
+        QCOMPARE(DetectFileKind("x\n [header]\n"), FileKind::Unknown);
         QCOMPARE(DetectFileKind("x\r[Overview]\r\n[Header]"), FileKind::CampaignGuide);
     }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -794,6 +795,59 @@ private slots:
                 if (side != 3 || kind != int(OpponentEvent::TempleDead))
                     QVERIFY(slot.heading.empty() && slot.text.empty());
             }
+    }
+
+    // A line of a text that would start a section: OK asks to put a space in front of it (Yes
+    // the default); No keeps the page, that line selected. A text's first line follows "<p>"
+    // and is left alone; so are the messages of an opponent that takes no part.
+    void linesThatWouldStartASectionGetASpace() {
+        const QString question = QStringLiteral(
+            "%1 starts with \"[\", so the game would read it as the start of a new section. Put a "
+            "space in front of it?");
+        const auto asks = [question](const QString& line, QMessageBox::StandardButton answer) {
+            return [question, line, answer](QMessageBox* box) {
+                const bool asked = box->text() == question.arg(line) &&
+                                   box->icon() == QMessageBox::Question &&
+                                   box->defaultButton() == box->button(QMessageBox::Yes);
+                box->button(answer)->click();
+                QVERIFY2(asked, qPrintable(box->text()));
+            };
+        };
+        ModalDriver driver;
+        driver.When("FirstBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("SecondBox", [](QWidget* w) { Click(w, "Button1"); })
+            .When("ThirdBox",
+                  [](QWidget* w) {
+                      Find<QPlainTextEdit>(w, "BackgroundStoryBox")
+                          ->setPlainText("[Intro] first\n[Chapter One]\nmore");
+                      Click(w, "Button1");
+                  })
+            .OnMessageBox(asks("[Chapter One]", QMessageBox::No))
+            .When("ThirdBox",
+                  [](QWidget* w) {
+                      auto* story = Find<QPlainTextEdit>(w, "BackgroundStoryBox");
+                      QCOMPARE(story->textCursor().selectedText(), QStringLiteral("[Chapter One]"));
+                      QCOMPARE(w->focusWidget(), story);
+                      Click(w, "Button1");
+                  })
+            .OnMessageBox(asks("[Chapter One]", QMessageBox::Yes))
+            .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+            .When("FifthBox",
+                  [](QWidget* w) {
+                      Find<QPlainTextEdit>(w, "TextBox")->setPlainText("Won\n[Failed]");
+                      Pick(w, "ComboBox981", "TempleDead");
+                      Pick(w, "aiBox", "ai3"); // takes no part
+                      Find<QPlainTextEdit>(w, "TextBox")->setPlainText("x\n[y");
+                      Click(w, "Button1");
+                  })
+            .OnMessageBox(asks("[Failed]", QMessageBox::Yes))
+            .When("SixthBox", [](QWidget* w) { w->close(); });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(Mission().entryBox.BackgroundStoryBox,
+                 std::string("[Intro] first\r\n [Chapter One]\r\nmore"));
+        QCOMPARE(Mission().events.Succeeded.text, std::string("Won\r\n [Failed]"));
+        QCOMPARE(Mission().events.of(3, OpponentEvent::TempleDead).text, std::string("x\r\n[y"));
     }
 };
 

@@ -1088,5 +1088,19 @@ directory as the executable.</source>
         <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 starts with &quot;[&quot;, so the game would read it as the start of a new section. Put a space in front of it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 line of %1 starts with &quot;[&quot; below a text, so the game reads it as the start of a new section, and the text above it ends there:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 start with &quot;[&quot; below a text, so the game reads each as the start of a new section, and the text above it ends there:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@ target_sources(vornask_core PRIVATE
   src/core/mission/EventSlots.cpp
   src/core/mission/HeaderKeys.cpp
   src/core/mission/MissionDocument.cpp
+  src/core/mission/MissionFormat.cpp
   src/core/mission/MissionReader.cpp
   src/core/mission/MissionWriter.cpp
   src/core/mission/TechAllyEncoding.cpp
@@ -33,6 +34,7 @@ target_sources(vornask_core PRIVATE
   src/core/text/FileText.cpp
   src/core/text/LostCharacters.cpp
   src/core/text/Markup.cpp
+  src/core/text/SectionText.cpp
   src/core/text/SpinValue.cpp
   src/core/text/TextDocument.cpp
   src/core/text/TextLines.cpp

@@ -43,8 +43,6 @@ public:
 private:
     const std::string& Line(std::size_t i) const { return d_.text.Line(i); }
 
-    std::size_t OverviewBody() const { return d_.overview->BodyBegin(); }
-
     void SaveTitle() {
         if (now_.title == read_.title)
             return;
@@ -57,14 +55,10 @@ private:
     }
 
     void SaveIntro() {
+        SectionTextSaver texts(edits_, d_.text, d_.intro);
         if (now_.CampaignHeader != read_.CampaignHeader)
-            SaveHeading(edits_, d_.intro, now_.CampaignHeader,
-                        d_.intro.paragraphLine.value_or(OverviewBody()));
-        if (now_.CampaignText == read_.CampaignText)
-            return;
-        std::vector<std::string> written{std::string(kIntroTextStart)};
-        written.insert(written.end(), now_.CampaignText.begin(), now_.CampaignText.end());
-        SaveText(edits_, d_.intro, JoinedLines(now_.CampaignText), written, OverviewBody());
+            texts.SaveHeading(now_.CampaignHeader);
+        texts.SaveText(JoinedLines(now_.CampaignText), now_.CampaignText != read_.CampaignText);
     }
 
     // The rows that are still there keep the lines they had, in file order, each taken by the
@@ -123,15 +117,10 @@ private:
 
     // Where the writer puts the missions: after the intro and the blank line after it.
     std::size_t NewMissionsLine() const {
-        std::size_t line = OverviewBody();
-        const HeadedTextPlace& intro = d_.intro;
+        const SectionTextPlaces& intro = d_.intro;
+        std::size_t line = intro.NewTextLine();
         if (intro.text)
-            line = intro.text->wholeLines ? intro.text->range.end.line
-                                          : intro.text->range.end.line + 1;
-        else if (intro.paragraphLine)
-            line = *intro.paragraphLine + 1;
-        else if (intro.HeadingLine())
-            line = *intro.HeadingLine() + 1;
+            line = intro.text->pieces.back().line + 1;
         return line < d_.overview->end && IsBlank(Line(line)) ? line + 1 : line;
     }
 

@@ -7,6 +7,7 @@
 
 #include "core/campaign/CampaignSettings.h"
 #include "core/text/Markup.h"
+#include "core/text/SectionText.h"
 #include "core/text/TextDocument.h"
 
 #include <optional>
@@ -36,7 +37,7 @@ struct CampaignDocument {
 
     std::optional<Section> overview;
     std::optional<KeyPlace> title;
-    HeadedTextPlace intro;          // the intro's heading and text
+    SectionTextPlaces intro;        // the intro's heading and text
     std::vector<RowPlace> missions; // every row, in file order: CampaignMission::source
 };
 

@@ -171,7 +171,8 @@ std::optional<ReadRow> ParseRow(std::string_view line, std::size_t lineIndex,
 class CampaignFileReader {
 public:
     CampaignFileReader(const Lines& lines, CampaignFileReading& reading)
-        : lines_(lines), document_(reading.document), settings_(reading.settings) {}
+        : lines_(lines), reading_(reading), document_(reading.document),
+          settings_(reading.settings) {}
 
     bool Read() {
         const std::vector<Section> sections = SplitSections(lines_);
@@ -183,6 +184,10 @@ public:
         ReadTitle();
         ReadIntro();
         ReadMissions();
+        reading_.report.sectionStarts =
+            SectionStartsInTexts(lines_, sections, [](std::string_view name) {
+                return EqualsNoCase(name, SectionName(kOverviewHeader));
+            });
         return true;
     }
 
@@ -201,20 +206,18 @@ private:
     }
 
     void ReadIntro() {
-        HeadedText read = ReadHeadedText(lines_, Overview().BodyBegin(), Overview().end);
+        SectionTexts read = ReadSectionTexts(lines_, Overview().BodyBegin(), Overview().end,
+                                             {.tagOnOwnLine = true});
         settings_.CampaignHeader = std::move(read.heading);
         settings_.CampaignText = SplitBoxLines(read.text);
-        document_.intro = read.place;
-        // An empty intro after a "<p>" alone gets its lines below it, as the writer puts them.
-        if (const std::optional<std::size_t> line = read.place.paragraphLine;
-            line && read.text.empty() && EndsWithNoCase(TrimmedEnd(lines_[*line]), "<p>"))
-            document_.intro.text = TextPlace{{{*line + 1, 0}, {*line + 1, 0}}, true};
+        document_.intro = read.places;
     }
 
     // Lines of the intro's text are text, whatever they hold.
     bool InIntroText(std::size_t line) const {
-        const std::optional<TextPlace>& text = document_.intro.text;
-        return text && text->range.begin.line <= line && TextPosition{line, 0} < text->range.end;
+        const std::optional<TextSpan>& text = document_.intro.text;
+        return text && std::any_of(text->pieces.begin(), text->pieces.end(),
+                                   [line](const TextPiece& piece) { return piece.line == line; });
     }
 
     void ReadMissions() {
@@ -263,6 +266,7 @@ private:
     }
 
     const Lines& lines_;
+    CampaignFileReading& reading_;
     CampaignDocument& document_;
     CampaignSettings& settings_;
 };

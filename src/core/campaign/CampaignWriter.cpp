@@ -1,6 +1,7 @@
 #include "core/campaign/CampaignWriter.h"
 
 #include "core/campaign/CampaignFormat.h"
+#include "core/text/SectionText.h"
 
 namespace vornask {
 
@@ -49,7 +50,7 @@ void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::strin
     lines.emplace_back();
     lines.emplace_back(kOverviewHeader);
     lines.emplace_back(kOverviewBackground);
-    lines.push_back("<h2>" + settings.CampaignHeader + "</h2>");
+    lines.push_back(HeadingLine(settings.CampaignHeader));
     lines.emplace_back(kIntroTextStart);
     lines.insert(lines.end(), settings.CampaignText.begin(), settings.CampaignText.end());
     lines.emplace_back();

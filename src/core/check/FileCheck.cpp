@@ -7,6 +7,7 @@
 #include "core/mission/MissionFormat.h"
 #include "core/mission/TechAllyEncoding.h"
 #include "core/text/Markup.h"
+#include "core/text/SectionText.h"
 
 #include <algorithm>
 #include <map>
@@ -228,12 +229,15 @@ private:
         }
     }
 
-    // The game starts a section at any line whose first character is "[": such a line that is
-    // no header cuts the text it stands in.
+    // The game starts a section at any line whose first character is "[": such a line that
+    // seems to belong to a text (as the reader names it when the file is opened) cuts the text
+    // it stands in.
     void CheckStartsOfSections() {
-        for (std::size_t i = 0; i < readEnd_; ++i)
-            if (lines_[i].starts_with('[') && !SectionNames(lines_[i]))
-                Add({FindingKind::TextLineStartsSection, i + 1});
+        for (const FileLine& line : SectionStartsInTexts(lines_, sections_, IsOpenedByTheGame))
+            if (line.number <= readEnd_) {
+                startsInTexts_.push_back(line.number - 1);
+                Add({FindingKind::TextLineStartsSection, line.number});
+            }
     }
 
     bool IsTold(std::string_view name) const {
@@ -250,7 +254,9 @@ private:
                                            [this](const std::string& name) {
                                                return IsOpenedByTheGame(name) || IsTold(name);
                                            });
-            if (!shown)
+            const bool inText = std::find(startsInTexts_.begin(), startsInTexts_.end(),
+                                          section.header) != startsInTexts_.end();
+            if (!shown && !inText)
                 Add({FindingKind::SectionNotShown, section.header + 1,
                      std::string(Trimmed(lines_[section.header]))});
         }
@@ -281,7 +287,8 @@ private:
     const Lines& lines_;
     BesideThenGame& folder_;
     std::vector<Section> sections_;
-    std::size_t readEnd_ = 0; // the line of "[END]": the game reads no further
+    std::size_t readEnd_ = 0;                // the line of "[END]": the game reads no further
+    std::vector<std::size_t> startsInTexts_; // headers that seem to be lines of a text
     std::vector<Named> tells_;
     std::vector<Named> missionBegins_;
     std::vector<Finding> findings_;

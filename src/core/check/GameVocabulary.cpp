@@ -44,15 +44,6 @@ const std::vector<std::string_view>& TagCommands() {
     return names;
 }
 
-// "ai3TempleDead": an opponent's side from 2 to 8 followed by the name of one of its events.
-bool IsOpponentEvent(std::string_view name) {
-    for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
-        for (const char* event : kOpponentEventNames)
-            if (EqualsNoCase(name, OpponentKey(side, event)))
-                return true;
-    return false;
-}
-
 // How many letters must be added, removed or changed to turn `a` into `b`, case ignored.
 std::size_t EditDistance(std::string_view a, std::string_view b) {
     const std::string lowerA = LowerCase(a);
@@ -99,11 +90,6 @@ bool IsOpponentColour(std::string_view colour) {
 
 bool IsSharedSection(std::string_view name) {
     return Holds(kSharedSections, name);
-}
-
-bool IsOpenedByTheGame(std::string_view name) {
-    return Holds(kSectionsOpenedByTheGame, name) || name.starts_with(kTimedSectionStart) ||
-           IsOpponentEvent(name);
 }
 
 std::optional<std::string> NearestWord(std::string_view word,

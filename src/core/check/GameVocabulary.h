@@ -1,5 +1,6 @@
 // What the game knows when it reads a mission or campaign guide file: its commands, the colours
-// of its opponents, the sections it opens itself and the sections of its own that files name.
+// of its opponents and the sections of its own that files name (the sections of a mission it
+// opens itself are the mission format's: IsOpenedByTheGame).
 // Tables, so that what is known is added in one place; the checker looks everything up here.
 #pragma once
 
@@ -47,13 +48,6 @@ inline constexpr std::array<std::string_view, 9> kOpponentColourNames = {
 // "Continue" and the guide's "Back". They are in no file of a map maker.
 inline constexpr std::array<std::string_view, 2> kSharedSections = {"TryAgain", "Campaign"};
 
-// Sections the game opens itself, without a Tell: the header, the options, the entry box, the
-// success and failure sections and the end; besides these, each opponent's temple and priest
-// events ("ai3TempleDead") and the timed sections ("[@1]").
-inline constexpr std::array<std::string_view, 7> kSectionsOpenedByTheGame = {
-    "Header", "Options", "A.", "Succeeded", "BadTeamDead", "Failed", "END"};
-inline constexpr std::string_view kTimedSectionStart = "@";
-
 bool IsLineCommand(std::string_view name);
 // Whether line command `name` (known) takes an action.
 bool TakesAction(std::string_view name);
@@ -62,8 +56,6 @@ bool IsAction(std::string_view name);
 bool IsTagCommand(std::string_view name);
 bool IsOpponentColour(std::string_view colour);
 bool IsSharedSection(std::string_view name);
-// Whether the game opens section `name` itself (letter case ignored, as every name here).
-bool IsOpenedByTheGame(std::string_view name);
 
 // The word of `known` nearest to `word`: fewest letters added, removed or changed, letter case
 // ignored; the first such word when several are as near. None when `known` is empty.

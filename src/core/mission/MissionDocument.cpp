@@ -29,7 +29,7 @@ public:
         }
         SaveEntryBox();
         SaveSucceeded();
-        SaveMessage(d_.failed, read_.events.Failed, now_.events.Failed, WrittenSection::Failed);
+        SaveMessage(d_.failed, now_.events.Failed, WrittenSection::Failed);
         SaveEvents();
         return edits_.AppliedTo(d_.text);
     }
@@ -189,37 +189,20 @@ private:
         const EntryBoxPlace& place = d_.entryBox;
         const EntryBox& now = now_.entryBox;
         const EntryBox& read = read_.entryBox;
-        if (place.heading && place.headingIsTitle && now_.general.title != read_.general.title)
-            edits_.Replace(*place.heading, now_.general.title);
-        if (now == read)
+        const bool titleChanged = place.texts.heading && place.headingIsTitle &&
+                                  now_.general.title != read_.general.title;
+        if (now == read && !titleChanged)
             return;
         if (!place.section) {
             InsertSection(WrittenSection::EntryBox);
             return;
         }
-        const std::size_t afterHeading =
-            place.HeadingLine() ? *place.HeadingLine() + 1 : SectionAt(*place.section).BodyBegin();
-        if (now.QuoteTextBox != read.QuoteTextBox) {
-            if (place.quote)
-                edits_.Replace(*place.quote, now.QuoteTextBox);
-            else
-                edits_.InsertLines(place.author ? place.author->begin.line : afterHeading,
-                                   {"<i>" + now.QuoteTextBox + "<br>"});
-        }
-        if (now.QuoteAuthorBox != read.QuoteAuthorBox) {
-            if (place.author)
-                edits_.Replace(*place.author, now.QuoteAuthorBox);
-            else
-                edits_.InsertLines(place.quote ? place.quote->begin.line + 1 : afterHeading,
-                                   {"--" + now.QuoteAuthorBox + "</i>"});
-        }
-        if (now.BackgroundStoryBox != read.BackgroundStoryBox) {
-            if (place.story)
-                edits_.ReplaceText(*place.story, now.BackgroundStoryBox);
-            else
-                edits_.InsertLines(place.quoteLines ? *place.quoteLines + 1 : afterHeading,
-                                   {"<p>" + now.BackgroundStoryBox});
-        }
+        SectionTextSaver texts(edits_, d_.text, place.texts);
+        if (titleChanged)
+            texts.SaveHeading(now_.general.title);
+        texts.SaveQuote(now.QuoteTextBox, now.QuoteAuthorBox, now.QuoteTextBox != read.QuoteTextBox,
+                        now.QuoteAuthorBox != read.QuoteAuthorBox);
+        texts.SaveText(now.BackgroundStoryBox, now.BackgroundStoryBox != read.BackgroundStoryBox);
     }
 
     void SaveSucceeded() {
@@ -231,8 +214,7 @@ private:
                 InsertSection(WrittenSection::Succeeded);
             return;
         }
-        SaveMessage(d_.succeeded, read_.events.Succeeded, now_.events.Succeeded,
-                    WrittenSection::Succeeded);
+        SaveMessage(d_.succeeded, now_.events.Succeeded, WrittenSection::Succeeded);
         if (nextChanged)
             SaveNextMission();
     }
@@ -269,15 +251,17 @@ private:
                         RemoveSection(SectionAt(*place.section));
                     continue;
                 }
-                const auto event = static_cast<OpponentEvent>(kind);
-                SaveMessage(place, read_.events.of(side, event), now_.events.of(side, event),
+                SaveMessage(place, now_.events.of(side, static_cast<OpponentEvent>(kind)),
                             WrittenSection::Event, side, kind);
             }
     }
 
-    void SaveMessage(const MessagePlace& place, const EventMessage& read, const EventMessage& now,
-                     WrittenSection kind, int side = 0, int eventKind = 0) {
-        if (now == read)
+    // What the user typed replaces what the section holds: what the page showed, or for an
+    // opponent that took no part, the message the page did not show.
+    void SaveMessage(const MessagePlace& place, const EventMessage& now, WrittenSection kind,
+                     int side = 0, int eventKind = 0) {
+        const EventMessage& held = place.held;
+        if (now == held)
             return;
         if (!place.section) {
             if (!IsEmpty(now) || kind != WrittenSection::Event)
@@ -290,22 +274,21 @@ private:
             RemoveSection(section);
             return;
         }
-        if (now.heading != read.heading)
-            SaveHeading(edits_, place, now.heading, section.BodyBegin());
-        if (now.text != read.text)
-            SaveText(edits_, place, now.text, {"<p>" + now.text}, section.BodyBegin());
+        SectionTextSaver texts(edits_, d_.text, place.texts);
+        if (now.heading != held.heading)
+            texts.SaveHeading(now.heading);
+        texts.SaveText(now.text, now.text != held.text);
     }
 
     bool HoldsOnlyItsMessage(const Section& section, const MessagePlace& place) const {
-        std::size_t textBegin = section.end;
-        std::size_t textEnd = section.end;
-        if (place.text) {
-            const TextRange& range = place.text->range;
-            textBegin = *place.paragraphLine;
-            textEnd = place.text->wholeLines ? range.end.line : range.end.line + 1;
-        }
+        std::vector<bool> its(section.end - section.header, false);
+        if (place.texts.heading)
+            its[place.texts.heading->line - section.header] = true;
+        if (place.texts.text)
+            for (const TextPiece& piece : place.texts.text->pieces)
+                its[piece.line - section.header] = true;
         for (std::size_t i = section.BodyBegin(); i < section.end; ++i)
-            if (!IsBlank(Line(i)) && i != place.HeadingLine() && (i < textBegin || i >= textEnd))
+            if (!IsBlank(Line(i)) && !its[i - section.header])
                 return false;
         return true;
     }

@@ -9,6 +9,7 @@
 
 #include "core/mission/MissionSettings.h"
 #include "core/text/Markup.h"
+#include "core/text/SectionText.h"
 #include "core/text/TextDocument.h"
 
 #include <array>
@@ -19,21 +20,18 @@ namespace vornask {
 
 // A heading and a text in a section of their own: the success and failure messages and the
 // opponents' event messages.
-struct MessagePlace : HeadedTextPlace {
+struct MessagePlace {
     std::optional<std::size_t> section; // into MissionDocument::sections
+    SectionTextPlaces texts;
+    // What the section holds, also where the pages do not show it (the events of an opponent
+    // that takes no part): what a message typed for it replaces.
+    EventMessage held;
 };
 
 struct EntryBoxPlace {
     std::optional<std::size_t> section;
-    std::optional<TextRange> heading; // the title as the entry box shows it
-    bool headingIsTitle = false;      // it held the title the pages show
-    std::optional<TextRange> quote;
-    std::optional<TextRange> author;
-    std::optional<std::size_t> quoteLines; // the last line holding the quote or its author
-    std::optional<TextPlace> story;
-    std::optional<std::size_t> HeadingLine() const {
-        return heading ? std::optional<std::size_t>(heading->begin.line) : std::nullopt;
-    }
+    SectionTextPlaces texts;     // its heading is the title as the entry box shows it
+    bool headingIsTitle = false; // it held the title the pages show
 };
 
 struct MissionDocument {
@@ -51,7 +49,8 @@ struct MissionDocument {
     MessagePlace failed;
     std::array<std::array<MessagePlace, kOpponentEventCount>, kOpponentCount> events;
     std::optional<std::size_t> endSection;
-    // The "Next Mission" button in the success section, and the columns of the mission's name.
+    // The "Next Mission" button in the success section (a button that begins a mission, under
+    // any label), and the columns of the mission's name.
     std::optional<TextRange> nextMissionName;
     std::optional<std::size_t> NextMissionLine() const {
         return nextMissionName ? std::optional<std::size_t>(nextMissionName->begin.line)

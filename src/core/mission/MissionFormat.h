@@ -28,6 +28,12 @@ constexpr std::string_view kNextMissionButtonPrefix = "$Button=Next Mission,Miss
 // The end of "[Failed]".
 constexpr std::string_view kContinueButton = "$Button=Continue,Tell,TryAgain";
 
+// Whether the game opens a section of a mission file named `name` (letter case ignored) itself,
+// without a button or menu naming it: the header, the options, the entry box, the success and
+// failure sections, the end, each opponent's temple and priest events ("ai3TempleDead") and
+// the timed sections ("[@1]").
+bool IsOpenedByTheGame(std::string_view name);
+
 // An opponent's key or event name: "ai" + side + name, as "ai3Name" or "ai7TempleHalfDead".
 inline std::string OpponentKey(int side, std::string_view name) {
     return "ai" + std::to_string(side) + std::string(name);

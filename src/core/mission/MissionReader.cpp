@@ -15,6 +15,20 @@ TextRange ColumnsOf(std::size_t line, std::size_t begin, std::size_t end) {
     return {{line, begin}, {line, end}};
 }
 
+// A button that begins a mission, "$Button=" + its label + ",MissionBegin," + the mission's
+// name: the column where the name begins. A name may itself hold commas.
+std::optional<std::size_t> MissionButtonTarget(std::string_view line) {
+    constexpr std::string_view kButton = "$Button=";
+    constexpr std::string_view kBegin = ",MissionBegin,";
+    const std::size_t at = IndentOf(line);
+    if (!StartsWithNoCase(line.substr(at), kButton))
+        return std::nullopt;
+    const std::size_t begin = FindNoCase(line, kBegin, at + kButton.size());
+    if (begin == std::string_view::npos)
+        return std::nullopt;
+    return begin + kBegin.size();
+}
+
 std::string PageText(std::string_view line, const TextRange& range) {
     return WithControlsReplaced(
         line.substr(range.begin.column, range.end.column - range.begin.column));
@@ -47,6 +61,17 @@ public:
             }
         document_.endSection = Find({SectionName(kEndHeader)});
         return true;
+    }
+
+    // The game reads no further than the end's section.
+    std::vector<FileLine> SectionStarts() const {
+        std::vector<FileLine> starts =
+            SectionStartsInTexts(lines_, document_.sections, IsOpenedByTheGame);
+        if (document_.endSection)
+            std::erase_if(starts, [this](const FileLine& line) {
+                return line.number > document_.sections[*document_.endSection].header + 1;
+            });
+        return starts;
     }
 
 private:
@@ -102,61 +127,15 @@ private:
         if (!place.section)
             return;
         const Section& section = SectionAt(*place.section);
-        std::size_t story = section.end;
-        for (std::size_t i = section.BodyBegin(); i < section.end; ++i)
-            if (ParagraphStart(lines_[i])) {
-                story = i;
-                break;
-            }
-        for (std::size_t i = section.BodyBegin(); i < story; ++i) {
-            if (!place.heading)
-                if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines_[i])) {
-                    place.heading = ColumnsOf(i, heading->textBegin, heading->textEnd);
-                    continue;
-                }
-            ReadQuoteOrAuthor(i);
-        }
-        if (place.heading) {
-            const std::string heading = PageText(lines_[*place.HeadingLine()], *place.heading);
+        SectionTexts read =
+            ReadSectionTexts(lines_, section.BodyBegin(), section.end, {.quoteBlock = true});
+        place.texts = read.places;
+        if (place.texts.heading) {
             if (!document_.keys[TitleKey()])
-                settings_.general.title = heading;
-            place.headingIsTitle = heading == settings_.general.title;
+                settings_.general.title = read.heading;
+            place.headingIsTitle = read.heading == settings_.general.title;
         }
-        if (place.quote)
-            entry.QuoteTextBox = PageText(lines_[place.quote->begin.line], *place.quote);
-        if (place.author)
-            entry.QuoteAuthorBox = PageText(lines_[place.author->begin.line], *place.author);
-        if (story < section.end) {
-            const ParagraphText read =
-                ReadParagraphText(lines_, story, *ParagraphStart(lines_[story]), section.end);
-            entry.BackgroundStoryBox = WithControlsReplaced(read.value);
-            place.story = read.place;
-        }
-    }
-
-    // "<i>" + quote + "<br>", and "--" + author + "</i>", on two lines or on one.
-    void ReadQuoteOrAuthor(std::size_t i) {
-        EntryBoxPlace& place = document_.entryBox;
-        const std::string_view line = TrimmedEnd(lines_[i]);
-        std::size_t at = IndentOf(line);
-        if (!place.quote && StartsWithNoCase(line.substr(at), "<i>")) {
-            // A quote may itself hold "<br>": the one that ends the line closes it.
-            const std::size_t br =
-                EndsWithNoCase(line, "<br>") ? line.size() - 4 : FindNoCase(line, "<br>", at + 3);
-            if (br == std::string_view::npos)
-                return;
-            place.quote = ColumnsOf(i, at + 3, br);
-            place.quoteLines = i;
-            at = br + 4;
-        }
-        if (!place.author && line.substr(at).starts_with("--")) {
-            const std::size_t close = EndsWithNoCase(line, "</i>") && line.size() >= at + 6
-                                          ? line.size() - 4
-                                          : FindNoCase(line, "</i>", at + 2);
-            place.author =
-                ColumnsOf(i, at + 2, close == std::string_view::npos ? line.size() : close);
-            place.quoteLines = i;
-        }
+        entry = {std::move(read.quote), std::move(read.author), std::move(read.text)};
     }
 
     MessagePlace ReadMessage(std::optional<std::size_t> sectionIndex, EventMessage& message) {
@@ -165,9 +144,10 @@ private:
         if (!sectionIndex)
             return place;
         const Section& section = SectionAt(*sectionIndex);
-        HeadedText read = ReadHeadedText(lines_, section.BodyBegin(), section.end);
-        message = {std::move(read.heading), std::move(read.text)};
-        static_cast<HeadedTextPlace&>(place) = read.place;
+        SectionTexts read = ReadSectionTexts(lines_, section.BodyBegin(), section.end);
+        place.texts = read.places;
+        place.held = {std::move(read.heading), std::move(read.text)};
+        message = place.held;
         return place;
     }
 
@@ -178,21 +158,24 @@ private:
         if (!index)
             return;
         const Section& section = SectionAt(*index);
+        std::optional<TextRange> button;
         for (std::size_t i = section.BodyBegin(); i < section.end; ++i) {
-            const std::string_view line = lines_[i];
-            const std::size_t at = IndentOf(line);
-            if (!StartsWithNoCase(line.substr(at), "$Button=Next Mission,"))
+            const std::optional<std::size_t> target = MissionButtonTarget(lines_[i]);
+            if (!target)
                 continue;
-            // The name follows the button's last comma, or its whole written beginning: a
-            // name may itself hold commas.
-            const std::size_t name = StartsWithNoCase(line.substr(at), kNextMissionButtonPrefix)
-                                         ? at + kNextMissionButtonPrefix.size()
-                                         : line.rfind(',') + 1;
-            document_.nextMissionName = ColumnsOf(i, name, line.size());
-            settings_.finish.NextMissionCheck = true;
-            settings_.finish.MissionName = WithControlsReplaced(line.substr(name));
-            return;
+            // The button the program writes, else the first that begins a mission.
+            const bool written =
+                StartsWithNoCase(lines_[i].substr(IndentOf(lines_[i])), kNextMissionButtonPrefix);
+            if (!button || written)
+                button = ColumnsOf(i, *target, lines_[i].size());
+            if (written)
+                break;
         }
+        if (!button)
+            return;
+        document_.nextMissionName = button;
+        settings_.finish.NextMissionCheck = true;
+        settings_.finish.MissionName = PageText(lines_[button->begin.line], *button);
     }
 
     const Lines& lines_;
@@ -225,7 +208,8 @@ MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding
     const Lines& lines = file.Lines();
     MissionDocument& document = reading.document;
     document.text = TextDocument(file.Text());
-    if (!MissionFileReader(lines, document, reading.settings).Read()) {
+    MissionFileReader reader(lines, document, reading.settings);
+    if (!reader.Read()) {
         reading.report.refusal = Refusal{RefusalReason::NoHeaderSection};
         reading.document = {};
         return reading;
@@ -234,6 +218,7 @@ MissionFileReading ReadMissionFile(std::string_view bytes, TextDecoding decoding
     if (reading.report.refusal)
         return reading;
     document.read = reading.settings;
+    reading.report.sectionStarts = reader.SectionStarts();
     // Saving what was read must give the file back; if it ever did not, the user is told which
     // lines would change before anything is saved.
     const TextDocument saved = SaveIntoDocument(document, document.read);

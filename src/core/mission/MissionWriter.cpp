@@ -2,6 +2,7 @@
 
 #include "core/mission/HeaderKeys.h"
 #include "core/mission/MissionFormat.h"
+#include "core/text/SectionText.h"
 
 namespace vornask {
 namespace {
@@ -13,6 +14,7 @@ public:
     explicit LineSink(MissionLines& lines) : lines_(lines) {}
 
     void line(std::string_view text) { lines_.emplace_back(text); }
+    void line(std::string&& text) { lines_.push_back(std::move(text)); }
     void line(std::initializer_list<std::string_view> parts) {
         std::size_t size = 0;
         for (std::string_view part : parts)
@@ -30,8 +32,8 @@ public:
     }
     void key(std::string_view name, std::string_view value) { key("", name, value); }
     void message(const EventMessage& message) {
-        line({"<h2>", message.heading, "</h2>"});
-        line({"<p>", message.text});
+        line(HeadingLine(message.heading));
+        line(ParagraphLine(message.text));
     }
 
 private:
@@ -64,10 +66,10 @@ void WriteOpponentBlock(const MissionSettings& s, int side, LineSink& out) {
 
 void WriteEntryBox(const MissionSettings& s, LineSink& out) {
     out.line(kEntryBoxHeader);
-    out.line({"<h2>", s.general.title, "</h2>"});
-    out.line({"<i>", s.entryBox.QuoteTextBox, "<br>"});
-    out.line({"--", s.entryBox.QuoteAuthorBox, "</i>"});
-    out.line({"<p>", s.entryBox.BackgroundStoryBox});
+    out.line(HeadingLine(s.general.title));
+    out.line(QuoteLine(s.entryBox.QuoteTextBox));
+    out.line(AuthorLine(s.entryBox.QuoteAuthorBox));
+    out.line(ParagraphLine(s.entryBox.BackgroundStoryBox));
     out.blank();
     out.line(kReviewKnowledgeButton);
     out.line(kPlayMissionButton);

@@ -88,9 +88,11 @@ struct ReadReport {
     std::vector<FileLine> controlCharacters;
     // The lines of the file that saving the settings read from it would not write again, in
     // file order: every line not among the saved lines (compared as a multiset, see
-    // LinesNotKept), and every line the reader cannot tell apart from a section header although
-    // it may belong to a text (see the readers).
+    // LinesNotKept).
     std::vector<FileLine> notKept;
+    // The section headers that seem to be lines of a text (see SectionStartsInTexts): the game
+    // reads each as the start of a section, and the text above it ends there.
+    std::vector<FileLine> sectionStarts;
 };
 
 // The lines of a file's bytes as 8-bit Windows-1252 text, split at CR LF, LF or CR. Decoding

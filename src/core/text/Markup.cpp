@@ -1,7 +1,5 @@
 #include "core/text/Markup.h"
 
-#include "core/text/Windows1252.h"
-
 #include <algorithm>
 
 namespace vornask {
@@ -19,10 +17,6 @@ bool SameNoCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
-
-constexpr std::string_view kHeadingStart = "<h2>";
-constexpr std::string_view kHeadingEnd = "</h2>";
-constexpr std::string_view kParagraph = "<p>";
 
 } // namespace
 
@@ -69,22 +63,32 @@ std::string_view Trimmed(std::string_view text) {
     return TrimmedEnd(text.substr(IndentOf(text)));
 }
 
-std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
-    std::string_view rest = Trimmed(line);
-    if (!rest.starts_with('[') || !rest.ends_with(']'))
+std::optional<SectionHeader> ParseSectionHeader(std::string_view line) {
+    if (!StartsSection(line))
         return std::nullopt;
-    std::vector<std::string> names;
-    while (!rest.empty()) {
+    SectionHeader header;
+    std::string_view rest = line;
+    while (rest.starts_with('[')) {
         const std::size_t close = rest.find(']');
-        if (!rest.starts_with('[') || close == std::string_view::npos || close == 1)
-            return std::nullopt;
-        std::string_view name = rest.substr(1, close - 1);
-        name = Trimmed(name);
-        names.push_back(LowerCase(name));
+        const std::string_view name =
+            rest.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        header.names.push_back(LowerCase(Trimmed(name)));
+        if (close == std::string_view::npos || close == 1) {
+            header.clean = false;
+            return header;
+        }
         rest.remove_prefix(close + 1);
         rest.remove_prefix(IndentOf(rest));
     }
-    return names;
+    header.clean = rest.empty();
+    return header;
+}
+
+std::optional<std::vector<std::string>> SectionNames(std::string_view line) {
+    std::optional<SectionHeader> header = ParseSectionHeader(line);
+    if (!header)
+        return std::nullopt;
+    return std::move(header->names);
 }
 
 bool Section::Named(std::string_view name) const {
@@ -95,14 +99,12 @@ bool Section::Named(std::string_view name) const {
 std::vector<Section> SplitSections(const std::vector<std::string_view>& lines) {
     std::vector<Section> sections;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        // Only a line that starts with a bracket can be a header: most lines are passed at once.
-        const std::size_t indent = IndentOf(lines[i]);
-        if (indent >= lines[i].size() || lines[i][indent] != '[')
-            continue;
-        if (std::optional<std::vector<std::string>> names = SectionNames(lines[i])) {
+        if (!StartsSection(lines[i]))
+            continue; // most lines are passed at once
+        if (std::optional<SectionHeader> header = ParseSectionHeader(lines[i])) {
             if (!sections.empty())
                 sections.back().end = i;
-            sections.push_back({i, lines.size(), std::move(*names)});
+            sections.push_back({i, lines.size(), std::move(header->names), header->clean});
         }
     }
     return sections;
@@ -176,109 +178,55 @@ std::string ValueForKeyLine(std::string_view value, bool quoted) {
     return "\"" + std::string(value) + "\"";
 }
 
+namespace {
+
+// `line` from `at` on, past spaces and the condition tags "<?...>" and "</?>".
+std::size_t PastConditions(std::string_view line, std::size_t at) {
+    while (true) {
+        at += IndentOf(line.substr(at));
+        const std::string_view rest = line.substr(at);
+        if (!rest.starts_with("<?") && !rest.starts_with("</?>"))
+            return at;
+        const std::size_t close = rest.find('>');
+        if (close == std::string_view::npos)
+            return at;
+        at += close + 1;
+    }
+}
+
+} // namespace
+
 bool IsCommandLine(std::string_view line) {
-    const std::string_view rest = line.substr(IndentOf(line));
-    return rest.starts_with('$') || rest.starts_with("<$");
+    std::size_t at = PastConditions(line, 0);
+    if (line.substr(at).starts_with('$'))
+        return true;
+    bool any = false;
+    while (line.substr(at).starts_with("<$")) {
+        const std::size_t close = line.find('>', at);
+        if (close == std::string_view::npos)
+            return false;
+        any = true;
+        at = PastConditions(line, close + 1);
+    }
+    return any && at == line.size();
+}
+
+bool IsCommentLine(std::string_view line) {
+    return line.substr(IndentOf(line)).starts_with("//");
+}
+
+bool IsBackgroundLine(std::string_view line) {
+    const std::string_view rest = Trimmed(line);
+    return StartsWithNoCase(rest, "<background") && rest.ends_with('>') &&
+           rest.find('>') == rest.size() - 1;
+}
+
+bool IsLayoutLine(std::string_view line) {
+    return IsCommandLine(line) || IsCommentLine(line) || IsBackgroundLine(line);
 }
 
 bool IsBlank(std::string_view line) {
     return IndentOf(line) == line.size();
-}
-
-std::optional<HeadingLine> ParseHeadingLine(std::string_view line) {
-    const std::size_t begin = IndentOf(line);
-    if (!StartsWithNoCase(line.substr(begin), kHeadingStart))
-        return std::nullopt;
-    const std::size_t textBegin = begin + kHeadingStart.size();
-    const std::string_view trimmed = TrimmedEnd(line);
-    // A heading may itself hold "</h2>": the one that ends the line closes it.
-    if (trimmed.size() >= textBegin + kHeadingEnd.size() && EndsWithNoCase(trimmed, kHeadingEnd))
-        return HeadingLine{textBegin, trimmed.size() - kHeadingEnd.size(), std::nullopt};
-    const std::size_t withText = FindNoCase(line, "</h2><p>", textBegin);
-    if (withText != std::string_view::npos)
-        return HeadingLine{textBegin, withText, withText + kHeadingEnd.size() + kParagraph.size()};
-    const std::size_t end = FindNoCase(line, kHeadingEnd, textBegin);
-    if (end == std::string_view::npos)
-        return std::nullopt;
-    return HeadingLine{textBegin, end, std::nullopt};
-}
-
-std::optional<std::size_t> ParagraphStart(std::string_view line) {
-    const std::size_t begin = IndentOf(line);
-    if (!StartsWithNoCase(line.substr(begin), kParagraph))
-        return std::nullopt;
-    return begin + kParagraph.size();
-}
-
-ParagraphText ReadParagraphText(const std::vector<std::string_view>& lines, std::size_t first,
-                                std::size_t column, std::size_t end) {
-    std::optional<std::size_t> top; // the first line below that is not blank
-    std::size_t last = first;
-    for (std::size_t i = first + 1; i < end && !IsCommandLine(lines[i]); ++i)
-        if (!IsBlank(lines[i])) {
-            top = top.value_or(i);
-            last = i;
-        }
-    const std::string_view rest = lines[first].substr(column);
-    const bool wholeLines = rest.empty() && top;
-    ParagraphText text;
-    const std::size_t from = wholeLines ? *top : first;
-    for (std::size_t i = from; i <= last; ++i) {
-        if (i > from)
-            text.value += "\r\n";
-        text.value += i == first ? rest : lines[i];
-    }
-    if (wholeLines)
-        text.place = {{{from, 0}, {last + 1, 0}}, true};
-    else
-        text.place = {{{first, column}, {last, lines[last].size()}}, false};
-    return text;
-}
-
-HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_t begin,
-                          std::size_t end) {
-    HeadedText read;
-    std::optional<std::size_t> textColumn;
-    for (std::size_t i = begin; i < end && !read.place.paragraphLine; ++i) {
-        if (!read.place.heading)
-            if (const std::optional<HeadingLine> heading = ParseHeadingLine(lines[i])) {
-                read.place.heading = TextRange{{i, heading->textBegin}, {i, heading->textEnd}};
-                read.heading = WithControlsReplaced(
-                    lines[i].substr(heading->textBegin, heading->textEnd - heading->textBegin));
-                if (heading->paragraph) {
-                    read.place.paragraphLine = i;
-                    textColumn = heading->paragraph;
-                }
-                continue;
-            }
-        if (const std::optional<std::size_t> paragraph = ParagraphStart(lines[i])) {
-            read.place.paragraphLine = i;
-            textColumn = paragraph;
-        }
-    }
-    if (read.place.paragraphLine) {
-        const ParagraphText text =
-            ReadParagraphText(lines, *read.place.paragraphLine, *textColumn, end);
-        read.text = WithControlsReplaced(text.value);
-        read.place.text = text.place;
-    }
-    return read;
-}
-
-void SaveHeading(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& heading,
-                 std::size_t at) {
-    if (place.heading)
-        edits.Replace(*place.heading, heading);
-    else
-        edits.InsertLines(at, {std::string(kHeadingStart).append(heading).append(kHeadingEnd)});
-}
-
-void SaveText(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& text,
-              const std::vector<std::string>& written, std::size_t bodyBegin) {
-    if (place.text)
-        edits.ReplaceText(*place.text, text);
-    else
-        edits.InsertLines(place.HeadingLine() ? *place.HeadingLine() + 1 : bodyBegin, written);
 }
 
 } // namespace vornask

@@ -3,8 +3,6 @@
 // Places are columns in the line, so that a value can be replaced where it stands.
 #pragma once
 
-#include "core/text/TextDocument.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -26,8 +24,21 @@ std::string_view TrimmedEnd(std::string_view line);
 // `text` without the spaces and tabs at either end.
 std::string_view Trimmed(std::string_view text);
 
-// A section header: a line of one or more bracketed names, "[Succeeded][BadTeamDead]", spaces
-// around it allowed. Gives the names in lower case; none for any other line.
+// A section header as the game reads it: a line whose first character is "[". Its names are
+// the bracketed names at its start, "[Succeeded][BadTeamDead]" giving two, in lower case; a line
+// such as "[Chapter One] begins" or "[oops" starts a section all the same, but is no clean
+// header: more than bracketed names and spaces. Gives none for any other line, also for one
+// with spaces before its "[": the game reads that as text.
+struct SectionHeader {
+    std::vector<std::string> names;
+    bool clean = true;
+};
+std::optional<SectionHeader> ParseSectionHeader(std::string_view line);
+// Whether the game reads `line` as the start of a section: so a line of a text must not begin.
+constexpr bool StartsSection(std::string_view line) {
+    return line.starts_with('[');
+}
+// The names of a section header; none for any other line.
 std::optional<std::vector<std::string>> SectionNames(std::string_view line);
 
 // The name a section's header gives it: "[Failed]" gives "Failed".
@@ -40,6 +51,7 @@ struct Section {
     std::size_t header;
     std::size_t end;
     std::vector<std::string> names;
+    bool clean = true;                       // see SectionHeader
     bool Named(std::string_view name) const; // letter case ignored
     std::size_t BodyBegin() const { return header + 1; }
 };
@@ -98,64 +110,17 @@ std::string FormatKeyLine(std::string_view key, std::string_view value, const Ke
 // either end, or a leading double quote).
 std::string ValueForKeyLine(std::string_view value, bool quoted);
 
-// Lines that end a text: a game command ("<$Config,...>") or a button or menu ("$Button=...").
+// A line of commands alone: a button or menu line ("$Button=...", to the line's end), or
+// game commands ("<$Config,...>") and nothing else but spaces, either perhaps inside
+// conditions ("<?{flag}>" ... "</?>"). The game draws no text for it.
 bool IsCommandLine(std::string_view line);
+// A comment: "//" first on the line.
+bool IsCommentLine(std::string_view line);
+// A background picture alone ("<background=...>"): a page's look, not its text.
+bool IsBackgroundLine(std::string_view line);
+// A line that belongs to no text the pages show: commands, comments and backgrounds keep
+// their place and bytes whatever a box does.
+bool IsLayoutLine(std::string_view line);
 bool IsBlank(std::string_view line);
-
-// A heading, "<h2>" + text + "</h2>", perhaps followed on the same line by "<p>" and the
-// start of a text. Columns of the heading's text and of the text after "<p>", if any.
-struct HeadingLine {
-    std::size_t textBegin;
-    std::size_t textEnd;
-    std::optional<std::size_t> paragraph;
-};
-std::optional<HeadingLine> ParseHeadingLine(std::string_view line);
-
-// The column after "<p>" when the line starts a paragraph.
-std::optional<std::size_t> ParagraphStart(std::string_view line);
-
-// A text of one or more lines as a file holds it after its "<p>": its lines joined by CR LF,
-// and where it stands.
-struct ParagraphText {
-    std::string value;
-    TextPlace place;
-};
-
-// The text that starts at `column` of line `first` (just after its "<p>") and runs on to the
-// line before the first command or button, or to `end`; blank lines at its end are the file's
-// layout, not the text's, and so are blank lines at its start when "<p>" stands alone on its
-// line and the text on the lines below it.
-ParagraphText ReadParagraphText(const std::vector<std::string_view>& lines, std::size_t first,
-                                std::size_t column, std::size_t end);
-
-// Where a heading and the text after it stand: a message's section, a guide's overview.
-struct HeadedTextPlace {
-    std::optional<TextRange> heading;
-    std::optional<std::size_t> paragraphLine; // where the text's "<p>" stands
-    std::optional<TextPlace> text;
-    std::optional<std::size_t> HeadingLine() const {
-        return heading ? std::optional<std::size_t>(heading->begin.line) : std::nullopt;
-    }
-};
-
-// A heading and its text as the pages show them (control characters as "?"), and their place.
-struct HeadedText {
-    std::string heading;
-    std::string text;
-    HeadedTextPlace place;
-};
-
-// The first heading of lines `begin` to `end` and the text of the first "<p>", on the
-// heading's line or below it; a heading below the "<p>" belongs to no one.
-HeadedText ReadHeadedText(const std::vector<std::string_view>& lines, std::size_t begin,
-                          std::size_t end);
-
-// Saving a changed heading: replaced where it stands, or a heading line inserted at `at`.
-void SaveHeading(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& heading,
-                 std::size_t at);
-// Saving a changed text: replaced where it stands, or `written` (the text as the writer writes
-// it, "<p>" and all) inserted below the heading, or at `bodyBegin` when there is none.
-void SaveText(DocumentEdits& edits, const HeadedTextPlace& place, const std::string& text,
-              const std::vector<std::string>& written, std::size_t bodyBegin);
 
 } // namespace vornask

@@ -3,6 +3,7 @@
 #include "core/text/TextLines.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vornask {
 
@@ -69,10 +70,100 @@ std::string_view TextDocument::UsualBreak() const {
     return kCrLf;
 }
 
+namespace {
+
+// A diff of two lists of lines (Myers' algorithm, which finds a longest run of lines both
+// share in order): for each line of `b`, the line of `a` it is kept from. Gives up past
+// `mostEdits` lines added or removed; the caller then matches lines by place.
+std::optional<std::vector<std::optional<std::size_t>>>
+MatchLines(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+           std::size_t mostEdits) {
+    const auto n = static_cast<std::ptrdiff_t>(a.size());
+    const auto m = static_cast<std::ptrdiff_t>(b.size());
+    const auto most =
+        static_cast<std::ptrdiff_t>(std::min<std::size_t>(a.size() + b.size(), mostEdits));
+    const std::ptrdiff_t offset = most + 1;
+    std::vector<std::ptrdiff_t> v(static_cast<std::size_t>(2 * most + 3), 0);
+    const auto at = [&v, offset](std::ptrdiff_t k) -> std::ptrdiff_t& {
+        return v[static_cast<std::size_t>(k + offset)];
+    };
+    std::vector<std::vector<std::ptrdiff_t>> trace;
+    const auto goesDown = [](const std::vector<std::ptrdiff_t>& row, std::ptrdiff_t off,
+                             std::ptrdiff_t k, std::ptrdiff_t d) {
+        return k == -d || (k != d && row[static_cast<std::size_t>(k - 1 + off)] <
+                                         row[static_cast<std::size_t>(k + 1 + off)]);
+    };
+    for (std::ptrdiff_t d = 0; d <= most; ++d) {
+        trace.push_back(v);
+        for (std::ptrdiff_t k = -d; k <= d; k += 2) {
+            std::ptrdiff_t x = goesDown(v, offset, k, d) ? at(k + 1) : at(k - 1) + 1;
+            std::ptrdiff_t y = x - k;
+            while (x < n && y < m &&
+                   a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)])
+                ++x, ++y;
+            at(k) = x;
+            if (x < n || y < m)
+                continue;
+            std::vector<std::optional<std::size_t>> matched(b.size());
+            for (std::ptrdiff_t step = d; step >= 0; --step) {
+                const std::vector<std::ptrdiff_t>& row = trace[static_cast<std::size_t>(step)];
+                const std::ptrdiff_t kk = x - y;
+                const std::ptrdiff_t previousK = goesDown(row, offset, kk, step) ? kk + 1 : kk - 1;
+                const std::ptrdiff_t previousX = row[static_cast<std::size_t>(previousK + offset)];
+                const std::ptrdiff_t previousY = previousX - previousK;
+                for (; x > previousX && y > previousY; --x, --y)
+                    matched[static_cast<std::size_t>(y - 1)] = static_cast<std::size_t>(x - 1);
+                x = previousX;
+                y = previousY;
+            }
+            return matched;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 TextDocument TextDocument::WithLines(const std::vector<std::string>& lines) const {
-    if (lines == LineTexts())
+    std::vector<std::string> split; // an entry may hold breaks, and then stands for lines
+    AppendSplitAtBreaks(lines, split);
+    if (split == LineTexts())
         return *this;
-    TextDocument edited = FromLines(lines, UsualBreak());
+    std::vector<std::string_view> before;
+    for (const DocumentLine& line : lines_)
+        before.push_back(line.text);
+    const std::vector<std::string_view> after(split.begin(), split.end());
+    // Lines the two share at their ends are matched at once; the diff looks at the rest.
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    constexpr std::size_t kMostEdits = 1000;
+    const std::vector<std::string_view> middleBefore(before.begin() + head, before.end() - tail);
+    const std::vector<std::string_view> middleAfter(after.begin() + head, after.end() - tail);
+    const auto middle = MatchLines(middleBefore, middleAfter, kMostEdits);
+    std::vector<std::optional<std::size_t>> kept(after.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < head)
+            kept[i] = i;
+        else if (i >= after.size() - tail)
+            kept[i] = before.size() - (after.size() - i);
+        else if (middle && (*middle)[i - head])
+            kept[i] = *(*middle)[i - head] + head;
+        else if (!middle && i < before.size() && before[i] == after[i])
+            kept[i] = i; // too many changes for the diff: lines kept where they stood
+    }
+    const std::string usual(UsualBreak());
+    TextDocument edited;
+    for (std::size_t i = 0; i < split.size(); ++i)
+        edited.lines_.push_back({split[i], kept[i] ? lines_[*kept[i]].lineBreak : usual});
+    // Every line but the last ends with a break, and the last one as this document's does.
+    for (std::size_t i = 0; i + 1 < edited.lines_.size(); ++i)
+        if (edited.lines_[i].lineBreak.empty())
+            edited.lines_[i].lineBreak = usual;
     if (!edited.lines_.empty() && !lines_.empty() && lines_.back().lineBreak.empty())
         edited.lines_.back().lineBreak.clear();
     return edited;
@@ -89,13 +180,6 @@ void DocumentEdits::InsertLines(std::size_t line, const std::vector<std::string>
     AppendSplitAtBreaks(lines, pieces);
     pieces.emplace_back(); // each new line ends with a break
     edits_.push_back({{{line, 0}, {line, 0}}, std::move(pieces), edits_.size()});
-}
-
-void DocumentEdits::ReplaceText(const TextPlace& place, const std::string& text) {
-    if (place.wholeLines && !text.empty())
-        Replace(place.range, text + std::string(kCrLf));
-    else
-        Replace(place.range, text);
 }
 
 void DocumentEdits::RemoveLines(std::size_t first, std::size_t end) {

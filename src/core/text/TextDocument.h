@@ -32,14 +32,6 @@ struct TextRange {
     bool operator==(const TextRange&) const = default;
 };
 
-// Where a text of several lines stands. Inline, it starts just after the tag that opens it
-// ("<p>") and its range holds just the text; in whole lines (the tag alone on its line, the
-// text on the lines below), its range holds those lines with their breaks.
-struct TextPlace {
-    TextRange range;
-    bool wholeLines = false;
-};
-
 class TextDocument {
 public:
     TextDocument() = default;
@@ -59,9 +51,10 @@ public:
     // The break most lines end with; CR LF when no line has one.
     std::string_view UsualBreak() const;
 
-    // `lines` in the place of this document's lines (as edited in a source view): the same
-    // document when they are the same lines, otherwise the lines with this document's usual
-    // break, and a break after the last one when this document ends with one.
+    // `lines` in the place of this document's lines (as edited in a source view): a line kept
+    // from this document keeps its break, and a changed or new one gets the document's usual
+    // break (none after the last line when this document ends without one). Kept lines are
+    // those of a longest run of lines both share in order.
     TextDocument WithLines(const std::vector<std::string>& lines) const;
 
     bool operator==(const TextDocument&) const = default;
@@ -82,9 +75,6 @@ public:
     void InsertLines(std::size_t line, const std::vector<std::string>& lines);
     // Lines `first` up to, not including, `end`, with their breaks.
     void RemoveLines(std::size_t first, std::size_t end);
-    // Puts `text` (lines joined by CR LF) in the place of the text at `place`; in whole lines,
-    // each line with its break, none for an empty text.
-    void ReplaceText(const TextPlace& place, const std::string& text);
 
     bool empty() const { return edits_.empty(); }
     TextDocument AppliedTo(const TextDocument& document) const;

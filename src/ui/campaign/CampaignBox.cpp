@@ -363,9 +363,9 @@ void TCampaignBox::ShowSettings() {
     const CampaignSettings shown = Settings();
     qDeleteAll(MainNode()->takeChildren());
     MainNode()->setText(TitleColumn, FromAnsi(shown.title));
-    titleBox_->setText(FromAnsi(shown.title));
+    ShowWhole(*titleBox_, FromAnsi(shown.title));
     sequential_->setChecked(shown.Sequential);
-    campaignHeader_->setText(FromAnsi(shown.CampaignHeader));
+    ShowWhole(*campaignHeader_, FromAnsi(shown.CampaignHeader));
     SetMemoLines(*campaignText_, shown.CampaignText);
     // All rows at once: one by one, the tree lays itself out again for each.
     QList<QTreeWidgetItem*> nodes;
@@ -441,7 +441,7 @@ void TCampaignBox::AddTreeItem() {
 bool TCampaignBox::AddMission(const QString& file) {
     const QString name = MissionNameOf(file);
     TAskTitleBox& askTitle = windows_.AskTitleBox();
-    askTitle.MapTitleBox()->setText(TitleOfMissionFile(file).value_or(name));
+    ShowWhole(*askTitle.MapTitleBox(), TitleOfMissionFile(file).value_or(name));
     if (askTitle.exec() != QDialog::Accepted)
         return false;
     if (MissionCount() >= kMaxCampaignMissions) {
@@ -666,6 +666,8 @@ void TCampaignBox::CheckCampaign() {
 }
 
 void TCampaignBox::SaveIt() {
+    if (!SpaceLinesStartingSections(*campaignText_, false))
+        return;
     const std::optional<std::vector<CampaignFinding>> findings = FindProblems();
     if (findings && !findings->empty() &&
         AskQuestion(this, FindingsText(*findings) + QStringLiteral("\n\n") + tr("Save anyway?"),

@@ -39,6 +39,11 @@ void vornask::KeepOnOneLine(QLineEdit& edit) {
     edit.setMaxLength(static_cast<int>(kMaxValueBytes));
 }
 
+void vornask::ShowWhole(QLineEdit& edit, const QString& text) {
+    edit.setMaxLength(std::max(static_cast<int>(kMaxValueBytes), static_cast<int>(text.size())));
+    edit.setText(text);
+}
+
 QWidget* TSingleLineItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                                const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);

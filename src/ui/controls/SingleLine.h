@@ -7,11 +7,15 @@
 #include <QValidator>
 
 class QLineEdit;
+class QString;
 
 namespace vornask {
 
 // Gives `edit` the single-line rule, and the length of the longest value a line may hold.
 void KeepOnOneLine(QLineEdit& edit);
+// Shows `text` whole: a value read from a file may be longer than what typing may reach, and
+// the edit takes it as it is (typing past that length stays refused).
+void ShowWhole(QLineEdit& edit, const QString& text);
 
 } // namespace vornask
 

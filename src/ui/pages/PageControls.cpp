@@ -1,8 +1,12 @@
 #include "ui/pages/PageControls.h"
 
+#include "core/text/Markup.h"
 #include "ui/controls/SingleLine.h"
 #include "ui/controls/SpinEdit.h"
 #include "ui/controls/TextBox.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/Texts.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -15,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace vornask {
 namespace {
@@ -96,6 +102,31 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
     return box;
+}
+
+bool SpaceLinesStartingSections(QPlainTextEdit& box, bool firstLineBehindTag) {
+    constexpr int kLongestShown = 60;
+    const QTextBlock first = box.document()->begin();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (!StartsSection(ToAnsi(block.text())) || (firstLineBehindTag && block == first))
+            continue;
+        QTextCursor line(block);
+        line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        box.setTextCursor(line);
+        const QString shown = block.text().size() > kLongestShown
+                                  ? block.text().left(kLongestShown) + QStringLiteral("...")
+                                  : block.text();
+        if (AskQuestion(box.window(),
+                        Texts::tr("%1 starts with \"[\", so the game would read it as the start "
+                                  "of a new section. Put a space in front of it?")
+                            .arg(shown),
+                        false, Answer::Yes) != Answer::Yes) {
+            box.setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        QTextCursor(block).insertText(QStringLiteral(" "));
+    }
+    return true;
 }
 
 void FocusAsTabWould(QWidget& control) {

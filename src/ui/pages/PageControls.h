@@ -51,6 +51,12 @@ QLabel* MakeHeading(const QString& text);
 // the window's close control does that.
 void KeepOpenOnEscape(QWidget& window);
 
+// Asks, for each line of `box` that the game would read as the start of a new section, to put a
+// space in front of it, and does so on Yes. False, with that line selected in the box, when the
+// user says No: the box's text is then to be mended by hand. The first line is left alone when
+// it is saved behind a tag (HoldsSectionStart).
+bool SpaceLinesStartingSections(QPlainTextEdit& box, bool firstLineBehindTag);
+
 // The height a list or memo needs to show `rows` rows of `rowHeight` pixels.
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows);
 

@@ -55,18 +55,35 @@ QString WhyNotFound(const QFileInfo& info) {
     return Texts::tr("there is no such file.");
 }
 
-bool AskToOpenAnyway(QWidget* parent, const QString& path, const std::vector<FileLine>& lost) {
+// A warning about `lines` of the file at `path`, led by `lead`: open it anyway?
+bool AskToOpenAnyway(QWidget* parent, const QString& lead, const std::vector<FileLine>& lines) {
+    const QString text = lead + QStringLiteral("\n\n") + QuotedLines(lines) + QStringLiteral("\n") +
+                         Texts::tr("Open it anyway?");
+    return QMessageBox::warning(parent, Texts::tr("VORNASK Creator"), text,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString NotKeptLead(const QString& path, const std::vector<FileLine>& lost) {
     const int count = static_cast<int>(lost.size());
     const QString lines =
         count == 1
             ? Texts::tr("1 line of %1 will not be kept when the file is saved again:")
             : Texts::tr("%n lines of %1 will not be kept when the file is saved again:", nullptr,
                         count);
-    const QString text = lines.arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
-                         QuotedLines(lost) + QStringLiteral("\n") + Texts::tr("Open it anyway?");
-    return QMessageBox::warning(parent, Texts::tr("VORNASK Creator"), text,
-                                QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    return lines.arg(QFileInfo(path).fileName());
+}
+
+QString SectionStartsLead(const QString& path, const std::vector<FileLine>& starts) {
+    const int count = static_cast<int>(starts.size());
+    const QString lines =
+        count == 1
+            ? Texts::tr("1 line of %1 starts with \"[\" below a text, so the game reads it as "
+                        "the start of a new section, and the text above it ends there:")
+            : Texts::tr("%n lines of %1 start with \"[\" below a text, so the game reads each "
+                        "as the start of a new section, and the text above it ends there:",
+                        nullptr, count);
+    return lines.arg(QFileInfo(path).fileName());
 }
 
 // The lines of an opened file that hold control characters: the pages show them as "?", and
@@ -160,7 +177,12 @@ bool AcceptReading(QWidget* parent, const QString& path, const ReadReport& repor
         ShowError(parent, CannotOpen(path, RefusalText(*report.refusal)));
         return false;
     }
-    if (!report.notKept.empty() && !AskToOpenAnyway(parent, path, report.notKept))
+    if (!report.notKept.empty() &&
+        !AskToOpenAnyway(parent, NotKeptLead(path, report.notKept), report.notKept))
+        return false;
+    if (!report.sectionStarts.empty() &&
+        !AskToOpenAnyway(parent, SectionStartsLead(path, report.sectionStarts),
+                         report.sectionStarts))
         return false;
     if (report.encoding != TextEncoding::Windows1252) {
         QString note = Texts::tr("%1 is %2 text. It will be saved in the game's code page "

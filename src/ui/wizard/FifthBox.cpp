@@ -1,7 +1,9 @@
 #include "ui/wizard/FifthBox.h"
+#include "ui/controls/SingleLine.h"
 
 #include "core/mission/EventSlots.h"
 #include "core/text/LostCharacters.h"
+#include "core/text/SectionText.h"
 #include "ui/controls/ComboBox98.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
@@ -112,6 +114,31 @@ QWidget* TFifthBox::FirstInput() const {
     return eventBox_;
 }
 
+// Every message the mission will hold, each shown in turn where one of its lines would start a
+// section: the user sees the line asked about in its box.
+bool TFifthBox::MendTexts() {
+    EventMessages& messages = windows().Mission().events;
+    for (int event = 0; event < kEventChoiceCount; ++event)
+        for (int ai = 0; ai < (IsOpponentEventChoice(event) ? kOpponentCount : 1); ++ai) {
+            const EventMessage* slot = SelectedEventMessage(messages, event, ai);
+            const bool written = !IsOpponentEventChoice(event) ||
+                                 windows().Mission().opponent(kFirstOpponent + ai).enabled;
+            if (!written || !HoldsSectionStart(slot->text, true))
+                continue;
+            ShowSlot(event, ai);
+            if (!SpaceLinesStartingSections(*textBox_, true))
+                return false;
+        }
+    return true;
+}
+
+void TFifthBox::ShowSlot(int event, int ai) {
+    if (IsOpponentEventChoice(event))
+        aiBox_->setCurrentIndex(ai);
+    eventBox_->setCurrentIndex(event);
+    UpdateStuff();
+}
+
 void TFifthBox::ResetAllValues() {
     EventMessages& messages = windows().Mission().events;
     ClearValues(messages.Succeeded);
@@ -130,7 +157,7 @@ void TFifthBox::ClearValues(EventMessage& slot) {
 
 void TFifthBox::LoadValues(const EventMessage& slot) {
     loading_ = true;
-    headingBox_->setText(FromAnsi(slot.heading));
+    ShowWhole(*headingBox_, FromAnsi(slot.heading));
     textBox_->clear();
     textBox_->setPlainText(FromAnsi(slot.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     loading_ = false;

@@ -35,6 +35,7 @@ public:
 
 protected:
     QWidget* FirstInput() const override;
+    bool MendTexts() override;
 
 private:
     // The slot the boxes show, where edits are stored: found once, when it is shown.
@@ -47,6 +48,7 @@ private:
     // The chosen event's section as a save would write it now; none while no event is chosen.
     vornask::PreviewSection PreviewOfEvent() const;
     static void ClearValues(vornask::EventMessage& slot);
+    void ShowSlot(int event, int ai);
     void LoadValues(const vornask::EventMessage& slot);
 
     bool loading_ = false; // showing a slot stores nothing back into it

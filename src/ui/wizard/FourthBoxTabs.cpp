@@ -1,4 +1,5 @@
 #include "ui/wizard/FourthBoxTabs.h"
+#include "ui/controls/SingleLine.h"
 
 #include "core/mission/MissionSettings.h"
 #include "core/text/LostCharacters.h"
@@ -227,7 +228,7 @@ void TOpponentTab::EnableOrDisableAll() {
 
 void TOpponentTab::Show(const Opponent& opponent) {
     enableAI_->setChecked(opponent.enabled); // a checked box runs its handlers, as a click would
-    nameBox_->setText(FromAnsi(opponent.name));
+    ShowWhole(*nameBox_, FromAnsi(opponent.name));
     moneyBox_->ShowValue(FromAnsi(opponent.startMoney).toInt());
     ShowSideLists(lists_, opponent.tech, opponent.allyList);
 }

@@ -1,4 +1,5 @@
 #include "ui/wizard/SecondBox.h"
+#include "ui/controls/SingleLine.h"
 
 #include "ui/controls/SpinEdit.h"
 #include "ui/pages/PageControls.h"
@@ -63,8 +64,8 @@ TSecondBox::TSecondBox(WindowOwner& windows)
 
 void TSecondBox::ResetToDefaults() {
     const GeneralDetails& start = windows().StartingMission().general;
-    missionTypeBox_->setText(FromAnsi(start.missionType)); // an opened file's own
-    titleBox_->setText(FromAnsi(start.title));
+    ShowWhole(*missionTypeBox_, FromAnsi(start.missionType)); // an opened file's own
+    ShowWhole(*titleBox_, FromAnsi(start.title));
     missionNumberBox_->ShowValue(FromAnsi(start.missionNumber).toInt());
     moreGeysersBox_->setEditText(ChoiceOf(start.moreGeysers));
     randomGeysersBox_->setEditText(ChoiceOf(start.randGeysers));

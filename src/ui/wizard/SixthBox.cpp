@@ -123,7 +123,7 @@ void TSixthBox::ShowOptions(const FinishOptions& options) {
     duplicateCheck_->setChecked(options.DuplicateCheck);
     editSourceCheck_->setChecked(options.EditSourceCheck);
     nextMissionCheck_->setChecked(options.NextMissionCheck);
-    missionName_->setText(FromAnsi(options.MissionName));
+    ShowWhole(*missionName_, FromAnsi(options.MissionName));
 }
 
 void TSixthBox::ResetToDefaults() {

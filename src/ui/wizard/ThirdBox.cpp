@@ -1,4 +1,5 @@
 #include "ui/wizard/ThirdBox.h"
+#include "ui/controls/SingleLine.h"
 
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
@@ -52,14 +53,18 @@ PreviewSection TThirdBox::PreviewOfEntryBox() const {
 
 void TThirdBox::ResetToDefaults() {
     const EntryBox& start = windows().StartingMission().entryBox;
-    quoteTextBox_->setText(FromAnsi(start.QuoteTextBox));
+    ShowWhole(*quoteTextBox_, FromAnsi(start.QuoteTextBox));
     quoteTextBox_->setCursorPosition(0); // the quote is longer than the box: show its start
-    quoteAuthorBox_->setText(FromAnsi(start.QuoteAuthorBox));
+    ShowWhole(*quoteAuthorBox_, FromAnsi(start.QuoteAuthorBox));
     SetMemoLines(*backgroundStoryBox_, {start.BackgroundStoryBox});
 }
 
 QWidget* TThirdBox::FirstInput() const {
     return quoteTextBox_;
+}
+
+bool TThirdBox::MendTexts() {
+    return SpaceLinesStartingSections(*backgroundStoryBox_, true);
 }
 
 void TThirdBox::StoreValues() {

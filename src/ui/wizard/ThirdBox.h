@@ -21,6 +21,7 @@ public:
 
 protected:
     QWidget* FirstInput() const override;
+    bool MendTexts() override;
     void StoreValues() override;
 
 private:

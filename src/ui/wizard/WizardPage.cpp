@@ -20,6 +20,10 @@ void TWizardPage::ClosePrevious() {
 }
 
 void TWizardPage::GoToNext() {
+    if (!MendTexts()) {
+        KeepOpenAfterOk();
+        return;
+    }
     StoreValues();
     windows_.OpenNext(*this);
 }

@@ -28,6 +28,9 @@ protected:
     // The control that has the focus when the page opens, its text selected; none leaves
     // the focus where the page's tab order puts it.
     virtual QWidget* FirstInput() const { return nullptr; }
+    // Mends what the page shows before it is stored, asking the user: false keeps the page
+    // open, for the user to mend it by hand.
+    virtual bool MendTexts() { return true; }
     // Writes what the page shows into the run's mission: the first step of "OK".
     virtual void StoreValues() {}
 
