@@ -5,6 +5,8 @@
 #include "core/text/Windows1252.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace vornask {
 namespace {
@@ -202,20 +204,20 @@ bool HoldsSectionStart(std::string_view text, bool firstLineBehindTag) {
 
 namespace {
 
-// Whether a command of the file names `name`, as a button or menu names the section it shows.
-bool NamedByACommand(const Lines& lines, std::string_view name) {
+// The fields of the file's commands, in lower case: a button or menu names the section it shows
+// among them ("$Menu=Hints,Tell,Hints").
+std::set<std::string> CommandFields(const Lines& lines) {
+    std::set<std::string> fields;
     for (std::string_view line : lines) {
         if (line.find('$') == std::string_view::npos)
             continue;
-        std::size_t begin = 0;
-        while (begin <= line.size()) {
+        for (std::size_t begin = 0; begin <= line.size();) {
             const std::size_t end = std::min(line.find_first_of(",=", begin), line.size());
-            if (EqualsNoCase(Trimmed(line.substr(begin, end - begin)), name))
-                return true;
+            fields.insert(LowerCase(Trimmed(line.substr(begin, end - begin))));
             begin = end + 1;
         }
     }
-    return false;
+    return fields;
 }
 
 } // namespace
@@ -223,30 +225,24 @@ bool NamedByACommand(const Lines& lines, std::string_view name) {
 std::vector<FileLine>
 SectionStartsInTexts(const Lines& lines, const std::vector<Section>& sections,
                      const std::function<bool(std::string_view name)>& opensItself) {
+    // Each in one pass over the file: a file may hold tens of thousands of sections.
+    const std::set<std::string> fields = CommandFields(lines);
+    std::map<std::string, int> headedBy; // how many sections each name heads
+    for (const Section& section : sections)
+        for (const std::string& name : section.names)
+            ++headedBy[name];
     std::vector<FileLine> found;
     for (std::size_t s = 1; s < sections.size(); ++s) {
         const Section& section = sections[s];
         const std::string_view above = lines[section.header - 1];
         const bool belowText = IsDrawn(above) && !StartsSection(above) && !ParseKeyLine(above);
-        if (!section.clean) {
-            found.push_back({section.header + 1, std::string(lines[section.header])});
-            continue;
-        }
-        if (!belowText)
-            continue;
-        const bool opened =
-            std::any_of(section.names.begin(), section.names.end(),
-                        [&opensItself](const std::string& name) { return opensItself(name); });
-        const bool nameAgain =
-            std::any_of(sections.begin(), sections.end(), [&](const Section& other) {
-                return &other != &section &&
-                       std::any_of(section.names.begin(), section.names.end(),
-                                   [&other](const std::string& name) { return other.Named(name); });
-            });
-        const bool named =
-            std::any_of(section.names.begin(), section.names.end(),
-                        [&lines](const std::string& name) { return NamedByACommand(lines, name); });
-        if (nameAgain || (!opened && !named))
+        const auto any = [&section](auto test) {
+            return std::any_of(section.names.begin(), section.names.end(), test);
+        };
+        const bool shown = any(
+            [&](const std::string& name) { return opensItself(name) || fields.count(name) > 0; });
+        const bool nameAgain = any([&](const std::string& name) { return headedBy[name] > 1; });
+        if (!section.clean || (belowText && (nameAgain || !shown)))
             found.push_back({section.header + 1, std::string(lines[section.header])});
     }
     return found;
