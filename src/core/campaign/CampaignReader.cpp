@@ -216,9 +216,14 @@ private:
     // Lines of the intro's text are text, whatever they hold.
     bool InIntroText(std::size_t line) const {
         const std::optional<TextSpan>& text = document_.intro.text;
-        return text && std::any_of(text->pieces.begin(), text->pieces.end(),
-                                   [line](const TextPiece& piece) { return piece.line == line; });
+        // The pieces stand in file order, one a line.
+        return text && std::binary_search(
+                           text->pieces.begin(), text->pieces.end(), line,
+                           [](const auto& a, const auto& b) { return LineOf(a) < LineOf(b); });
     }
+
+    static std::size_t LineOf(std::size_t line) { return line; }
+    static std::size_t LineOf(const TextPiece& piece) { return piece.line; }
 
     void ReadMissions() {
         const std::vector<ReadRow> rows = ReadRows();
