@@ -267,15 +267,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Every mission file was found.</source>
+        <source>Nothing found: every mission file was found, and the game will read the guide and its missions as you meant them, as far as the check can tell.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Looked for the missions in %1:</source>
+        <source>Looked for the missions in %1. What the game would read otherwise than you meant, in the guide&apos;s file as it will be saved and in the files of its missions:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: it waits for mission %2, which comes after it, so it would never open.</source>
+        <source>%1: it opens only once mission %2, which comes after it, is done: the campaign is not played in the order of its missions, and if mission %2 waits for it, neither ever opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check cannot read the guide&apos;s file: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
