@@ -3,9 +3,11 @@
 #include "BenchSettings.h"
 #include "core/campaign/CampaignCheck.h"
 #include "core/campaign/CampaignWriter.h"
+#include "core/check/FileCheck.h"
 #include "core/mission/AdvancedAITables.h"
 #include "core/mission/MissionWriter.h"
 #include "core/preview/DrawnPage.h"
+#include "core/saving/FileToSave.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextLines.h"
 #include "ui/app/AppWindows.h"
@@ -220,6 +222,20 @@ void BM_CheckCampaign_80MissionsOf12KB(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CheckCampaign_80MissionsOf12KB)->Unit(benchmark::kMillisecond);
+
+// The editor's "Check" as it is now: the guide as it will be saved checked as the game reads
+// it, its rows as above and each mission's file checked as a mission too.
+void BM_CheckGuide_80MissionsOf12KB(benchmark::State& state) {
+    const CampaignFolder folder;
+    const std::string guide = CampaignFileToSave(folder.campaign, nullptr).Bytes();
+    for (auto _ : state) {
+        DiskMissionFolder disk(folder.Path());
+        const FileCheck check = CheckGuide(guide, {disk});
+        state.counters["findings"] = static_cast<double>(check.Count());
+        benchmark::DoNotOptimize(check.findings.data());
+    }
+}
+BENCHMARK(BM_CheckGuide_80MissionsOf12KB)->Unit(benchmark::kMillisecond);
 
 // The floor: the folder listed and the same 80 files read.
 void BM_Floor_Read80MissionsOf12KB(benchmark::State& state) {

@@ -22,7 +22,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -46,6 +48,10 @@ const QString kInformation = QStringLiteral("MessageBox:1:");
 const QString kWarning = QStringLiteral("MessageBox:2:");
 const QString kCritical = QStringLiteral("MessageBox:3:");
 const QString kQuestion = QStringLiteral("MessageBox:4:");
+// "Check" with nothing found.
+const QString kNothingFound =
+    QStringLiteral("Nothing found: every mission file was found, and the game will read the guide "
+                   "and its missions as you meant them, as far as the check can tell.");
 
 const std::vector<std::string>& kWorkedExample = kWorkedExampleCampaignLines;
 
@@ -232,6 +238,31 @@ class CampaignTest : public QObject {
         return question.Seen();
     }
 
+    // "Check" in `editor` with something found: the findings window's summary, then each row of
+    // its list. The window is closed with Escape.
+    static QStringList CheckFindings(QWidget* editor) {
+        QStringList shown;
+        ModalDriver findings;
+        findings.When("FindingsBox", [&shown](QWidget* box) {
+            shown << Find<QLabel>(box, "SummaryLabel")->text();
+            auto* list = Find<QListWidget>(box, "FindingsList");
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Click(editor, "Button5");
+        if (!findings.Done())
+            shown << "(no findings window)";
+        return shown;
+    }
+
+    // What the findings window and the question before saving say before the findings.
+    static QString FindingsSummary(const QString& folder) {
+        return "Looked for the missions in " + QDir::toNativeSeparators(folder) +
+               ". What the game would read otherwise than you meant, in the guide's file as it "
+               "will be saved and in the files of its missions:";
+    }
+
     static void SetCheck(QWidget* window, const char* objectName, bool checked) {
         Find<QCheckBox>(window, objectName)->setChecked(checked);
     }
@@ -252,17 +283,20 @@ private slots:
     // The prompt offers the title of the file named: a path as it stands or with ".english", a
     // bare name found in the game's folder as the game finds it; for a file that is none, would
     // keep the editor waiting, or is missing, its name. The tree shows each file beside its
-    // title. "Check" names what stands in the way of each mission, "Save" asks about it first
+    // title. "Check" lists, each with its line in the guide as it will be saved, what stands in
+    // the way of each mission and what the missions' files hold; "Save" asks about it first
     // (Return keeps the editor open), and with nothing in the way goes straight on.
     void titlesFromTheFilesAndWhatTheCheckFinds() {
         Write(folder_ + "/Island1.english", MissionFile("Island One"));
         Write(folder_ + "/Far.english", MissionFile("Far Away"));
         Write(folder_ + "/Guide.english", Bytes(kWorkedExample));
         QCOMPARE(::mkfifo(QFile::encodeName(folder_ + "/Pipe.english").constData(), 0600), 0);
-        Write(folder_ + "/LATE.english", MissionFile("Late").replace("<$Config,Done", "<$Co"));
+        const QByteArray late = MissionFile("Late").replace("<$Config,Done", "<$Confg,Done");
+        Write(folder_ + "/LATE.english", late);
         const QStringList typed = {"island1",      folder_ + "/Far", "Guide",
                                    "Pipe.english", "Late",           "Missing"};
         QStringList offered;
+        QStringList found;
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {
             SetCheck(editor, "Sequential", true);
@@ -283,8 +317,8 @@ private slots:
             // The file column is shown, not edited: the guide's names come from "Add".
             Tree(editor)->editItem(Tree(editor)->topLevelItem(0)->child(0), 1);
             QVERIFY(!Tree(editor)->viewport()->findChild<QLineEdit*>());
-            driver.Answer(QMessageBox::Ok).PressReturn(QMessageBox::No);
-            Click(editor, "Button5");
+            found = CheckFindings(editor);
+            driver.PressReturn(QMessageBox::No);
             Click(editor, "Button1");
             QVERIFY(driver.Done() && editor->isVisible());
             for (int k = 2; k < typed.size(); ++k)
@@ -295,16 +329,99 @@ private slots:
         });
         QCOMPARE(offered,
                  (QStringList{"Island One", "Far Away", "Guide", "Pipe", "Late", "Missing"}));
-        const QString found =
-            "Looked for the missions in " + QDir::toNativeSeparators(folder_) +
-            ":\n\nMission 3, \"T3\": Guide.english cannot be read as a mission: it has no [Header] "
-            "section, so it is no mission file."
-            "\n\nMission 4, \"T4\": Pipe.english cannot be read: it is not a file."
-            "\n\nMission 5, \"T5\": LATE.english never marks itself done, so mission 6 would "
-            "never open.\n\nMission 6, \"T6\": there is no Missing.english in that folder.";
+        // The guide's mission rows follow its intro, from its line 9.
+        const int lateLine = late.left(late.indexOf("<$Confg")).count('\n') + 1;
+        const QStringList expected = {
+            FindingsSummary(folder_),
+            "Line 11: Mission 3, \"T3\": Guide.english cannot be read as a mission: it has no "
+            "[Header] section, so it is no mission file.",
+            "Line 12: Mission 4, \"T4\": Pipe.english cannot be read: it is not a file.",
+            "Line 13: Mission 5, \"T5\": LATE.english never marks itself done, so mission 6 would "
+            "never open.",
+            "Line 14: Mission 6, \"T6\": there is no Missing.english in that folder.",
+            QStringLiteral("LATE.english, line %1: the game knows no command <$Confg (did you "
+                           "mean <$Config?).")
+                .arg(lateLine)};
+        QCOMPARE(found, expected);
         QCOMPARE(driver.Seen().mid(7),
-                 (QStringList{kInformation + found, kQuestion + found + "\n\nSave anyway?",
-                              kInformation + "Every mission file was found.", "CampaignFinished"}));
+                 (QStringList{kQuestion + expected.join("\n\n") + "\n\nSave anyway?",
+                              kInformation + kNothingFound, "CampaignFinished"}));
+    }
+
+    // "Check" reads the guide as it will be saved, as the game will, and each mission's file: it
+    // names a row whose action is no command, what a mission's file holds (under its file's
+    // name), and a mission that waits for one further down; "Save" asks about them. A row typed
+    // into the intro is a row the game reads: named, and numbered, as the game counts it.
+    void theCheckReadsTheGuideAndItsMissionsAsTheGameWill() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("GuideSaga.english");
+        Write(path, Bytes({"title = \"Saga\"", "[Overview]", "<h2>Saga</h2>", "<p>Intro.",
+                           "$Checked=1 Ice,MissionBegin,Ice,{DoneIce},{DoneLake}",
+                           "$Checked=2 Lake,MissionBegin,Lake,{DoneLake},1",
+                           "$Checked=3 Typo,MisionBegin,Typo,{DoneTypo},1",
+                           "$Checked=4 Demo,StartDemo,DEMOFw,{DoneDemo},1",
+                           "$Button=Back,Tell,Campaign"}));
+        Write(dir.filePath("Ice.english"), MissionFile("Ice"));
+        const QByteArray lake =
+            MissionFile("Lake").replace("[Header]\r\n", "[Header]\r\nai2Color = cyan\r\n");
+        Write(dir.filePath("Lake.english"), lake);
+        const QString colour =
+            QStringLiteral(
+                "Lake.english, line %1: the game ignores the colour \"cyan\" of ai2Color; it knows "
+                "none, blue, red, white, green, purple, yellow, lightblue, orange.")
+                .arg(lake.left(lake.indexOf("ai2Color")).count('\n') + 1);
+        const QString typo =
+            "Line 7: the game knows no command MisionBegin (did you mean MissionBegin?).";
+        const QStringList found = {
+            FindingsSummary(dir.path()),
+            "Line 5: Mission 1, \"Ice\": it opens only once mission 2, which comes after it, is "
+            "done: the campaign is not played in the order of its missions, and if mission 2 "
+            "waits for it, neither ever opens.",
+            typo, colour};
+        ModalDriver driver;
+        InOpenedGuide(driver, path, [&](QWidget* editor) {
+            QCOMPARE(CheckFindings(editor), found);
+            driver.PressReturn(QMessageBox::No);
+            Click(editor, "Button1");
+            QVERIFY(driver.Done() && editor->isVisible());
+            // Below the mission it waits for, as it will be saved now.
+            QVERIFY(PopUp(editor, 0, "MoveDown"));
+            QCOMPARE(CheckFindings(editor),
+                     (QStringList{FindingsSummary(dir.path()), typo, colour}));
+        });
+        QCOMPARE(driver.Seen().filter("MessageBox"),
+                 QStringList{kQuestion + found.join("\n\n") + "\n\nSave anyway?"});
+
+        Write(folder_ + "/Island1.english", MissionFile("Island One"));
+        Write(folder_ + "/Long.english", MissionFile(std::string(16370, 'x')));
+        InEditor(driver, [&](QWidget* editor) {
+            Add(editor, "Island1", "Island One");
+            driver.Answer(QMessageBox::Ok);
+            Click(editor, "Button5");
+            QCOMPARE(driver.Seen().last(), kInformation + kNothingFound);
+            Find<QPlainTextEdit>(editor, "CampaignText")
+                ->setPlainText("Play my campaign!\n$Checked=1 Bonus,MissionBegin,Bonus,"
+                               "{DoneBonus},1");
+            QCOMPARE(CheckFindings(editor),
+                     (QStringList{FindingsSummary(folder_),
+                                  "Line 8: Mission 1, \"Bonus\": there is no Bonus.english in "
+                                  "that folder."}));
+            // A mission's title as long as its file's line may be makes a row longer than any
+            // line the check reads: it says so, and "Save" asks.
+            driver.When("AskTitleBox", [](QWidget* prompt) { Click(prompt, "Button1"); });
+            Find<QLineEdit>(editor, "AddTreeItemBox")->setText("Long");
+            Click(editor, "Button2");
+            QCOMPARE(windows_->Campaign().missions.back().title.size(), std::size_t{16370});
+            driver.Answer(QMessageBox::Ok).PressReturn(QMessageBox::No);
+            Click(editor, "Button5");
+            Click(editor, "Button1");
+            QVERIFY(driver.Done() && editor->isVisible());
+        });
+        const QString cannot = "The check cannot read the guide's file: line 11 is longer than "
+                               "16384 characters, far longer than any line of a mission or "
+                               "campaign guide file.";
+        QCOMPARE(driver.Seen().mid(driver.Seen().size() - 2),
+                 (QStringList{kCritical + cannot, kQuestion + cannot + "\n\nSave anyway?"}));
     }
 
     // A bare name is looked for in the opened guide's folder before the game's; a file that
@@ -335,20 +452,18 @@ private slots:
         QTemporaryDir chosen;
         Write(chosen.filePath("Far.english"), MissionFile("Far Away"));
         Write(folder_ + "/Near.english", MissionFile("Near"));
-        const QString near = kInformation + "Looked for the missions in %1:\n\nMission 1, "
-                                            "\"Near\": there is no Near.english in that folder.";
         ModalDriver driver;
         InEditor(driver, [&](QWidget* editor) {
             Add(editor, "Near", "Near");
             driver.Answer(QMessageBox::Ok);
             Click(editor, "Button5");
             Add(editor, chosen.filePath("Far.english"), "Far");
-            driver.Answer(QMessageBox::Ok);
-            Click(editor, "Button5");
+            QCOMPARE(CheckFindings(editor),
+                     (QStringList{FindingsSummary(chosen.path()),
+                                  "Line 9: Mission 1, \"Near\": there is no Near.english in that "
+                                  "folder."}));
         });
-        QCOMPARE(driver.Seen().filter("MessageBox"),
-                 (QStringList{kInformation + "Every mission file was found.",
-                              near.arg(QDir::toNativeSeparators(chosen.path()))}));
+        QCOMPARE(driver.Seen().filter("MessageBox"), QStringList{kInformation + kNothingFound});
 
         // Without the game, the dialogs' folder "D" is one of wherever the program started.
         QTemporaryDir started;
@@ -463,13 +578,14 @@ private slots:
             for (auto [row, action] :
                  {std::pair(0, "MoveDown"), {6, "Delete"}, {6, "MoveUp"}, {5, "MoveUp"}})
                 QVERIFY(PopUp(editor, row, action));
-            driver.Answer(QMessageBox::Ok);
-            Click(editor, "Button5");
-            QCOMPARE(driver.Seen().last(),
-                     kInformation + "Looked for the missions in " +
-                         QDir::toNativeSeparators(dir.path()) +
-                         ":\n\nMission 2, \"Bridge\": there is no Bridge4.english in that "
-                         "folder.");
+            // The guide as it will be saved: the rows' lines as moved; the demo is a row the
+            // game plays, the broken row is named.
+            QCOMPARE(CheckFindings(editor),
+                     (QStringList{FindingsSummary(dir.path()),
+                                  "Line 13: Mission 2, \"Bridge\": there is no Bridge4.english in "
+                                  "that folder.",
+                                  "Line 15: the game knows no command RblScen3 (did you mean "
+                                  "MissionEnd?)."}));
             Lines expected = SplitLines(FileBytes(path).toStdString());
             std::swap(expected[8], expected[9]);
             expected[13] = "<?!{vn_death}><?{DoneMM1a}> $Checked=3 Outpost,MissionBegin,vn3,"
@@ -515,13 +631,13 @@ private slots:
             QVERIFY(PopUp(editor, 3, "MoveUp"));
             QVERIFY(PopUp(editor, 2, "MoveUp"));
             QCOMPARE(GuideAsSaved(), guide({{1, 1, 0}, {2, 4, 2}, {3, 3, 4}, {4, 2, 3}}));
-            driver.Answer(QMessageBox::Ok);
-            Click(editor, "Button5");
+            QCOMPARE(CheckFindings(editor),
+                     (QStringList{FindingsSummary(dir.path()),
+                                  "Line 4: Mission 2, \"M4\": it opens only once mission 4, which "
+                                  "comes after it, is done: the campaign is not played in the "
+                                  "order of its missions, and if mission 4 waits for it, neither "
+                                  "ever opens."}));
         });
-        QCOMPARE(driver.Seen().last(), kInformation + "Looked for the missions in " +
-                                           QDir::toNativeSeparators(dir.path()) +
-                                           ":\n\nMission 2, \"M4\": it waits for mission 4, "
-                                           "which comes after it, so it would never open.");
     }
 
     // Adding, deleting, renaming and moving can each be undone with Ctrl+Z and done again with

@@ -328,6 +328,36 @@ private slots:
         QCOMPARE(Described(CheckGuide(guide, {beside}).findings).size(), 1);
     }
 
+    // A mission that waits for the flag of one further down the guide is named at its line,
+    // with the line of that one; the rows the findings count are the guide's, the game's demo
+    // among them, which is no finding.
+    void aGuidesMissionThatWaitsForALaterOne() {
+        const std::string guide =
+            Joined({"[Overview]",                                                   // 1
+                    "$Checked=1 Ice,MissionBegin,Ice,{DoneIce},{DoneLake}",         // 2
+                    "$Checked=2 Demo,StartDemo,DEMOFw,{DoneDemo},1",                // 3
+                    "$Checked=3 Lake,MissionBegin,Lake,{DoneLake},{DoneIce}",       // 4
+                    "$Checked=4 Fjord,MissionBegin,Fjord,{DoneFjord},{DoneLake}"}); // 5
+        Folders folders;
+        for (const char* file : {"Ice.english", "Lake.english", "Fjord.english"})
+            folders.beside.Put(file, {Joined(kMission), {}});
+        const FileCheck check = CheckGuide(guide, folders.Both());
+        // Line 2 waits for the mission of line 4, row 2.
+        const Finding waits{
+            Kind::CampaignMission,
+            2,
+            {},
+            {},
+            {},
+            4,
+            CampaignFinding{CampaignFindingKind::WaitsForLater, 0, "Ice.english", {}, {}, 2}};
+        QCOMPARE(Described(check.findings), QStringList{Described(waits)});
+        QCOMPARE(check.findings[0].campaign->other, std::size_t{2});
+        QCOMPARE(check.guideRows.size(), std::size_t{4});
+        QCOMPARE(check.guideRows[1].title, std::string("Demo"));
+        QVERIFY(!check.guideRows[1].startsMission);
+    }
+
     // The sections the game opens itself are of the opponents' sides only, 2 to 8; those of
     // the writers' files the property test below shows.
     void onlyTheOpponentsEventsAreOpenedByTheGame() {

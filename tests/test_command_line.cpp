@@ -202,6 +202,26 @@ private slots:
         fs::remove_all(game);
     }
 
+    // A guide's mission that waits for one further down is named with that one's line.
+    void checkNamesAMissionThatWaitsForALaterOne() {
+        const fs::path saga = Home() / "saga";
+        fs::create_directories(saga);
+        for (const char* name : {"Ice.english", "Lake.english"})
+            Write(saga / name, "[Header]\r\n[Succeeded]\r\n<$Config,Done{mission.fileName}=1>\r\n");
+        Write(saga / "GuideSaga.english", "[Overview]\n"
+                                          "$Checked=1 Ice,MissionBegin,Ice,{DoneIce},{DoneLake}\n"
+                                          "$Checked=2 Lake,MissionBegin,Lake,{DoneLake},1\n");
+        const Run run = Start({"--check", "saga/GuideSaga.english"});
+        QCOMPARE(run.out.split('\n'),
+                 (QStringList{"saga/GuideSaga.english:2: this mission opens only once the mission "
+                              "on line 3, further down, is done: the campaign is not played in "
+                              "the order of its rows, and if that mission waits for this one, "
+                              "neither ever opens.",
+                              "Files checked: 1. Findings: 1.", ""}));
+        QCOMPARE(run.exitCode, 1);
+        fs::remove_all(saga);
+    }
+
     void findGameSaysARegistryFileTooLargeWasPassedOver() {
         // 100 MB (sparse: no disk), beyond any real prefix's registry file.
         const fs::path prefix = Home() / "huge";

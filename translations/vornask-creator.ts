@@ -197,15 +197,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Every mission file was found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Looked for the missions in %1:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -271,11 +263,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: it waits for mission %2, which comes after it, so it would never open.</source>
+        <source>Rename</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Rename</source>
+        <source>Nothing found: every mission file was found, and the game will read the guide and its missions as you meant them, as far as the check can tell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looked for the missions in %1. What the game would read otherwise than you meant, in the guide&apos;s file as it will be saved and in the files of its missions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it opens only once mission %2, which comes after it, is done: the campaign is not played in the order of its missions, and if mission %2 waits for it, neither ever opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check cannot read the guide&apos;s file: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1017,10 +1021,6 @@ directory as the executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is given a second time; the game uses the value on line %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1101,6 +1101,10 @@ directory as the executable.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>this mission opens only once the mission on line %1, further down, is done: the campaign is not played in the order of its rows, and if that mission waits for this one, neither ever opens.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -374,6 +374,7 @@ FileCheck CheckGuide(std::string_view bytes, const CheckFolders& folders) {
         ReadCommand(file.Lines()[i], i, check.findings);
     InLineOrder(check.findings);
     CheckMissionFiles(reading.settings, folder, check.missionFiles);
+    check.guideRows = reading.settings.missions;
     return check;
 }
 

@@ -71,6 +71,10 @@ struct FileCheck {
     std::optional<Refusal> refusal;    // the file is not read as its kind, for this reason
     std::vector<Finding> findings;     // in the order of their lines
     std::vector<MissionFileFindings> missionFiles; // a guide's, those with findings
+    // A guide's rows as the check read them: the rows the `mission` and `other` of its findings
+    // count. They are the game's rows, which may be more than an editor shows: an intro line
+    // that holds a row is one.
+    std::vector<CampaignMission> guideRows;
     // Every finding, the mission files' too.
     std::size_t Count() const;
 };

@@ -33,9 +33,11 @@ inline constexpr std::array<LineCommand, 8> kLineCommands = {{
 // The actions of buttons, menus, timeouts and guide rows, and of tags ("<$Tell,Hints>").
 inline constexpr std::string_view kTellAction = "Tell";                 // shows a section
 inline constexpr std::string_view kMissionBeginAction = "MissionBegin"; // starts a mission file
-inline constexpr std::array<std::string_view, 10> kActions = {
-    "MissionBegin", "MissionFork", "MissionAbort",  "MissionRestart", "MissionReview",
-    "MissionEnd",   kTellAction,   "GetTechnology", "ShowTechnology", "DoNothing"};
+// The game's own guides start a demo from a row with "StartDemo".
+inline constexpr std::array<std::string_view, 11> kActions = {
+    "MissionBegin",   "MissionFork", "MissionAbort", "MissionRestart",
+    "MissionReview",  "MissionEnd",  kTellAction,    "GetTechnology",
+    "ShowTechnology", "DoNothing",   "StartDemo"};
 
 // The commands of tags that are no action: "<$Config,Done{mission.fileName}=1>".
 inline constexpr std::array<std::string_view, 1> kTagOnlyCommands = {"Config"};

@@ -5,14 +5,18 @@
 #include "core/campaign/CampaignSettings.h"
 #include "core/campaign/CampaignWriter.h"
 #include "core/campaign/MissionName.h"
+#include "core/check/FileCheck.h"
 #include "core/mission/MissionReader.h"
 #include "core/saving/FileBounds.h"
+#include "core/saving/FileToSave.h"
 #include "core/text/FileKind.h"
 #include "ui/campaign/AskTitleBox.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/pages/FindingsBox.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/PageFrame.h"
 #include "ui/pages/WindowOwner.h"
+#include "ui/platform/CheckTexts.h"
 #include "ui/platform/DiskMissionFolder.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/FileOpening.h"
@@ -655,22 +659,34 @@ void TCampaignBox::CreateNewMission() {
 }
 
 void TCampaignBox::CheckCampaign() {
-    const std::optional<std::vector<CampaignFinding>> findings = FindProblems();
-    if (!findings)
+    const std::optional<FileCheck> check = FindProblems();
+    if (!check) {
         ShowInformation(this, tr("The game's folder is not known, so there is no folder to look "
                                  "for the missions in: open the guide from the folder the game "
                                  "reads, or add the missions by their paths."));
-    else
-        ShowInformation(this, findings->empty() ? tr("Every mission file was found.")
-                                                : FindingsText(*findings));
+        return;
+    }
+    if (check->refusal) {
+        ShowError(this, FindingsText(*check));
+        return;
+    }
+    const QStringList findings = FindingLines(*check);
+    if (findings.isEmpty()) {
+        ShowInformation(this, tr("Nothing found: every mission file was found, and the game will "
+                                 "read the guide and its missions as you meant them, as far as "
+                                 "the check can tell."));
+        return;
+    }
+    TFindingsBox box;
+    box.ShowOver(*this, FindingsSummary(), findings);
 }
 
 void TCampaignBox::SaveIt() {
     if (!SpaceLinesStartingSections(*campaignText_, false))
         return;
-    const std::optional<std::vector<CampaignFinding>> findings = FindProblems();
-    if (findings && !findings->empty() &&
-        AskQuestion(this, FindingsText(*findings) + QStringLiteral("\n\n") + tr("Save anyway?"),
+    const std::optional<FileCheck> check = FindProblems();
+    if (check && (check->refusal || check->Count() > 0) &&
+        AskQuestion(this, FindingsText(*check) + QStringLiteral("\n\n") + tr("Save anyway?"),
                     false) != Answer::Yes)
         return;
     windows_.OpenNext(*this);
@@ -688,59 +704,72 @@ QStringList TCampaignBox::MissionFolders() const {
     return folders;
 }
 
-std::optional<std::vector<CampaignFinding>> TCampaignBox::FindProblems() const {
+std::optional<FileCheck> TCampaignBox::FindProblems() const {
     const QStringList folders = MissionFolders();
     if (folders.isEmpty())
         return std::nullopt;
     DiskMissionFolder folder(folders.front());
-    return vornask::CheckCampaign(windows_.Campaign(), folder);
+    const TextDocument guide = CampaignFileToSave(windows_.Campaign(), windows_.OpenedCampaign());
+    return CheckGuide(guide.Bytes(), {folder});
 }
 
-QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings) const {
-    QString text = tr("Looked for the missions in %1:")
-                       .arg(QDir::toNativeSeparators(MissionFolders().front()));
-    const auto& rows = windows_.Campaign().missions;
+QString TCampaignBox::FindingsSummary() const {
+    return tr("Looked for the missions in %1. What the game would read otherwise than you meant, "
+              "in the guide's file as it will be saved and in the files of its missions:")
+        .arg(QDir::toNativeSeparators(MissionFolders().front()));
+}
+
+QStringList TCampaignBox::FindingLines(const FileCheck& check) const {
+    return vornask::FindingLines(check, [this, &check](const Finding& finding) {
+        return finding.campaign ? MissionFindingText(*finding.campaign, check.guideRows)
+                                : FindingText(finding);
+    });
+}
+
+QString TCampaignBox::MissionFindingText(const CampaignFinding& finding,
+                                         const std::vector<CampaignMission>& rows) const {
     // Missions are numbered by their place among the missions, as the guide numbers them.
-    std::vector<int> numbers;
-    int number = 0;
-    for (const CampaignMission& row : rows)
-        numbers.push_back(number += row.startsMission ? 1 : 0);
-    const int shown = std::min(static_cast<int>(findings.size()), kFindingsShown);
-    for (int i = 0; i < shown; ++i) {
-        const CampaignFinding& finding = findings[static_cast<std::size_t>(i)];
-        const QString mission = tr("Mission %1, \"%2\"")
-                                    .arg(numbers[finding.mission])
-                                    .arg(FromAnsi(rows[finding.mission].title));
-        const QString file = QString::fromStdString(finding.file);
-        const QString other = QString::number(numbers[finding.other]);
-        QString what;
-        switch (finding.kind) {
-        case CampaignFindingKind::MissingFile:
-            what = tr("%1: there is no %2 in that folder.").arg(mission, file);
-            break;
-        case CampaignFindingKind::CannotRead:
-            what = tr("%1: %2 cannot be read: %3")
-                       .arg(mission, file, QString::fromStdString(finding.reason));
-            break;
-        case CampaignFindingKind::NotAMission:
-            what = tr("%1: %2 cannot be read as a mission: %3")
-                       .arg(mission, file, RefusalText(*finding.refusal));
-            break;
-        case CampaignFindingKind::NeverDone:
-            what = tr("%1: %2 never marks itself done, so mission %3 would never open.")
-                       .arg(mission, file, other);
-            break;
-        case CampaignFindingKind::WaitsForLater:
-            what = tr("%1: it waits for mission %2, which comes after it, so it would never "
-                      "open.")
-                       .arg(mission, other);
-            break;
-        }
-        text += QStringLiteral("\n\n") + what;
+    const auto number = [&rows](std::size_t row) {
+        return QString::number(
+            std::count_if(rows.begin(), rows.begin() + row + 1,
+                          [](const CampaignMission& r) { return r.startsMission; }));
+    };
+    const QString mission =
+        tr("Mission %1, \"%2\"")
+            .arg(number(finding.mission), FromAnsi(rows[finding.mission].title));
+    const QString file = QString::fromStdString(finding.file);
+    switch (finding.kind) {
+    case CampaignFindingKind::MissingFile:
+        return tr("%1: there is no %2 in that folder.").arg(mission, file);
+    case CampaignFindingKind::CannotRead:
+        return tr("%1: %2 cannot be read: %3")
+            .arg(mission, file, QString::fromStdString(finding.reason));
+    case CampaignFindingKind::NotAMission:
+        return tr("%1: %2 cannot be read as a mission: %3")
+            .arg(mission, file, RefusalText(*finding.refusal));
+    case CampaignFindingKind::NeverDone:
+        return tr("%1: %2 never marks itself done, so mission %3 would never open.")
+            .arg(mission, file, number(finding.other));
+    case CampaignFindingKind::WaitsForLater:
+        // It opens once that one is done, which may be played first: out of order, not never.
+        return tr("%1: it opens only once mission %2, which comes after it, is done: the "
+                  "campaign is not played in the order of its missions, and if mission %2 waits "
+                  "for it, neither ever opens.")
+            .arg(mission, number(finding.other));
     }
-    if (findings.size() > static_cast<std::size_t>(shown))
+    return {};
+}
+
+QString TCampaignBox::FindingsText(const FileCheck& check) const {
+    if (check.refusal)
+        return tr("The check cannot read the guide's file: %1").arg(RefusalText(*check.refusal));
+    const QStringList findings = FindingLines(check);
+    QString text = FindingsSummary();
+    for (const QString& finding : findings.mid(0, kFindingsShown))
+        text += QStringLiteral("\n\n") + finding;
+    if (findings.size() > kFindingsShown)
         text += QStringLiteral("\n\n") +
-                tr("... and %n more.", nullptr, static_cast<int>(findings.size()) - shown);
+                tr("... and %n more.", nullptr, static_cast<int>(findings.size()) - kFindingsShown);
     return text;
 }
 

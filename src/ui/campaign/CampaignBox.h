@@ -24,6 +24,8 @@ namespace vornask {
 
 class WindowOwner;
 struct CampaignFinding;
+struct CampaignMission;
+struct FileCheck;
 struct CampaignFileReading;
 class LostCharacters;
 
@@ -53,7 +55,8 @@ public:
     void MoveUp();
     void MoveDown();
     void CreateNewMission();
-    // "Check": whether the game will find and play every mission of the campaign.
+    // "Check": whether the game will find and play every mission of the campaign, and read the
+    // guide and its missions' files as the user meant them.
     void CheckCampaign();
     void SaveIt();
     // "Open": replaces the campaign being edited by a guide file's, as "New Campaign" would.
@@ -107,9 +110,19 @@ private:
     // guide's, else that of the missions added by path, else the game's "D" folder when the
     // game was found. Never a folder the user did not choose.
     QStringList MissionFolders() const;
-    // What stands in the way of playing the campaign; none when there is no folder to look in.
-    std::optional<std::vector<vornask::CampaignFinding>> FindProblems() const;
-    QString FindingsText(const std::vector<vornask::CampaignFinding>& findings) const;
+    // The check of the guide as it will be saved, its missions looked for in the first of the
+    // folders; none when there is no folder to look in.
+    std::optional<vornask::FileCheck> FindProblems() const;
+    // What the findings are, and the folder the check looked in for the missions.
+    QString FindingsSummary() const;
+    // Each finding with its line; the guide's own mission rows in the editor's words, which
+    // number them among the missions and name them by their titles.
+    QStringList FindingLines(const vornask::FileCheck& check) const;
+    QString MissionFindingText(const vornask::CampaignFinding& finding,
+                               const std::vector<vornask::CampaignMission>& rows) const;
+    // For a message box: the summary and the first findings, or why the check could not read
+    // the guide.
+    QString FindingsText(const vornask::FileCheck& check) const;
     // What the captures of the campaign's fields could not keep.
     vornask::LostCharacters& Lost();
     QTreeWidgetItem* MainNode() const;

@@ -15,8 +15,11 @@ QString Colours() {
     return colours.join(QStringLiteral(", "));
 }
 
-QString CampaignFindingText(const CampaignFinding& found, std::size_t waitingLine) {
+// `otherLine`: the line of the mission that waits for this one (NeverDone), or of the one that
+// this one waits for (WaitsForLater).
+QString CampaignFindingText(const CampaignFinding& found, std::size_t otherLine) {
     const QString file = QString::fromStdString(found.file);
+    const QString other = QString::number(otherLine);
     switch (found.kind) {
     case CampaignFindingKind::MissingFile:
         return Texts::tr("the mission file %1 is neither beside the guide nor in the game's D "
@@ -31,11 +34,13 @@ QString CampaignFindingText(const CampaignFinding& found, std::size_t waitingLin
     case CampaignFindingKind::NeverDone:
         return Texts::tr("the mission file %1 never marks itself done, so the mission on line %2 "
                          "would never open.")
-            .arg(file, QString::number(waitingLine));
+            .arg(file, other);
     case CampaignFindingKind::WaitsForLater:
-        return Texts::tr("this mission waits for the mission on line %1, which comes after it, so "
-                         "it would never open.")
-            .arg(waitingLine);
+        // It opens once that one is done, which may be played first: out of order, not never.
+        return Texts::tr("this mission opens only once the mission on line %1, further down, is "
+                         "done: the campaign is not played in the order of its rows, and if that "
+                         "mission waits for this one, neither ever opens.")
+            .arg(other);
     }
     return {};
 }
@@ -90,10 +95,11 @@ QString FindingText(const Finding& f) {
     return {};
 }
 
-QStringList FindingLines(const FileCheck& check) {
+QStringList FindingLines(const FileCheck& check,
+                         const std::function<QString(const Finding&)>& word) {
     QStringList lines;
     for (const Finding& finding : check.findings)
-        lines << Texts::tr("Line %1: %2").arg(QString::number(finding.line), FindingText(finding));
+        lines << Texts::tr("Line %1: %2").arg(QString::number(finding.line), word(finding));
     for (const MissionFileFindings& file : check.missionFiles)
         for (const Finding& finding : file.findings)
             lines << Texts::tr("%1, line %2: %3")

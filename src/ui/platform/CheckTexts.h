@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace vornask {
 
@@ -13,7 +14,9 @@ namespace vornask {
 QString FindingText(const Finding& finding);
 
 // Every finding of `check`, one to a line: "Line 12: ..." for the file's own, "Island2.english,
-// line 4: ..." for a mission file that a guide names.
-QStringList FindingLines(const FileCheck& check);
+// line 4: ..." for a mission file that a guide names. The file's own are worded by `word`: a
+// window may name what it shows in its own words.
+QStringList FindingLines(const FileCheck& check,
+                         const std::function<QString(const Finding&)>& word = FindingText);
 
 } // namespace vornask
