@@ -619,6 +619,61 @@ private slots:
         QCOMPARE(Mission().advancedOf(4), (AdvancedValues{"20", "", "", "", ""}));
     }
 
+    // Up and Down step from the value shown, whether it was stored, typed or is no offered one,
+    // and store what they show.
+    void arrowKeysInTheValueBoxStepFromTheValueShown() {
+        struct Step {
+            const char* option;
+            const char* shown; // typed over the box; none: as the opponent holds it
+            Qt::Key key;
+            const char* reached;
+        };
+        const Step steps[] = {
+            {"Collectors", nullptr, Qt::Key_Down, "4"}, // holds 3
+            {"Collectors", nullptr, Qt::Key_Up, "3"},
+            {"Collectors", nullptr, Qt::Key_Up, "2"},
+            {"Collectors", "5", Qt::Key_Down, "5"}, // the last stays
+            {"Collectors", "1", Qt::Key_Up, "1"},
+            {"Collectors", "20", Qt::Key_Up, "5"},          // a file's value above the offered ones
+            {"BridgeDrawRate", nullptr, Qt::Key_Down, "1"}, // empty: the first
+            {"BridgeDrawRate", nullptr, Qt::Key_PageDown, "2"},
+            {"TimeBetweenMoves", "0", Qt::Key_Down, "1"},
+        };
+        Run()
+            .On("FourthBox",
+                [this](QWidget* w) {
+                    ShowTab(w, "AI2");
+                    Click(w, "EnableAI2");
+                    Mission().advancedOf(2).Collectors = "3";
+                    Click(w, "AdvancedButton2");
+                })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [&](QWidget* w) {
+                      auto* options = Find<QListWidget>(w, "ListBox1");
+                      auto* box = Find<QComboBox>(w, "ComboBox1");
+                      for (const Step& step : steps) {
+                          options->setCurrentItem(
+                              options->findItems(step.option, Qt::MatchExactly).value(0));
+                          box->setFocus();
+                          if (step.shown) {
+                              box->lineEdit()->selectAll();
+                              QTest::keyClicks(box->lineEdit(), step.shown);
+                          }
+                          QTest::keyClick(box, step.key);
+                          QCOMPARE(box->currentText(), QString(step.reached));
+                          const AdvancedValues& held = Mission().advancedOf(2);
+                          QCOMPARE(QString::fromStdString(step.option[0] == 'C' ? held.Collectors
+                                                          : step.option[0] == 'B'
+                                                              ? held.BridgeDrawRate
+                                                              : held.TimeBetweenMoves),
+                                   QString(step.reached));
+                      }
+                      Click(w, "Button2");
+                  })
+            .Finish();
+        QCOMPARE(Mission().advancedOf(2), (AdvancedValues{"5", "", "2", "", "1"}));
+    }
+
     void typedAbilityNamesCompleteButOnlyWholeNamesSelect() {
         Run()
             .On("FourthBox",
