@@ -47,6 +47,18 @@
         <source>The campaign was saved; its German copy %1 was left as it was.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 was not saved: its folder does not allow new files (%2). Saving safely writes a new file beside it and renames it over the old one, so the folder must allow new files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mission was saved, but its German copy %1 was not written: it is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The campaign was saved, but its German copy %1 was not written: it is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TAdvancedAIOptions</name>
