@@ -67,9 +67,13 @@ ModalDriver& ModalDriver::CancelFile(const QString& objectName) {
 void ModalDriver::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     // A check that failed inside an action leaves its window open; closing what is left lets
-    // the test report the failure instead of waiting for the watchdog.
+    // the test report the failure instead of waiting for the watchdog. Closed as its "Cancel"
+    // would, a page asks nothing, so the closing ends.
     if (!acting_ && modal && QTest::currentTestFailed()) {
-        modal->close();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
         return;
     }
     if (acting_ || pending_.empty())

@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(dialog.nameFilters(), QStringList{"Mission Files (*.english)"});
     }
 
-    void optionsFollowTheUserAndStartAfreshEachRun() {
+    void optionsFollowTheUserAndStartAfreshEachMission() {
         windows_->FifthBox().show();
         ModalDriver driver;
         driver.When("SixthBox", [this](QWidget* page) {
@@ -166,6 +166,7 @@ private slots:
             QCOMPARE(options.MissionName, std::string("mission3"));
             page->close();
         });
+        driver.Answer(QMessageBox::Yes); // "Abandon this mission?"
         driver.When("SixthBox", [this](QWidget* page) {
             QVERIFY(Ticked(page, "DuplicateCheck"));
             QVERIFY(!Ticked(page, "EditSourceCheck"));
@@ -181,6 +182,7 @@ private slots:
         QCOMPARE(windows_->SixthBox().OpenFromPrevious(&windows_->FifthBox()),
                  int(QDialog::Rejected));
         QVERIFY((windows_->SixthBox().FileToSave().LineCount() == 0));
+        windows_->StartMission();
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(QDir(folder_).isEmpty());
@@ -342,21 +344,37 @@ private slots:
             kept = Child<QPlainTextEdit>(view, "SourceBox")->toPlainText();
             view->close();
         });
+        driver.Answer(QMessageBox::Yes); // "Abandon this mission?"
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(kept.endsWith("\n[Mine]"));
     }
 
-    void closingTheSourceViewSavesNothingAndAsksNothing() {
+    // The source view is part of the mission: its close control asks before the mission is
+    // abandoned, and "No", the default, keeps it open.
+    void closingTheSourceViewAsksAndSavesNothing() {
+        bool keptOpen = false;
         ModalDriver driver;
         driver.When("SixthBox", [](QWidget* page) {
             Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
             Click(page, "Button1");
         });
-        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); });
+        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); })
+            .PressReturn(QMessageBox::No)
+            .When("ViewSourceBox",
+                  [&keptOpen](QWidget* view) {
+                      keptOpen = view->isVisible();
+                      view->close();
+                  })
+            .Answer(QMessageBox::Yes);
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
-        QCOMPARE(driver.Seen(), QStringList({"SixthBox", "ViewSourceBox"}));
+        QVERIFY(keptOpen);
+        const QString question =
+            QStringLiteral("MessageBox:%1:Abandon this mission? What you typed is lost.")
+                .arg(QMessageBox::Question);
+        QCOMPARE(driver.Seen(),
+                 QStringList({"SixthBox", "ViewSourceBox", question, "ViewSourceBox", question}));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(QDir(folder_).isEmpty());
     }

@@ -87,7 +87,8 @@ class KeyboardTest : public QObject {
                 act(page, w);
                 Click(w, ok);
             });
-        driver.When("SixthBox", [](QWidget* w) { w->close(); });
+        // Left as "Cancel" would: closing a page that holds typing asks first.
+        driver.When("SixthBox", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         Click(&windows_->StartBox(), "Button1");
         if (!driver.Done())
             qWarning("the wizard stopped after %s", qPrintable(driver.Seen().join(',')));
@@ -144,6 +145,46 @@ private slots:
         QCOMPARE(second.mid(1, 2), first.mid(1, 2));
         QCOMPARE(second[3], QStringLiteral("FourthBox:EnableAI4|(none)")); // the tab left shown
         QCOMPARE(second[4], first[4]);
+    }
+
+    // The whole wizard by keys alone: Return presses "OK" from the box that has the focus,
+    // Alt+B goes back a page; a page shown again keeps what was typed in it.
+    void theWizardIsWalkedByReturnAndAltB() {
+        const auto key = [](QWidget* w, Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, pressed, modifiers);
+        };
+        const auto forward = [key](QWidget* w) { key(w, Qt::Key_Return); };
+        const auto back = [key](QWidget* w) { key(w, Qt::Key_B, Qt::AltModifier); };
+        ModalDriver driver;
+        driver.When("FirstBox", forward)
+            .When("SecondBox",
+                  [key](QWidget* w) {
+                      QTest::keyClicks(w->focusWidget(), "Typed");
+                      key(w, Qt::Key_Return);
+                  })
+            .When("ThirdBox", back)
+            .When("SecondBox", back)
+            .When("FirstBox", forward)
+            .When("SecondBox",
+                  [forward](QWidget* w) {
+                      QCOMPARE(FocusOf(w).section('|', 0, 0), QStringLiteral("TitleBox"));
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(), QStringLiteral("Typed"));
+                      forward(w);
+                  })
+            .When("ThirdBox", forward)
+            .When("FourthBox", forward)
+            .When("FifthBox", forward)
+            .When("SixthBox",
+                  [back](QWidget* w) {
+                      // Return would save: the page opens on its "OK", not on "< Back".
+                      QCOMPARE(FocusOf(w), QStringLiteral("Button1|(none)"));
+                      back(w);
+                  })
+            .When("FifthBox", forward)
+            .When("SixthBox", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(windows_->Mission().general.title, std::string("Typed"));
     }
 
     void returnAndEnterPressTheFocusedStartButton() {

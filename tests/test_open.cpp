@@ -136,12 +136,15 @@ private slots:
                                expected.general.title);
                       QCOMPARE(Find<QSpinBox>(w, "MissionNumberBox")->value(),
                                std::stoi(expected.general.missionNumber));
+                      // An opened mission starts here: there is no page to go back to.
+                      QVERIFY(!Find<QPushButton>(w, "BackButton")->isEnabled());
                       Click(w, "Button1");
                   })
             .When("ThirdBox",
                   [&](QWidget* w) {
                       QCOMPARE(Find<QLineEdit>(w, "QuoteAuthorBox")->text().toStdString(),
                                expected.entryBox.QuoteAuthorBox);
+                      QVERIFY(Find<QPushButton>(w, "BackButton")->isEnabled());
                       Click(w, "Button1");
                   })
             .When(

@@ -3,13 +3,17 @@
 #include "core/mission/MissionWriter.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
+#include "ui/wizard/FourthBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -62,7 +66,8 @@ const QStringList kChain = {"FirstBox", "SecondBox", "ThirdBox", "FourthBox", "F
 
 // One pass through the wizard from "New Mission": on each page the user does what the test
 // says and presses OK; dialogs opened from a page are answered in order. The finish page is
-// closed without saving, once the mission's lines have been built as its OK would.
+// left without saving (and without the question its close control asks), once the mission's
+// lines have been built as its OK would.
 class WizardRun {
 public:
     explicit WizardRun(AppWindows& windows) : windows_(windows) {}
@@ -97,7 +102,7 @@ public:
         driver.When("SixthBox", [&](QWidget* w) {
             windows_.Mission().finish = finish;
             BuildMissionLines(windows_.Mission(), lines);
-            w->close();
+            static_cast<QDialog*>(w)->reject();
         });
         Click(&windows_.StartBox(), "Button1");
         if (!driver.Done())
@@ -124,6 +129,17 @@ void TypeAndLeave(QWidget* page, const QString& spinName, const QString& keys, b
         QTest::mouseClick(Find<QWidget>(page, kOkButtons.at(page->objectName())), Qt::LeftButton);
 }
 
+const QStringList kPages = {"FirstBox",  "SecondBox", "ThirdBox",
+                            "FourthBox", "FifthBox",  "SixthBox"};
+
+void PressOk(QWidget* page) {
+    Click(page, page->objectName() == "FourthBox" ? "Button2" : "Button1");
+}
+
+void PressBack(QWidget* page) {
+    Click(page, "BackButton");
+}
+
 bool Contains(const MissionLines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -143,6 +159,194 @@ private slots:
         windows_->StartBox().show();
     }
     void cleanup() { windows_.reset(); }
+
+    // "< Back" returns to the page before, as it was left; "OK" from there shows the later
+    // pages as they were left too. (A new mission starts them afresh: see below.)
+    void backReturnsToThePagesAsTheyWereLeft() {
+        ModalDriver driver;
+        driver
+            .When("FirstBox",
+                  [](QWidget* w) {
+                      QVERIFY(!w->findChild<QPushButton*>("BackButton"));
+                      PressOk(w);
+                  })
+            .When("SecondBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QPushButton>(w, "BackButton")->text(),
+                               QStringLiteral("< &Back"));
+                      Find<QLineEdit>(w, "TitleBox")->setText("Tpyo");
+                      PressOk(w);
+                  })
+            .When("ThirdBox",
+                  [](QWidget* w) {
+                      Find<QLineEdit>(w, "QuoteAuthorBox")->setText("Me");
+                      PressBack(w);
+                  })
+            .When("SecondBox",
+                  [](QWidget* w) {
+                      auto* title = Find<QLineEdit>(w, "TitleBox");
+                      QCOMPARE(title->text(), QStringLiteral("Tpyo"));
+                      title->setText("Typo mended");
+                      PressOk(w);
+                  })
+            .When("ThirdBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "QuoteAuthorBox")->text(), QStringLiteral("Me"));
+                      PressOk(w);
+                  })
+            .When("FourthBox",
+                  [](QWidget* w) {
+                      ShowTab(w, "AI3");
+                      Click(w, "EnableAI3");
+                      PressBack(w);
+                  })
+            .When("ThirdBox", PressBack)
+            .When("SecondBox", PressBack)
+            .When("FirstBox", PressOk)
+            .When("SecondBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text(),
+                               QStringLiteral("Typo mended"));
+                      PressOk(w);
+                  })
+            .When("ThirdBox", PressOk)
+            .When("FourthBox",
+                  [](QWidget* w) {
+                      QVERIFY(Find<QCheckBox>(w, "EnableAI3")->isChecked());
+                      PressOk(w);
+                  })
+            .When("FifthBox",
+                  [](QWidget* w) {
+                      QTest::keyClicks(Find<QLineEdit>(w, "HeadingBox"), "Won");
+                      PressOk(w);
+                  })
+            .When("SixthBox",
+                  [](QWidget* w) {
+                      QTest::keyClicks(Find<QLineEdit>(w, "MissionName"), "next");
+                      PressBack(w);
+                  })
+            .When("FifthBox",
+                  [](QWidget* w) {
+                      QCOMPARE(Find<QLineEdit>(w, "HeadingBox")->text(), QStringLiteral("Won"));
+                      PressOk(w);
+                  })
+            .When("SixthBox", [](QWidget* w) {
+                QCOMPARE(Find<QLineEdit>(w, "MissionName")->text(), QStringLiteral("next"));
+                static_cast<QDialog*>(w)->reject();
+            });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(Mission().general.title, std::string("Typo mended"));
+        QCOMPARE(Mission().entryBox.QuoteAuthorBox, std::string("Me"));
+        QVERIFY(Mission().opponent(3).enabled);
+        QCOMPARE(Mission().events.Succeeded.heading, std::string("Won"));
+        QCOMPARE(Mission().finish.MissionName, std::string("next"));
+        for (const QString& page : kPages)
+            QVERIFY2(!TopLevel(page)->isVisible(), qPrintable(page));
+    }
+
+    // Closing a page (its close control, Alt+F4) after anything was typed in the mission asks
+    // first, "No" the default and keeping the page; typing on a page left by "< Back" and in the
+    // advanced dialog counts. A mission with nothing typed closes unasked.
+    void closingAPageAfterTypingAsksFirst_data() {
+        QTest::addColumn<QString>("typedOn"); // none: nothing typed
+        QTest::addColumn<QString>("closed");
+        QTest::newRow("nothing typed") << ""
+                                       << "FifthBox";
+        QTest::newRow("typed, then undone") << "undone"
+                                            << "SecondBox";
+        QTest::newRow("title") << "SecondBox"
+                               << "SecondBox";
+        QTest::newRow("story, then back") << "ThirdBox"
+                                          << "SecondBox";
+        QTest::newRow("welcome page, after going back") << "SecondBox"
+                                                        << "FirstBox";
+        QTest::newRow("advanced dialog") << "FourthBox"
+                                         << "FourthBox";
+        QTest::newRow("another event's text") << "FifthBox"
+                                              << "FifthBox";
+        QTest::newRow("finish page") << "SixthBox"
+                                     << "SixthBox";
+    }
+    void closingAPageAfterTypingAsksFirst() {
+        QFETCH(QString, typedOn);
+        QFETCH(QString, closed);
+        const std::map<QString, Action> typing = {
+            {"undone",
+             [](QWidget* w) {
+                 auto* title = Find<QLineEdit>(w, "TitleBox");
+                 QTest::keyClick(title, Qt::Key_End);
+                 QTest::keyClicks(title, "x");
+                 QTest::keyClick(title, Qt::Key_Backspace);
+             }},
+            {"SecondBox",
+             [](QWidget* w) { QTest::keyClicks(Find<QLineEdit>(w, "TitleBox"), "x"); }},
+            {"ThirdBox",
+             [](QWidget* w) {
+                 QTest::keyClicks(Find<QPlainTextEdit>(w, "BackgroundStoryBox"), "x");
+             }},
+            {"FourthBox", [](QWidget* w) { static_cast<TFourthBox*>(w)->GoToAdvanced(2); }},
+            {"FifthBox",
+             [](QWidget* w) {
+                 QTest::keyClicks(Find<QLineEdit>(w, "HeadingBox"), "x");
+                 Pick(w, "ComboBox981", "Failed");
+             }},
+            {"SixthBox",
+             [](QWidget* w) { QTest::keyClicks(Find<QLineEdit>(w, "MissionName"), "x"); }},
+        };
+        const QString typedPage = typedOn == "undone" ? "SecondBox" : typedOn;
+        const qsizetype last = std::max(kPages.indexOf(typedPage), kPages.indexOf(closed));
+        const bool asks = !typedOn.isEmpty() && typedOn != "undone";
+        bool keptOpen = false;
+        ModalDriver driver;
+        for (qsizetype i = 0; i <= last; ++i) {
+            driver.When(kPages[i], [&, i](QWidget* w) {
+                if (kPages[i] == typedPage)
+                    typing.at(typedOn)(w);
+                if (i < last)
+                    PressOk(w);
+                else if (kPages[i] != closed)
+                    PressBack(w);
+                else
+                    w->close();
+            });
+            if (kPages[i] == typedPage && typedOn == "FourthBox")
+                driver.When("AdvancedAIOptions", [](QWidget* w) {
+                    Find<QListWidget>(w, "ListBox1")->setCurrentRow(0);
+                    Pick(w, "ComboBox1", "3");
+                    w->close();
+                });
+        }
+        for (qsizetype i = last - 1; i >= kPages.indexOf(closed); --i)
+            driver.When(kPages[i], [&, i](QWidget* w) {
+                if (kPages[i] == closed)
+                    w->close();
+                else
+                    PressBack(w);
+            });
+        if (asks)
+            driver
+                .OnMessageBox([](QMessageBox* box) {
+                    QCOMPARE(box->icon(), QMessageBox::Question);
+                    QCOMPARE(box->text(),
+                             QStringLiteral("Abandon this mission? What you typed is lost."));
+                    QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                    QTest::keyClick(box, Qt::Key_Return); // "No", the default
+                })
+                .When(closed,
+                      [&keptOpen](QWidget* w) {
+                          keptOpen = w->isVisible();
+                          w->close();
+                      })
+                .Answer(QMessageBox::Yes);
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(keptOpen, asks);
+        QCOMPARE(driver.Seen().filter("MessageBox").size(), asks ? 2 : 0);
+        for (const QString& page : kPages)
+            QVERIFY2(!TopLevel(page)->isVisible(), qPrintable(page));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
 
     void theWorkedExampleEnteredByHandGivesItsLines() {
         const MissionLines lines =

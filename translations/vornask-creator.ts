@@ -407,6 +407,13 @@ directory as the executable.</source>
     </message>
 </context>
 <context>
+    <name>TPageFrame</name>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TPlayerTab</name>
     <message>
         <source>Does the player have any friends?</source>
@@ -866,6 +873,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Only one file can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abandon this mission? What you typed is lost.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -10,6 +10,8 @@
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Texts.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
 #include "ui/wizard/FirstBox.h"
@@ -18,6 +20,8 @@
 #include "ui/wizard/SixthBox.h"
 #include "ui/wizard/ThirdBox.h"
 #include "ui/wizard/ViewSourceBox.h"
+
+#include <algorithm>
 
 namespace vornask {
 
@@ -33,7 +37,13 @@ AppWindows::AppWindows()
       viewSourceBox_(std::make_unique<TViewSourceBox>()),
       askTitleBox_(std::make_unique<TAskTitleBox>()),
       campaignFinished_(std::make_unique<TCampaignFinished>(*this)),
-      viewCampaignSource_(std::make_unique<TViewCampaignSource>()) {}
+      viewCampaignSource_(std::make_unique<TViewCampaignSource>()) {
+    TPageFrame* const missionWindows[] = {firstBox_.get(),     secondBox_.get(), thirdBox_.get(),
+                                          fourthBox_.get(),    fifthBox_.get(),  sixthBox_.get(),
+                                          viewSourceBox_.get()};
+    for (TPageFrame* window : missionWindows)
+        window->GuardClosing([this, window] { return MayAbandonMission(*window); });
+}
 
 AppWindows::~AppWindows() = default;
 
@@ -77,7 +87,21 @@ void AppWindows::OpenFile(const QString& path) {
 
 void AppWindows::RunMissionWizard() {
     StartMission();
-    firstBox_->exec();
+    firstBox_->OpenFromPrevious();
+}
+
+bool AppWindows::MissionHoldsTyping() const {
+    const TWizardPage* const pages[] = {secondBox_.get(), thirdBox_.get(), fourthBox_.get(),
+                                        fifthBox_.get(), sixthBox_.get()};
+    return std::any_of(std::begin(pages), std::end(pages),
+                       [](const TWizardPage* page) { return page->HoldsTyping(); }) ||
+           AdvancedValuesChanged() || (viewSourceBox_->isVisible() && viewSourceBox_->Edited());
+}
+
+bool AppWindows::MayAbandonMission(QWidget& page) {
+    return !MissionHoldsTyping() ||
+           AskQuestion(&page, Texts::tr("Abandon this mission? What you typed is lost."), false) ==
+               Answer::Yes;
 }
 
 QString AppWindows::DialogFolder() const {

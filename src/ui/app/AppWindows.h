@@ -51,9 +51,13 @@ public:
     int OpenNext(QWidget& from) override;
     void CloseMissionWizard() override;
     void RunMissionWizard() override;
+    bool MayAbandonMission(QWidget& page) override;
     QString DialogFolder() const override;
 
 private:
+    // Whether the mission's windows hold anything typed since it started.
+    bool MissionHoldsTyping() const;
+
     // Created in this order, destroyed in the reverse one.
     std::unique_ptr<TStartBox> startBox_;
     std::unique_ptr<TFirstBox> firstBox_;

@@ -122,7 +122,7 @@ void TStartBox::GoCampaign() {
 
 void TStartBox::BeginCreating() {
     windows_.StartMission();
-    windows_.FirstBox().exec();
+    windows_.FirstBox().OpenFromPrevious();
 }
 
 void TStartBox::OpenFile() {

@@ -51,6 +51,10 @@ QLabel* MakeHeading(const QString& text);
 // the window's close control does that.
 void KeepOpenOnEscape(QWidget& window);
 
+// What the input controls inside `window` show, in a fixed order: the texts of its edit
+// boxes, the states of its check boxes and check-lists, the choice of each list-only combo box.
+QStringList ShownValues(const QWidget& window);
+
 // The height a list or memo needs to show `rows` rows of `rowHeight` pixels.
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows);
 

@@ -5,6 +5,8 @@
 
 #include "ui/pages/PageFrame.h"
 
+#include <QStringList>
+
 namespace vornask {
 
 class WindowOwner;
@@ -20,6 +22,8 @@ public:
     void ClosePrevious();
     virtual void GoToNext();
     virtual void ResetToDefaults() = 0;
+    // Whether the page holds anything the user typed since the mission started.
+    virtual bool HoldsTyping() const;
 
 protected:
     void Activated() override { ClosePrevious(); }
@@ -32,7 +36,11 @@ protected:
     virtual void StoreValues() {}
 
     vornask::WindowOwner& windows() const { return windows_; }
+    // Whether the page opened in the mission being made.
+    bool ShownInThisMission() const;
 
 private:
     vornask::WindowOwner& windows_;
+    int shownInMission_ = -1; // the count of missions started when it last showed a start
+    QStringList startValues_; // the values its controls showed then
 };
