@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -594,6 +595,9 @@ private slots:
         QVERIFY(!TopLevel("CampaignFinished")->isVisible());
         QCOMPARE(FileBytes(dir.filePath("Guide7.english")), Bytes(kWorkedExample));
         QCOMPARE(FileBytes(dir.filePath("Guide7.german")), Bytes(kWorkedExample));
+        // The start window names the file saved.
+        QCOMPARE(Find<QLabel>(&windows_->StartBox(), "SavedLabel")->text(),
+                 "Saved " + QDir::toNativeSeparators(dir.filePath("Guide7.english")));
     }
 
     void savingWithoutTheDuplicateTakesAnyNameAndTheChoiceHolds() {

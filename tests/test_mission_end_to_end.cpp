@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,6 +295,26 @@ private slots:
         CheckWizardClosed();
     }
 
+    // After the save above, the start window names the file under its buttons until the next
+    // action.
+    void theStartWindowNamesTheSavedFileUntilTheNextAction() {
+        auto* label = Find<QLabel>(&windows_->StartBox(), "SavedLabel");
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(),
+                 "Saved " + QDir::toNativeSeparators(
+                                QFileInfo(Saved("mission.english")).absoluteFilePath()));
+        QString shownDuringHelp = "<not shown>";
+        ModalDriver driver;
+        driver.When("HelpBox", [&](QWidget* w) {
+            shownDuringHelp = label->text();
+            w->close();
+        });
+        Click(&windows_->StartBox(), "Button4");
+        QVERIFY(driver.Done());
+        QCOMPARE(shownDuringHelp, QString());
+        QCOMPARE(label->text(), QString());
+    }
+
     void aSecondMissionStartsFromTheDefaultsAndSavesTheEditedSource() {
         ModalDriver driver;
         driver.When("FirstBox", [](QWidget* w) { Click(w, "Button1"); });
@@ -398,6 +419,7 @@ private slots:
                  QStringList({"SaveDialog1", question, "SaveDialog1", question}));
         QCOMPARE(Snapshot(folder_), before);
         CheckWizardClosed();
+        QCOMPARE(Find<QLabel>(&windows_->StartBox(), "SavedLabel")->text(), QString());
     }
 };
 

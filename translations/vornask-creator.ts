@@ -548,6 +548,10 @@ directory as the executable.</source>
         <source>Written by the VORNASK Creator developers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TThirdBox</name>

@@ -4,7 +4,10 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <string>
+
+class QLabel;
 
 namespace vornask {
 
@@ -41,9 +44,13 @@ private:
     // The installation directory is read once, when the window first becomes active: coming
     // back to it from a window shown over it (its own error box included) reads nothing.
     void ReadRegistryOnce();
+    // Runs what a button does. The file saved last is named under the buttons until the next
+    // action, so that the user sees that a save happened and where it went.
+    void Act(const std::function<void()>& action);
 
     vornask::AppWindows& windows_;
     bool registryRead_ = false;
+    QLabel* savedLabel_;
     // Made at the first "Open", in the folder the mission save dialog starts in.
     vornask::KeptFileDialog openDialog1_;
 };

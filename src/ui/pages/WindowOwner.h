@@ -55,7 +55,11 @@ public:
     bool AdvancedValuesChanged() const { return mission_.advanced != advancedAtStart_; }
     // The file the mission of this wizard run was saved as; empty until it is saved.
     const QString& SavedMissionFile() const { return savedMissionFile_; }
-    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = file; }
+    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = lastSavedFile_ = file; }
+    // The file saved last, a mission's or a campaign guide; empty when forgotten.
+    const QString& LastSavedFile() const { return lastSavedFile_; }
+    void SetSavedCampaignFile(const QString& file) { lastSavedFile_ = file; }
+    void ForgetLastSavedFile() { lastSavedFile_.clear(); }
     // The campaign guide file the campaign editor's values came from; empty for a new one.
     const QString& CampaignFile() const { return campaignFile_; }
     const CampaignDocument* OpenedCampaign() const {
@@ -101,6 +105,7 @@ private:
     QString missionFile_;
     std::optional<MissionDocument> openedMission_;
     QString savedMissionFile_;
+    QString lastSavedFile_;
     QString campaignFile_;
     std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;
