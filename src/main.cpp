@@ -1,5 +1,6 @@
 // The program. Its command line is read before the window system is reached, so that --help,
-// --version and --find-game work without a display.
+// --version, --find-game and --check work without a display.
+#include "ui/app/CommandLineCheck.h"
 #include "ui/app/Startup.h"
 #include "ui/platform/Texts.h"
 
@@ -9,6 +10,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -43,6 +45,7 @@ constexpr QtOption kQtOptions[] = {
 struct CommandLine {
     bool findGame = false;
     QString fileToOpen;
+    std::optional<QStringList> filesToCheck = std::nullopt; // --check
 };
 
 void AddQtOptions(QCommandLineParser& parser) {
@@ -81,12 +84,22 @@ CommandLine ReadCommandLine(QCoreApplication& parsing) {
             "Print where the game's registry key was looked for and found, and the folder the "
             "file dialogs will start in, then exit (status 0 when the game was found)."));
     parser.addOption(findGame);
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        vornask::Texts::tr(
+            "Check the mission and campaign guide files named (FILE...), and every .english file "
+            "in a folder named, as the game will read them; print each finding as FILE:LINE: "
+            "message, then exit (status 0 when nothing is found, 1 when something is, 2 when a "
+            "file cannot be read)."));
+    parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  vornask::Texts::tr("A mission or campaign guide file to open."),
                                  QStringLiteral("[FILE]"));
     AddQtOptions(parser);
     parser.process(parsing);
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(check))
+        return {false, {}, files};
     if (files.size() > 1) {
         std::fputs(
             qPrintable(vornask::Texts::tr("Only one file can be opened.") + QLatin1Char('\n')),
@@ -110,6 +123,8 @@ int main(int argc, char* argv[]) {
         commandLine = ReadCommandLine(parsing);
         if (commandLine.findGame)
             return vornask::PrintGameSearch();
+        if (commandLine.filesToCheck)
+            return vornask::CheckFilesFromCommandLine(*commandLine.filesToCheck);
     }
     QApplication app(argc, argv);
     InstallTranslation(app);

@@ -1,5 +1,6 @@
 // The finish page, the mission source view and their save dialog, driven as a user would.
 #include "ModalDriver.h"
+#include "core/mission/MissionReader.h"
 #include "core/mission/MissionWriter.h"
 #include "core/text/TextLines.h"
 #include "ui/app/AppWindows.h"
@@ -17,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -126,10 +128,14 @@ private slots:
                  QStringLiteral("Enter the filename without the extension"));
         auto* ok = Child<QPushButton>(page, "Button1");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(Child<QPushButton>(page, "CheckButton")->text(), QStringLiteral("Check"));
 
-        const QList<QWidget*> tabOrder = {
-            ok, Child<QCheckBox>(page, "DuplicateCheck"), Child<QCheckBox>(page, "EditSourceCheck"),
-            Child<QCheckBox>(page, "NextMissionCheck"), Child<QLineEdit>(page, "MissionName")};
+        const QList<QWidget*> tabOrder = {ok,
+                                          Child<QCheckBox>(page, "DuplicateCheck"),
+                                          Child<QCheckBox>(page, "EditSourceCheck"),
+                                          Child<QCheckBox>(page, "NextMissionCheck"),
+                                          Child<QLineEdit>(page, "MissionName"),
+                                          Child<QPushButton>(page, "CheckButton")};
         for (int i = 0; i + 1 < tabOrder.size(); ++i)
             QCOMPARE(NextTabStop(tabOrder[i]), tabOrder[i + 1]);
 
@@ -427,6 +433,116 @@ private slots:
         default:
             user.ReportError(message);
         }
+        QVERIFY(driver.Done());
+    }
+
+    // "Check" lists the findings in the mission's file as it will be saved, each with its line,
+    // and saves nothing, also when Return presses it. A new mission's next mission is looked for
+    // where the save dialog opens; an opened file's beside it, then in the game's folder.
+    void checkListsTheFindingsOfTheFileAsItWillBeSaved() {
+        QStringList shown;
+        const auto check = [&shown](QWidget* page) {
+            ModalDriver findings;
+            findings.When("FindingsBox", [&shown](QWidget* box) {
+                shown = QStringList{Child<QLabel>(box, "SummaryLabel")->text()};
+                auto* list = Child<QListWidget>(box, "FindingsList");
+                for (int i = 0; i < list->count(); ++i)
+                    shown << list->item(i)->text();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            // Return on the focused button checks; it saves nothing.
+            auto* button = Child<QPushButton>(page, "CheckButton");
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QVERIFY(findings.Done());
+        };
+        const QString found = QStringLiteral(
+            "What the game would read otherwise than you meant, in the mission's file as it will "
+            "be saved:");
+        const QString nothing = QStringLiteral("Nothing found: the game will read the mission as "
+                                               "you meant it, as far as the check can tell.");
+
+        ModalDriver driver;
+        driver.When("SixthBox", [&](QWidget* page) {
+            QTest::keyClicks(Child<QLineEdit>(page, "MissionName"), "Island2");
+            check(page);
+            const QByteArray file = Expected(true, "Island2");
+            const int line = file.left(file.indexOf("$Button=Next Mission")).count('\n') + 1;
+            QCOMPARE(shown, (QStringList{found, QString("Line %1: the mission file "
+                                                        "Island2.english is neither beside this "
+                                                        "file nor in the game's D folder.")
+                                                    .arg(line)}));
+            QFile next(folder_ + "/ISLAND2.english");
+            QVERIFY(next.open(QIODevice::WriteOnly));
+            next.close();
+            ModalDriver none;
+            none.Answer(QMessageBox::Ok);
+            Click(page, "CheckButton");
+            QCOMPARE(none.Seen(),
+                     QStringList{
+                         QString("MessageBox:%1:%2").arg(QMessageBox::Information).arg(nothing)});
+            ModalDriver abandon; // "Abandon this mission?": a name was typed
+            abandon.Answer(QMessageBox::Yes);
+            page->close();
+        });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(driver.Done());
+
+        // An opened file, with the next mission typed anew: the file's own line and the new one.
+        QVERIFY(QDir().mkpath(temp_->path() + "/pack"));
+        const QString opened = temp_->path() + "/pack/Hand.english";
+        const std::string hand = "[Header]\nai2Color = cyan\n[Succeeded]\n"
+                                 "$Button=Next Mission,MissionBegin,Beside\n[END]\n";
+        QFile beside(temp_->path() + "/pack/Beside.english");
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.close();
+        MissionFileReading reading = ReadMissionFile(hand);
+        windows_->Mission() = reading.settings;
+        windows_->StartMission(reading.settings, opened, std::move(reading.document));
+        ModalDriver openedDriver;
+        openedDriver.When("SixthBox", [&](QWidget* page) {
+            check(page);
+            const QString colour = "Line 2: the game ignores the colour \"cyan\" of ai2Color; "
+                                   "it knows none, blue, red, white, green, purple, yellow, "
+                                   "lightblue, orange.";
+            QCOMPARE(shown, (QStringList{found, colour}));
+            Child<QLineEdit>(page, "MissionName")->setText("Nowhere");
+            check(page);
+            QCOMPARE(shown, (QStringList{found, colour,
+                                         "Line 4: the mission file Nowhere.english is neither "
+                                         "beside this file nor in the game's D folder."}));
+            ModalDriver abandon; // "Abandon this mission?"
+            abandon.Answer(QMessageBox::Yes);
+            page->close();
+        });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY(openedDriver.Done());
+        QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{"ISLAND2.english"});
+    }
+
+    // A file of many faults lists its first 500, and says how many more there are.
+    void checkListsAtMost500Findings() {
+        std::string hand = "[Header]\n[A.]\n";
+        for (int i = 0; i < 600; ++i)
+            hand += "$Buton=x\n";
+        MissionFileReading reading = ReadMissionFile(hand);
+        windows_->Mission() = reading.settings;
+        windows_->StartMission(reading.settings, temp_->path() + "/Many.english",
+                               std::move(reading.document));
+        ModalDriver driver;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "CheckButton"); })
+            .When("FindingsBox",
+                  [](QWidget* box) {
+                      auto* list = Child<QListWidget>(box, "FindingsList");
+                      QCOMPARE(list->count(), 501);
+                      QCOMPARE(list->item(0)->text(),
+                               QStringLiteral("Line 3: the game knows no command "
+                                              "$Buton (did you mean $Button?)."));
+                      QCOMPARE(list->item(500)->text(), QStringLiteral("... and 100 more."));
+                      box->close();
+                  })
+            .When("SixthBox", [](QWidget* page) { page->close(); });
+        windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
     }
 };

@@ -314,6 +314,23 @@
     </message>
 </context>
 <context>
+    <name>TFindingsBox</name>
+    <message>
+        <source>VORNASK Creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TFirstBox</name>
     <message>
         <source>VORNASK Creator</source>
@@ -511,6 +528,26 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Enter the filename without the extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List what the game would read otherwise than you meant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check cannot read the mission&apos;s file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found: the game will read the mission as you meant it, as far as the check can tell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the game would read otherwise than you meant, in the mission&apos;s file as it will be saved:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -877,6 +914,114 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Only one file can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot check %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is neither a mission file (no [Header] section) nor a campaign guide file (no [Overview] section).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files checked: %1. Findings: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files that could not be checked: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check needs a file or folder to check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mission file %1 is neither beside the guide nor in the game&apos;s D folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mission file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mission file %1 cannot be read as a mission: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mission file %1 never marks itself done, so the mission on line %2 would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given a second time; the game uses the value on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 is no knowledge the game knows, so it grants nothing (did you mean %3?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 is no side; allies are the sides 1 to 8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game ignores the colour &quot;%1&quot; of %2; it knows %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no opponent&apos;s key: the opponents are ai2 to ai8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game knows no command %1 (did you mean %2?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this %1 names no command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell shows the section [%1], which the file does not have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing shows the section %1: no Tell, $Menu or $Timeout names it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a condition &lt;?... is never closed with &quot;&gt;&quot; on its line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a condition &lt;?...&gt; of %1 characters; the game reads at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MissionBegin names no mission file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mission file %1 is neither beside this file nor in the game&apos;s D folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this line starts with &quot;[&quot;, so the game reads it as the start of a new section and the text before it ends there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the mission and campaign guide files named (FILE...), and every .english file in a folder named, as the game will read them; print each finding as FILE:LINE: message, then exit (status 0 when nothing is found, 1 when something is, 2 when a file cannot be read).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

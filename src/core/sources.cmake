@@ -1,12 +1,16 @@
 # vornask_core: the pure logic in plain C++, no Qt. A folder for each part: the mission's
 # settings, writer, reader and tables; the campaign's; 8-bit text, reading files and the
-# controls' rules; the save procedure's decisions; finding the game through the Wine registry.
+# controls' rules; checking files as the game reads them; the save procedure's decisions;
+# finding the game through the Wine registry.
 target_sources(vornask_core PRIVATE
   src/core/campaign/CampaignCheck.cpp
   src/core/campaign/CampaignDocument.cpp
   src/core/campaign/CampaignReader.cpp
   src/core/campaign/CampaignWriter.cpp
   src/core/campaign/MissionName.cpp
+  src/core/check/CommandLines.cpp
+  src/core/check/FileCheck.cpp
+  src/core/check/GameVocabulary.cpp
   src/core/mission/AdvancedAITables.cpp
   src/core/mission/EventSlots.cpp
   src/core/mission/HeaderKeys.cpp

@@ -3,6 +3,7 @@
 # the adapters over Qt and the system (file dialogs, message boxes, the disk, the registry).
 target_sources(vornask_ui PRIVATE
   src/ui/app/AppWindows.cpp
+  src/ui/app/CommandLineCheck.cpp
   src/ui/app/HelpBox.cpp
   src/ui/app/StartBox.cpp
   src/ui/app/Startup.cpp
@@ -15,9 +16,11 @@ target_sources(vornask_ui PRIVATE
   src/ui/controls/SingleLine.cpp
   src/ui/controls/SpinEdit.cpp
   src/ui/controls/TextBox.cpp
+  src/ui/pages/FindingsBox.cpp
   src/ui/pages/PageControls.cpp
   src/ui/pages/PageFrame.cpp
   src/ui/pages/WindowOwner.cpp
+  src/ui/platform/CheckTexts.cpp
   src/ui/platform/DialogPlacement.cpp
   src/ui/platform/DialogSaveUser.cpp
   src/ui/platform/DiskFileStore.cpp

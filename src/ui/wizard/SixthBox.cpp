@@ -1,14 +1,19 @@
 #include "ui/wizard/SixthBox.h"
 
+#include "core/check/FileCheck.h"
 #include "core/mission/MissionWriter.h"
 #include "core/saving/SaveProcedure.h"
 #include "ui/controls/SingleLine.h"
+#include "ui/pages/FindingsBox.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/WindowOwner.h"
+#include "ui/platform/CheckTexts.h"
 #include "ui/platform/DialogSaveUser.h"
 #include "ui/platform/DiskFileStore.h"
+#include "ui/platform/DiskMissionFolder.h"
 #include "ui/platform/FileOpening.h"
 #include "ui/platform/LostCharactersWarning.h"
+#include "ui/platform/MessageBoxes.h"
 #include "ui/platform/QtText.h"
 #include "ui/wizard/ViewSourceBox.h"
 
@@ -66,6 +71,14 @@ void TSixthBox::BuildControls() {
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(missionName_, 1);
 
+    checkButton_ = new QPushButton(tr("Check"), this);
+    checkButton_->setObjectName(QStringLiteral("CheckButton"));
+    checkButton_->setToolTip(tr("List what the game would read otherwise than you meant"));
+    connect(checkButton_, &QPushButton::clicked, this, &TSixthBox::CheckMissionFile);
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addStretch();
+    checkRow->addWidget(checkButton_);
+
     content()->addWidget(intro);
     content()->addSpacing(8);
     content()->addWidget(duplicateCheck_);
@@ -73,11 +86,13 @@ void TSixthBox::BuildControls() {
     content()->addWidget(nextMissionCheck_);
     content()->addLayout(nameRow);
     content()->addStretch();
+    content()->addLayout(checkRow);
 
     setTabOrder(okButton(), duplicateCheck_);
     setTabOrder(duplicateCheck_, editSourceCheck_);
     setTabOrder(editSourceCheck_, nextMissionCheck_);
     setTabOrder(nextMissionCheck_, missionName_);
+    setTabOrder(missionName_, checkButton_);
 }
 
 // The writer and the saving read the options from the mission's settings, so every change
@@ -152,6 +167,31 @@ void TSixthBox::GoToNext() {
                                        fileToSave_ = fileToSave_.WithLines(edited);
                                        return SaveMissionFile();
                                    });
+}
+
+void TSixthBox::CheckMissionFile() {
+    const QString& opened = windows().MissionFile();
+    const QString gameFolder = windows().DialogFolder();
+    DiskMissionFolder beside(opened.isEmpty() ? gameFolder : QFileInfo(opened).absolutePath());
+    DiskMissionFolder game(gameFolder);
+    const FileCheck check = CheckMission(MissionFileToSave().Bytes(), {beside, &game});
+    if (check.refusal) {
+        ShowError(
+            this,
+            tr("The check cannot read the mission's file: %1").arg(RefusalText(*check.refusal)));
+        return;
+    }
+    const QStringList findings = FindingLines(check);
+    if (findings.isEmpty()) {
+        ShowInformation(this, tr("Nothing found: the game will read the mission as you meant it, "
+                                 "as far as the check can tell."));
+        return;
+    }
+    TFindingsBox box;
+    box.ShowOver(*this,
+                 tr("What the game would read otherwise than you meant, in the mission's file as "
+                    "it will be saved:"),
+                 findings);
 }
 
 TextDocument TSixthBox::MissionFileToSave() const {

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 
 // The finish page: the saving options, then the mission file is built and saved.
 class TSixthBox : public TWizardPage {
@@ -24,6 +25,10 @@ public:
     // Asks for a file name and saves the mission's file there, and the ".german" copy when
     // asked for one.
     vornask::SaveResult SaveMissionFile();
+    // Lists what the game would read otherwise than meant in the mission's file as it will be
+    // saved, each with its line. Its next missions are looked for beside the opened file (for a
+    // new mission, in the folder the save dialog opens in), then in the game's D folder.
+    void CheckMissionFile();
 
     // The mission file being finished; new and empty each time the page opens.
     const vornask::TextDocument& FileToSave() const { return fileToSave_; }
@@ -40,4 +45,5 @@ private:
     QCheckBox* editSourceCheck_ = nullptr;
     QCheckBox* nextMissionCheck_ = nullptr;
     QLineEdit* missionName_ = nullptr;
+    QPushButton* checkButton_ = nullptr;
 };
