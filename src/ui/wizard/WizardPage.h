@@ -1,6 +1,7 @@
-// A page of the mission wizard. Opened from the page before, it hides that page and shows the
-// values the mission starts with: a new mission's defaults, or an opened file's values; its
-// "OK" stores what it shows into the run's mission and opens the next page.
+// A page of the mission wizard. Opened from the page before, it hides that page; the first time
+// in a mission it shows the values the mission starts with (a new mission's defaults, or an
+// opened file's values), later what was left in it. Its "OK" stores what it shows into the run's
+// mission and opens the next page; its "< Back" returns to the page before.
 #pragma once
 
 #include "ui/pages/PageFrame.h"
