@@ -2,6 +2,7 @@
 // handler is timed from the worst state it can meet: everything filled in or ticked.
 #include "BenchSettings.h"
 #include "core/campaign/CampaignCheck.h"
+#include "core/campaign/CampaignWriter.h"
 #include "core/mission/AdvancedAITables.h"
 #include "core/mission/MissionWriter.h"
 #include "core/saving/SaveProcedure.h"
@@ -128,6 +129,46 @@ void BM_CampaignBox_SetValues_80Missions(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CampaignBox_SetValues_80Missions)->Unit(benchmark::kMicrosecond);
+
+// "Open" on a guide of state.range(0) missions, up to the campaign editor shown and drawn:
+// the file read, the tree filled, the window laid out and painted once, then closed.
+class DrawAndCloseTheEditor : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == "CampaignBox") {
+            auto* editor = static_cast<QWidget*>(watched);
+            QMetaObject::invokeMethod(
+                editor,
+                [editor] {
+                    benchmark::DoNotOptimize(editor->grab());
+                    editor->close();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+void BM_OpenGuide(benchmark::State& state) {
+    CampaignSettings guide;
+    for (int k = 1; k <= state.range(0); ++k)
+        guide.missions.push_back(
+            {"The map number " + std::to_string(k), "map" + std::to_string(k)});
+    std::vector<std::string> lines;
+    BuildCampaignLines(guide, lines);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("GuideLarge.english"));
+    if (!file.open(QIODevice::WriteOnly) || !file.write(JoinLinesCrLf(lines).c_str()))
+        qFatal("cannot write the guide");
+    file.close();
+    AppWindows windows;
+    DrawAndCloseTheEditor drawer;
+    qApp->installEventFilter(&drawer);
+    for (auto _ : state)
+        windows.OpenFile(file.fileName());
+    qApp->removeEventFilter(&drawer);
+}
+BENCHMARK(BM_OpenGuide)->Arg(80)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // A folder holding the 80 missions of the largest campaign, each a file of 12 KB that marks
 // itself done, beside 200 other files of the game.

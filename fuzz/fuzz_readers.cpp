@@ -86,8 +86,9 @@ void CampaignReadsBackAsChanged(std::string_view bytes) {
         changed.CampaignHeader = kText;
     if (read.document.intro.text)
         changed.CampaignText = {"First line", "", "third line"};
-    for (CampaignMission& mission : changed.missions)
-        mission.title = kText;
+    for (CampaignMission& row : changed.missions)
+        if (row.startsMission) // another row keeps its line as written
+            row.title = kText;
     const CampaignFileReading again =
         ReadCampaignFile(SaveIntoDocument(read.document, changed).Bytes());
     Check(!again.report.refusal && again.settings == changed);

@@ -78,11 +78,11 @@ inline MissionSettings AsReadBack(MissionSettings s) {
     return s;
 }
 
-// What a campaign reads back as: with fewer than two missions the file does not say whether
-// they are played in sequence, and the setting keeps its default.
+// What a campaign reads back as: played in sequence when it has missions and each waits for
+// the one before it, which a single mission does whatever the setting.
 inline CampaignSettings AsReadBack(CampaignSettings c) {
     if (c.missions.size() < 2)
-        c.Sequential = CampaignSettings{}.Sequential;
+        c.Sequential = !c.missions.empty();
     return c;
 }
 

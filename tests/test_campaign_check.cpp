@@ -76,48 +76,75 @@ private slots:
         QVERIFY(!folder.reads.count("bridge2.english"));
     }
 
-    // A mission that the next one waits for must mark itself done, in either form the game
-    // reads, anywhere in the file and in any letter case.
-    void aMissionWaitedForMustMarkItselfDone_data() {
+    // A mission that the next one waits for must set the flag it waits for, by a command that
+    // sets that whole flag, in any letter case: not a longer flag that starts with it, nor a
+    // story that mentions it. A row's own flag is the one it writes.
+    void aMissionWaitedForMustSetItsFlag_data() {
         QTest::addColumn<QByteArray>("doneLine");
         QTest::addColumn<QByteArray>("name"); // Windows-1252
+        QTest::addColumn<QByteArray>("flag"); // as the row writes it; empty: "{Done" + name + "}"
         QTest::addColumn<bool>("marked");
         const QByteArray island = "Island1";
-        QTest::newRow("its own line") << QByteArray(kDoneLine.c_str()) << island << true;
+        const QByteArray own;
+        QTest::newRow("its own line") << QByteArray(kDoneLine.c_str()) << island << own << true;
         QTest::newRow("other case")
-            << QByteArray("<$config,DONE{Mission.FileName}=1>") << island << true;
-        QTest::newRow("Done and name") << QByteArray("<$Config,DoneIsland1=1>") << island << true;
-        QTest::newRow("accented") << QByteArray("DONE\xCELE") << QByteArray("\xEEle") << true;
-        QTest::newRow("other flag") << QByteArray("<$Config,DoneBridge2=1>") << island << false;
+            << QByteArray("<$config,DONE{Mission.FileName}=1>") << island << own << true;
+        QTest::newRow("Done and name")
+            << QByteArray("<$Config,DoneIsland1=1>") << island << own << true;
+        QTest::newRow("among others")
+            << QByteArray("<$Config,Seen=1, doneisland1 = 1>") << island << own << true;
+        QTest::newRow("accented") << QByteArray("<$Config,DONE\xCELE=1>") << QByteArray("\xEEle")
+                                  << own << true;
+        QTest::newRow("longer flag")
+            << QByteArray("<$Config,DoneIsland10=1>") << island << own << false;
+        QTest::newRow("in the story")
+            << QByteArray("The scouts say doneisland1 is near.") << island << own << false;
+        QTest::newRow("set to 0") << QByteArray("<$Config,DoneIsland1=0>") << island << own
+                                  << false;
+        QTest::newRow("other flag")
+            << QByteArray("<$Config,DoneBridge2=1>") << island << own << false;
         QTest::newRow("cut short")
-            << QByteArray("<$Config,Done{mission.fileName}>") << island << false;
-        QTest::newRow("none") << QByteArray() << island << false;
+            << QByteArray("<$Config,Done{mission.fileName}>") << island << own << false;
+        QTest::newRow("none") << QByteArray() << island << own << false;
+        const QByteArray custom = "{vn_donevn1}";
+        QTest::newRow("row's own flag")
+            << QByteArray("<$Config,VN_DONEVN1=1>") << island << custom << true;
+        QTest::newRow("row's own flag, not Done")
+            << QByteArray(kDoneLine.c_str()) << island << custom << false;
     }
-    void aMissionWaitedForMustMarkItselfDone() {
+    void aMissionWaitedForMustSetItsFlag() {
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, doneLine);
+        QFETCH(QByteArray, flag);
         QFETCH(bool, marked);
         const std::string file = QString::fromLatin1(name).toUtf8().toStdString() + ".english";
         MadeUpFolder folder(
             {{file, Mission(doneLine.toStdString())}, {"Last.english", Mission("")}});
+        CampaignSettings campaign = Campaign(true, {name.toStdString(), "Last"});
+        if (!flag.isEmpty())
+            campaign.missions[0].flag = flag.toStdString();
         // The last mission is waited for by none: its own done line does not matter.
         const Findings neverDone = {{Kind::NeverDone, 0, file, {}, {}, 1}};
-        QCOMPARE(CheckCampaign(Campaign(true, {name.toStdString(), "Last"}), folder),
-                 marked ? Findings{} : neverDone);
+        QCOMPARE(CheckCampaign(campaign, folder), marked ? Findings{} : neverDone);
         // Without "Sequential" no mission waits for another.
-        QCOMPARE(CheckCampaign(Campaign(false, {name.toStdString(), "Last"}), folder), Findings{});
+        campaign.Sequential = false;
+        QCOMPARE(CheckCampaign(campaign, folder), Findings{});
     }
 
-    // A mission of an opened guide that keeps its own condition waits for the mission that
-    // condition names, "Sequential" or not.
+    // Who waits for whom: a mission of an opened guide that keeps its own condition waits for
+    // the mission that sets that flag, "Sequential" or not, and is named when that mission
+    // comes after it. Rows that start no mission are neither checked nor waited for.
     void theConditionsSayWhoWaitsForWhom() {
         MadeUpFolder folder(
             {{"A.english", Mission("")}, {"B.english", Mission("")}, {"C.english", Mission("")}});
-        CampaignSettings campaign = Campaign(true, {"A", "B", "C"});
-        campaign.Sequential = false;
-        campaign.missions[2].condition = "{DoneA}";
+        CampaignSettings campaign = Campaign(false, {"A", "Heading", "B", "C"});
+        campaign.missions[1].startsMission = false;
+        campaign.missions[2].condition = "{DoneC}";
+        campaign.missions[3].afterPrevious = true;
         QCOMPARE(CheckCampaign(campaign, folder),
-                 (Findings{{Kind::NeverDone, 0, "A.english", {}, {}, 2}}));
+                 (Findings{{Kind::WaitsForLater, 2, "B.english", {}, {}, 3},
+                           {Kind::NeverDone, 2, "B.english", {}, {}, 3}}));
+        QCOMPARE(folder.reads.size(), std::size_t(3));
     }
 };
 

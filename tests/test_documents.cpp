@@ -387,9 +387,12 @@ private slots:
         const CampaignSettings& c = read.settings;
         QCOMPARE(c.title + "|" + c.CampaignHeader, std::string("Ice Saga|The Ice Saga"));
         QCOMPARE(c.CampaignText, (Lines{"A long winter.", "", "Three battles."}));
-        QCOMPARE(read.sequential, std::optional(true));
+        // Not played in sequence, for not every mission waits for the one before it; the one
+        // that does keeps waiting for whichever comes before it.
+        QVERIFY(!c.Sequential);
         QCOMPARE(c.missions.size(), std::size_t(4));
         QCOMPARE(c.missions[1].name, std::string("FrozenLake"));
+        QVERIFY(c.missions[1].afterPrevious && !c.missions[2].afterPrevious);
         QCOMPARE(c.missions[2].condition, std::optional<std::string>("2"));
         QCOMPARE(c.missions[3].condition, std::optional<std::string>("{DoneIceFortress}"));
         QCOMPARE(SaveIntoDocument(read.document, c).Bytes(), bytes);
@@ -418,10 +421,11 @@ private slots:
                           {"$Checked=2 Thaw,MissionBegin,Thaw,{DoneThaw},2",
                            "$Checked=3 Spring,MissionBegin,Spring,{DoneSpring},{DoneIceFortress}"},
                           3));
+        // The first mission is always open; the one that was first keeps its own "1".
         QCOMPARE(changed([](CampaignSettings& e) { std::swap(e.missions[0], e.missions[1]); }),
                  Replaced(Replaced(file, 10,
                                    {"$Checked=2 Ice Fortress,MissionBegin,IceFortress,"
-                                    "{DoneIceFortress},{DoneFrozenLake}"}),
+                                    "{DoneIceFortress},1"}),
                           8,
                           {"$Checked=1 Frozen Lake,MissionBegin,FrozenLake,{DoneFrozenLake},1"}));
         // A title the file lacks goes first, also where an empty overview stands before the one
@@ -437,10 +441,29 @@ private slots:
                      e.CampaignText = {"A long winter."};
                  }),
                  Replaced(Replaced(file, 13,
-                                   {"$Checked=5 Summer,MissionBegin,Summer,{DoneSummer},"
-                                    "{DoneSpring}"},
-                                   0),
+                                   {"$Checked=5 Summer,MissionBegin,Summer,{DoneSummer},1"}, 0),
                           5, {"<P>A long winter."}, 3));
+    }
+
+    // "Sequential" is read as on only when the guide has missions and each waits for the one
+    // before it, whatever rows stand between them.
+    void sequentialWhenEveryMissionWaitsForTheOneBefore() {
+        const std::string a = "$Checked=1 A,MissionBegin,a,{Donea},1\r\n";
+        const std::string b = "$Checked=2 B,MissionBegin,b,{vn_b},{Donea}\r\n";
+        const std::pair<std::string, bool> cases[] = {
+            {"$Checked=~y~EDemo,DoNothing,0\r\n", false},
+            {a, true},
+            {a + "$Checked=Part two,DoNothing,0\r\n" + b +
+                 "$Checked=3 C,MissionBegin,c,,{vn_b}\r\n",
+             true},
+            {a + b + "$Checked=3 C,MissionBegin,c,{Donec},1\r\n", false},
+        };
+        for (const auto& [rows, sequential] : cases) {
+            const std::string bytes = "[Overview]\r\n<h2>T</h2>\r\n" + rows;
+            const CampaignFileReading read = ReadCampaignFile(bytes);
+            QVERIFY2(read.settings.Sequential == sequential, rows.c_str());
+            QVERIFY(SaveIntoDocument(read.document, read.settings).Bytes() == bytes);
+        }
     }
 
     // Generated files in the writer's and in hand-made forms: saved unchanged they come back

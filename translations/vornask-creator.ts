@@ -246,6 +246,46 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close without saving?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This row of the guide starts no mission: the game shows it as it is. It can be moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows this mission only while the conditions before it on its line hold: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s folder is not known, so there is no folder to look for the missions in: open the guide from the folder the game reads, or add the missions by their paths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it waits for mission %2, which comes after it, so it would never open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TCampaignFinished</name>
@@ -1022,6 +1062,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this mission waits for the mission on line %1, which comes after it, so it would never open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

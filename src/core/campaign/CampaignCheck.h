@@ -1,6 +1,7 @@
 // Whether the game will find and play a campaign's missions: each mission file is looked for in
 // the folder the guide is for, read as a mission, and, where the next mission waits for it,
-// searched for the line that marks it done. What is found is data; the editor words it.
+// searched for the command that marks it done; and whether each mission waits only for one
+// played before it. What is found is data; the editor words it.
 #pragma once
 
 #include "core/campaign/CampaignSettings.h"
@@ -45,26 +46,29 @@ private:
 };
 
 enum class CampaignFindingKind {
-    MissingFile, // `file` is not in the folder
-    CannotRead,  // `file` is there but could not be read, for `reason`
-    NotAMission, // `file` was read but is refused as a mission file, for `refusal`
-    NeverDone,   // `file` holds no line that marks it done, so mission `next` never opens
+    MissingFile,   // `file` is not in the folder
+    CannotRead,    // `file` is there but could not be read, for `reason`
+    NotAMission,   // `file` was read but is refused as a mission file, for `refusal`
+    NeverDone,     // `file` never sets the mission's flag, so mission `other` never opens
+    WaitsForLater, // the mission waits for the flag of mission `other`, placed after it
 };
 
 struct CampaignFinding {
     CampaignFindingKind kind;
-    std::size_t mission; // its place in the campaign, from 0
+    std::size_t mission; // its row in the campaign, from 0
     std::string file;    // its file name (UTF-8): as found, or as looked for when missing
     std::string reason = {};
     std::optional<Refusal> refusal = std::nullopt;
-    std::size_t next = 0; // NeverDone: the mission that waits for it
+    std::size_t other = 0; // the row of the mission it stands in the way of, or waits for
     bool operator==(const CampaignFinding&) const = default;
 };
 
-// What stands in the way of playing `campaign` from the guide in `folder`, mission by mission.
-// A mission is searched for its done line when a mission after it opens only with its flag,
-// as with "Sequential" the next one does: "<$Config,Done{mission.fileName}=1>" or "Done"
-// followed by its name, anywhere in the file and in any letter case.
+// What stands in the way of playing `campaign` from the guide in `folder`, mission by mission
+// (rows that start no mission are no one's concern). A mission whose flag a mission after it
+// waits for must set that flag: its file holds the command "<$Config,flag=1>", letter case
+// ignored, or for the flag "Done" followed by its name "<$Config,Done{mission.fileName}=1>", as
+// this program's missions do. A mission that waits for the flag of one placed after it is named
+// too.
 std::vector<CampaignFinding> CheckCampaign(const CampaignSettings& campaign, MissionFolder& folder);
 
 } // namespace vornask

@@ -16,10 +16,22 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+// Each row's place among the missions, from 1; a row that starts none has the number of the
+// mission before it.
+std::vector<std::size_t> MissionNumbers(const CampaignSettings& settings) {
+    std::vector<std::size_t> numbers;
+    numbers.reserve(settings.missions.size());
+    std::size_t number = 0;
+    for (const CampaignMission& row : settings.missions)
+        numbers.push_back(number += row.startsMission ? 1 : 0);
+    return numbers;
+}
+
 class CampaignSaver {
 public:
     CampaignSaver(const CampaignDocument& document, const CampaignSettings& now)
-        : d_(document), read_(document.read), now_(now) {}
+        : d_(document), read_(document.read), now_(now), readNumbers_(MissionNumbers(read_)),
+          nowNumbers_(MissionNumbers(now_)) {}
 
     TextDocument Save() {
         SaveTitle();
@@ -55,14 +67,14 @@ private:
         SaveText(edits_, d_.intro, JoinedLines(now_.CampaignText), written, OverviewBody());
     }
 
-    // The missions that are still there keep the lines they had, in file order, each taken by
-    // the mission now at that place; lines of removed missions go, and missions beyond the
-    // lines there are follow the last of them.
+    // The rows that are still there keep the lines they had, in file order, each taken by the
+    // row now at that place; lines of removed rows go, and missions beyond the lines there are
+    // follow the last of them.
     void SaveMissions() {
         std::vector<bool> kept(d_.missions.size(), false);
-        for (const CampaignMission& mission : now_.missions)
-            if (mission.source && *mission.source < kept.size())
-                kept[*mission.source] = true;
+        for (const CampaignMission& row : now_.missions)
+            if (row.source && *row.source < kept.size())
+                kept[*row.source] = true;
         std::vector<std::size_t> slots;
         for (std::size_t source = 0; source < d_.missions.size(); ++source) {
             if (kept[source])
@@ -72,7 +84,7 @@ private:
         }
         std::vector<std::string> added;
         for (std::size_t index = 0; index < now_.missions.size(); ++index) {
-            const std::string line = MissionLine(index);
+            const std::string line = RowLine(index);
             if (index >= slots.size())
                 added.push_back(line);
             else if (line != Line(slots[index]))
@@ -82,26 +94,30 @@ private:
         edits_.InsertLines(slots.empty() ? NewMissionsLine() : slots.back() + 1, added);
     }
 
-    // The line of mission `index` in the file's own form when it came from the file: its title
-    // and condition as they are now, its number its new place where the file numbered it by
-    // its place; a new mission's as the writer writes it.
-    std::string MissionLine(std::size_t index) const {
-        const CampaignMission& mission = now_.missions[index];
-        if (!mission.source || *mission.source >= d_.missions.size())
-            return CampaignMissionLine(now_, index);
-        const MissionLinePlace& place = d_.missions[*mission.source];
+    // The line of row `index` in the file's own form when it came from the file: a mission's
+    // title and condition as they are now, its number its new place among the missions where
+    // the file numbered it by its place; another row as written. A new mission's as the writer
+    // writes it.
+    std::string RowLine(std::size_t index) const {
+        const CampaignMission& row = now_.missions[index];
+        if (!row.source || *row.source >= d_.missions.size())
+            return CampaignMissionLine(now_, index, nowNumbers_[index]);
+        const RowPlace& place = d_.missions[*row.source];
         const std::string_view line = Line(place.line);
+        if (!row.startsMission)
+            return std::string(line);
         const std::string_view number =
             line.substr(place.numberBegin, place.numberEnd - place.numberBegin);
-        const bool numberedByPlace = number == std::to_string(*mission.source + 1);
-        const bool sameTitle = mission.title == read_.missions[*mission.source].title;
+        const bool numberedByPlace = number == std::to_string(readNumbers_[*row.source]);
+        const bool sameTitle = row.title == read_.missions[*row.source].title;
         std::string text(line.substr(0, place.numberBegin));
-        text += numberedByPlace ? std::to_string(index + 1) : std::string(number);
+        text += numberedByPlace ? std::to_string(nowNumbers_[index]) : std::string(number);
         text += line.substr(place.numberEnd, place.titleBegin - place.numberEnd);
         text += sameTitle ? line.substr(place.titleBegin, place.titleEnd - place.titleBegin)
-                          : std::string_view(mission.title);
+                          : std::string_view(row.title);
         text += line.substr(place.titleEnd, place.conditionBegin - place.titleEnd);
         text += MissionCondition(now_, index);
+        text += line.substr(place.rowEnd);
         return text;
     }
 
@@ -122,6 +138,8 @@ private:
     const CampaignDocument& d_;
     const CampaignSettings& read_;
     const CampaignSettings& now_;
+    const std::vector<std::size_t> readNumbers_; // per row
+    const std::vector<std::size_t> nowNumbers_;
     DocumentEdits edits_;
 };
 
@@ -129,6 +147,13 @@ private:
 
 TextDocument SaveIntoDocument(const CampaignDocument& document, const CampaignSettings& settings) {
     return CampaignSaver(document, settings).Save();
+}
+
+RowAsWritten RowOf(const CampaignDocument& document, std::size_t source) {
+    const RowPlace& place = document.missions[source];
+    const std::string_view line = document.text.Line(place.line);
+    const std::size_t rowBegin = place.numberBegin - kMissionLineStart.size();
+    return {line.substr(rowBegin, place.rowEnd - rowBegin), Trimmed(line.substr(0, rowBegin))};
 }
 
 } // namespace vornask

@@ -19,6 +19,11 @@ constexpr std::string_view kFlagStart = "{Done";
 constexpr std::string_view kFlagEnd = "}";
 constexpr std::string_view kAlwaysAvailable = "1";
 
+// A row of the menu shown only while a condition holds, on one line:
+// "<?{flag}>" (or "<?!{flag}>") + row + "</?>", conditions within conditions too.
+constexpr std::string_view kConditionStart = "<?";
+constexpr std::string_view kConditionEnd = "</?>";
+
 // The flag a mission file's success section sets: "{Done" + the mission's name + "}".
 inline std::string CompletionFlag(std::string_view missionName) {
     return std::string(kFlagStart).append(missionName).append(kFlagEnd);

@@ -5,87 +5,173 @@
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
 
+#include <algorithm>
+
 namespace vornask {
 namespace {
 
 using Lines = std::vector<std::string_view>;
 
-struct ReadMission {
-    MissionLinePlace place;
-    CampaignMission mission;
-    std::string condition; // as written
+struct ReadRow {
+    RowPlace place;
+    CampaignMission row;
+    std::string condition; // a mission's, as written
 };
 
-// "title,MissionBegin,name,{Donename}," + condition, as the writer writes it, for one of the
-// conditions it writes; a title or name may then hold anything, commas and ",MissionBegin,"
-// too, for the name's length follows from the condition's.
-bool SplitAsWritten(std::string_view rest, std::string_view condition, std::size_t& nameSize) {
-    const std::size_t frame = 2 + kFlagStart.size() + kFlagEnd.size() + condition.size();
-    if (rest.size() < frame || (rest.size() - frame) % 2 != 0)
-        return false;
-    nameSize = (rest.size() - frame) / 2;
-    const std::string_view name = rest.substr(0, nameSize);
-    return rest == std::string(name) + "," + CompletionFlag(name) + "," + std::string(condition);
+// The column of "$Checked=" when `line` is a row of the menu: after the line's indent and the
+// conditions that open before the row.
+std::optional<std::size_t> RowStart(std::string_view line) {
+    std::size_t at = IndentOf(line);
+    while (line.substr(at).starts_with(kConditionStart)) {
+        const std::size_t close = line.find('>', at);
+        if (close == std::string_view::npos)
+            return std::nullopt;
+        at = close + 1 + IndentOf(line.substr(close + 1));
+    }
+    if (!StartsWithNoCase(line.substr(at), kMissionLineStart))
+        return std::nullopt;
+    return at;
 }
 
-// A mission line: "$Checked=" + number + " " + title + ",MissionBegin," + name + "," + flag +
-// "," + condition. `previous` is the mission line before it.
-std::optional<ReadMission> ParseMissionLine(std::string_view line, std::size_t lineIndex,
-                                            const ReadMission* previous) {
-    const std::size_t start = IndentOf(line);
-    if (!StartsWithNoCase(line.substr(start), kMissionLineStart))
-        return std::nullopt;
-    const std::size_t first = FindNoCase(line, kMissionBegin, start);
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    MissionLinePlace place{lineIndex, start + kMissionLineStart.size(), 0, 0, 0, 0};
-    place.numberEnd = place.numberBegin;
-    while (place.numberEnd < line.size() && line[place.numberEnd] >= '0' &&
-           line[place.numberEnd] <= '9')
-        ++place.numberEnd;
-    place.titleBegin = place.numberEnd + (line.substr(place.numberEnd).starts_with(' ') ? 1 : 0);
+// Where the row that starts at `rowBegin` ends: before the conditions that close after it and
+// the spaces before them; at the line's end when none close there.
+std::size_t RowEnd(std::string_view line, std::size_t rowBegin) {
+    const std::size_t shortest = rowBegin + kMissionLineStart.size();
+    std::size_t end = line.size();
+    for (std::string_view before = TrimmedEnd(line);
+         before.size() >= shortest + kConditionEnd.size() && before.ends_with(kConditionEnd);
+         before = TrimmedEnd(before.substr(0, end)))
+        end = before.size() - kConditionEnd.size();
+    return end == line.size() ? end : std::max(shortest, TrimmedEnd(line.substr(0, end)).size());
+}
 
-    std::vector<std::string> conditions{std::string(kAlwaysAvailable)};
-    if (previous)
-        conditions.push_back(CompletionFlag(previous->mission.name));
-    std::size_t begin = first;
-    std::size_t nameSize = 0;
-    std::optional<std::string> writtenCondition;
-    for (std::size_t at = first; at != std::string_view::npos && !writtenCondition;
-         at = FindNoCase(line, kMissionBegin, at + 1))
-        for (const std::string& condition : conditions)
-            if (SplitAsWritten(line.substr(at + kMissionBegin.size()), condition, nameSize)) {
-                begin = at;
-                writtenCondition = condition;
-                break;
-            }
-    if (begin < place.titleBegin)
-        return std::nullopt;
-    place.titleEnd = begin;
-    const std::size_t nameBegin = begin + kMissionBegin.size();
-    if (writtenCondition) {
-        place.conditionBegin = line.size() - writtenCondition->size();
-    } else {
-        // Any other line: the name up to the next comma, the flag up to the one after it, and
-        // the condition is what follows.
-        nameSize = std::min(line.find(',', nameBegin), line.size()) - nameBegin;
-        const std::size_t flagEnd = line.find(',', nameBegin + nameSize + 1);
-        place.conditionBegin = flagEnd == std::string_view::npos ? line.size() : flagEnd + 1;
+// For each position i of `text`, how many characters from there are the same as those from
+// the start of `text` (the Z-function), in time linear in its length.
+std::vector<std::size_t> PrefixMatchLengths(std::string_view text) {
+    std::vector<std::size_t> lengths(text.size(), 0);
+    if (!text.empty())
+        lengths[0] = text.size();
+    for (std::size_t i = 1, left = 0, right = 0; i < text.size(); ++i) {
+        std::size_t length = i < right ? std::min(right - i, lengths[i - left]) : 0;
+        while (i + length < text.size() && text[length] == text[i + length])
+            ++length;
+        lengths[i] = length;
+        if (i + length > right) {
+            left = i;
+            right = i + length;
+        }
     }
-    ReadMission read;
-    read.mission.title =
-        WithControlsReplaced(line.substr(place.titleBegin, place.titleEnd - place.titleBegin));
-    read.mission.name = std::string(line.substr(nameBegin, nameSize));
-    read.condition = std::string(line.substr(place.conditionBegin));
-    read.place = std::move(place);
+    return lengths;
+}
+
+// Where the name of a mission row written by the writer starts and how long it is:
+// title + ",MissionBegin," + name + ",{Done" + name + "}," + condition, for `condition`. A
+// title or name may then hold anything, commas and ",MissionBegin," too, for the name's length
+// follows from the condition's; the first ",MissionBegin," that splits so is the one.
+class SplitAsWritten {
+public:
+    SplitAsWritten(std::string_view row, std::string_view condition) : row_(row) {
+        const std::size_t tail = 2 + condition.size(); // "}," + condition
+        if (row.size() < tail || !row.ends_with(condition) ||
+            !row.substr(row.size() - tail).starts_with("},"))
+            return;
+        flagEnd_ = row.size() - tail;
+        // The name before the "}" read backwards, so that a name after a ",MissionBegin," is
+        // compared with it at once: the same name, backwards, starts it.
+        std::string backwards(row.substr(0, flagEnd_));
+        std::reverse(backwards.begin(), backwards.end());
+        sameFromEnd_ = PrefixMatchLengths(backwards);
+    }
+    // The name's size when the ",MissionBegin," at `at` is the one.
+    std::optional<std::size_t> NameSize(std::size_t at) const {
+        const std::size_t nameBegin = at + kMissionBegin.size();
+        constexpr std::size_t kBetween = 1 + kFlagStart.size(); // ",{Done"
+        if (sameFromEnd_.empty() || flagEnd_ < nameBegin + kBetween ||
+            (flagEnd_ - nameBegin - kBetween) % 2 != 0)
+            return std::nullopt;
+        const std::size_t size = (flagEnd_ - nameBegin - kBetween) / 2;
+        const std::string_view between = row_.substr(nameBegin + size, kBetween);
+        if (!between.starts_with(',') || between.substr(1) != kFlagStart ||
+            sameFromEnd_[size + kBetween] < size)
+            return std::nullopt;
+        return size;
+    }
+
+private:
+    std::string_view row_;
+    std::size_t flagEnd_ = 0;
+    std::vector<std::size_t> sameFromEnd_;
+};
+
+// A row of the menu: "$Checked=" + number and space (both optional) + title, then for a
+// mission ",MissionBegin," + name + "," + flag + "," + condition, for another row anything
+// after a comma. `previousFlag` is the flag of the mission row before it, if any.
+std::optional<ReadRow> ParseRow(std::string_view line, std::size_t lineIndex,
+                                const std::optional<std::string>& previousFlag) {
+    const std::optional<std::size_t> rowBegin = RowStart(line);
+    if (!rowBegin)
+        return std::nullopt;
+    const std::size_t rowEnd = RowEnd(line, *rowBegin);
+    const std::string_view row = line.substr(0, rowEnd);
+    ReadRow read;
+    RowPlace& place = read.place;
+    place = {lineIndex, *rowBegin + kMissionLineStart.size(), 0, 0, 0, rowEnd, rowEnd};
+    std::size_t digits = place.numberBegin;
+    while (digits < row.size() && row[digits] >= '0' && row[digits] <= '9')
+        ++digits;
+    const bool numbered = digits > place.numberBegin && digits < row.size() && row[digits] == ' ';
+    place.numberEnd = numbered ? digits : place.numberBegin;
+    place.titleBegin = numbered ? digits + 1 : place.numberBegin;
+
+    const std::size_t first = FindNoCase(row, kMissionBegin, place.titleBegin);
+    if (first == std::string_view::npos) {
+        place.titleEnd = std::min(row.find(',', place.titleBegin), row.size());
+        read.row.startsMission = false;
+    } else {
+        std::vector<std::string> conditions{std::string(kAlwaysAvailable)};
+        if (previousFlag)
+            conditions.push_back(*previousFlag);
+        std::vector<SplitAsWritten> splits;
+        for (const std::string& condition : conditions)
+            splits.emplace_back(row, condition);
+        std::optional<std::size_t> nameSize;
+        for (std::size_t at = first; at != std::string_view::npos && !nameSize;
+             at = FindNoCase(row, kMissionBegin, at + 1))
+            for (std::size_t k = 0; k < splits.size() && !nameSize; ++k)
+                if ((nameSize = splits[k].NameSize(at))) {
+                    place.titleEnd = at;
+                    place.conditionBegin = row.size() - conditions[k].size();
+                }
+        const std::size_t nameBegin = (nameSize ? place.titleEnd : first) + kMissionBegin.size();
+        std::size_t flagBegin = 0;
+        std::size_t flagEnd = 0;
+        if (nameSize) {
+            flagBegin = nameBegin + *nameSize + 1;
+            flagEnd = place.conditionBegin - 1;
+        } else {
+            // Any other row: the name up to the next comma, the flag up to the one after it,
+            // and the condition is what follows.
+            place.titleEnd = first;
+            nameSize = std::min(row.find(',', nameBegin), row.size()) - nameBegin;
+            flagBegin = std::min(nameBegin + *nameSize + 1, row.size());
+            flagEnd = std::min(row.find(',', flagBegin), row.size());
+            place.conditionBegin = std::min(flagEnd + 1, row.size());
+        }
+        read.row.name = std::string(row.substr(nameBegin, *nameSize));
+        if (const std::string_view flag = row.substr(flagBegin, flagEnd - flagBegin);
+            flag != CompletionFlag(read.row.name))
+            read.row.flag = std::string(flag);
+        read.condition = std::string(row.substr(place.conditionBegin));
+    }
+    read.row.title =
+        WithControlsReplaced(row.substr(place.titleBegin, place.titleEnd - place.titleBegin));
     return read;
 }
 
 class CampaignFileReader {
 public:
     CampaignFileReader(const Lines& lines, CampaignFileReading& reading)
-        : lines_(lines), reading_(reading), document_(reading.document),
-          settings_(reading.settings) {}
+        : lines_(lines), document_(reading.document), settings_(reading.settings) {}
 
     bool Read() {
         const std::vector<Section> sections = SplitSections(lines_);
@@ -125,34 +211,58 @@ private:
             document_.intro.text = TextPlace{{{*line + 1, 0}, {*line + 1, 0}}, true};
     }
 
+    // Lines of the intro's text are text, whatever they hold.
+    bool InIntroText(std::size_t line) const {
+        const std::optional<TextPlace>& text = document_.intro.text;
+        return text && text->range.begin.line <= line && TextPosition{line, 0} < text->range.end;
+    }
+
     void ReadMissions() {
-        std::vector<ReadMission> missions;
-        for (std::size_t i = Overview().BodyBegin(); i < Overview().end; ++i)
-            if (std::optional<ReadMission> mission =
-                    ParseMissionLine(lines_[i], i, missions.empty() ? nullptr : &missions.back()))
-                missions.push_back(std::move(*mission));
-        int afterPrevious = 0;
-        int always = 0;
-        for (std::size_t k = 1; k < missions.size(); ++k) {
-            afterPrevious += missions[k].condition == CompletionFlag(missions[k - 1].mission.name);
-            always += missions[k].condition == kAlwaysAvailable;
-        }
-        if (missions.size() >= 2) {
-            reading_.sequential = afterPrevious >= always;
-            settings_.Sequential = *reading_.sequential;
-        }
-        for (std::size_t k = 0; k < missions.size(); ++k) {
-            // A condition the setting gives is the setting's; any other stays as written.
-            settings_.missions.push_back(missions[k].mission);
-            settings_.missions.back().source = k;
-            if (missions[k].condition != MissionCondition(settings_, k))
-                settings_.missions.back().condition = missions[k].condition;
-            document_.missions.push_back(missions[k].place);
+        const std::vector<ReadRow> rows = ReadRows();
+        settings_.Sequential = EachMissionWaitsForThePrevious(rows);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            // A condition the setting gives is the setting's, waiting for the mission before
+            // it is waiting for whichever comes before it; any other stays as written.
+            settings_.missions.push_back(rows[k].row);
+            CampaignMission& row = settings_.missions.back();
+            row.source = k;
+            if (row.startsMission && rows[k].condition != MissionCondition(settings_, k)) {
+                row.afterPrevious = true;
+                if (rows[k].condition != MissionCondition(settings_, k)) {
+                    row.afterPrevious = false;
+                    row.condition = rows[k].condition;
+                }
+            }
+            document_.missions.push_back(rows[k].place);
         }
     }
 
+    std::vector<ReadRow> ReadRows() const {
+        std::vector<ReadRow> rows;
+        std::optional<std::string> previousFlag;
+        for (std::size_t i = Overview().BodyBegin(); i < Overview().end; ++i)
+            if (!InIntroText(i))
+                if (std::optional<ReadRow> row = ParseRow(lines_[i], i, previousFlag)) {
+                    if (row->row.startsMission)
+                        previousFlag = MissionFlag(row->row);
+                    rows.push_back(std::move(*row));
+                }
+        return rows;
+    }
+
+    // Played in sequence: there are missions, and each waits for the one before it.
+    static bool EachMissionWaitsForThePrevious(const std::vector<ReadRow>& rows) {
+        std::optional<std::string> flagBefore;
+        for (const ReadRow& row : rows)
+            if (row.row.startsMission) {
+                if (flagBefore && row.condition != *flagBefore)
+                    return false;
+                flagBefore = MissionFlag(row.row);
+            }
+        return flagBefore.has_value();
+    }
+
     const Lines& lines_;
-    CampaignFileReading& reading_;
     CampaignDocument& document_;
     CampaignSettings& settings_;
 };

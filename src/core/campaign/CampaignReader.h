@@ -4,11 +4,13 @@
 // The file is read as the game reads it. The title is the first "title" key line before the
 // overview section ("[Overview]" in any letter case); in that section, the first heading is the
 // intro's header and the first "<p>" starts the intro text, on its own line or with the text
-// after it, up to the first mission or button line. Every "$Checked=" line of the section with
-// ",MissionBegin," is a mission, before or after the closing button: its title, its name (the
-// file name the game starts), and its condition. The conditions say whether the campaign is
-// played in sequence: on when most missions after the first wait for the one before them, off
-// when most are always open ("1"); a mission whose condition is neither keeps it as written.
+// after it, up to the first mission or button line. Every "$Checked=" row of the section (also
+// one wrapped in conditions on its line) is a row of the campaign, before or after the closing
+// button, in the file's order; a row with ",MissionBegin," is a mission: its title, its name (the
+// file name the game starts), its flag and its condition. The conditions say whether the
+// campaign is played in sequence: on when it has missions and each after the first waits for
+// the one before it; else a mission that does so keeps waiting for the one before it, one that is
+// always open ("1") follows the setting, and any other keeps its condition as written.
 //
 // For the writer's own files every value comes back as written, unless the intro holds a line
 // the game would not read as text (a mission or button line) or ends in a blank line.
@@ -31,10 +33,6 @@ struct CampaignFileReading {
     // The campaign as the editor shows it; a text the file does not have shows empty. Text
     // values are 8-bit Windows-1252.
     CampaignSettings settings;
-    // Whether the file plays its missions in sequence; none when it has fewer than two
-    // missions and so does not say (the editor then keeps its own setting; settings.Sequential
-    // holds its default).
-    std::optional<bool> sequential;
     // The file, to save back.
     CampaignDocument document;
 };

@@ -3,26 +3,41 @@
 #include "core/campaign/CampaignFormat.h"
 
 namespace vornask {
+
+std::optional<std::size_t> PreviousMission(const CampaignSettings& settings, std::size_t index) {
+    while (index > 0)
+        if (settings.missions[--index].startsMission)
+            return index;
+    return std::nullopt;
+}
+
+std::string MissionFlag(const CampaignMission& mission) {
+    return mission.flag ? *mission.flag : CompletionFlag(mission.name);
+}
+
 std::string MissionCondition(const CampaignSettings& settings, std::size_t index) {
-    if (settings.missions[index].condition)
-        return *settings.missions[index].condition;
+    const CampaignMission& mission = settings.missions[index];
+    if (mission.condition)
+        return *mission.condition;
     // Missions played in sequence wait for the one before them; the first is always open.
-    if (!settings.Sequential || index == 0)
+    const std::optional<std::size_t> previous = PreviousMission(settings, index);
+    if (!previous || !(settings.Sequential || mission.afterPrevious))
         return std::string(kAlwaysAvailable);
-    return CompletionFlag(settings.missions[index - 1].name);
+    return MissionFlag(settings.missions[*previous]);
 }
 
 // Built in one string of the right size: joining the parts with + would build a new string for
 // every part (docs/DEVELOPING.md has the writers' figures).
-std::string CampaignMissionLine(const CampaignSettings& settings, std::size_t index) {
+std::string CampaignMissionLine(const CampaignSettings& settings, std::size_t index,
+                                std::size_t number) {
     const CampaignMission& mission = settings.missions[index];
+    const std::string condition = MissionCondition(settings, index);
+    const std::string flag = MissionFlag(mission);
     std::string line;
-    line.reserve(48 + mission.title.size() + 2 * mission.name.size() +
-                 (index > 0 ? settings.missions[index - 1].name.size() : 0));
-    line.append(kMissionLineStart).append(std::to_string(index + 1)).append(" ");
+    line.reserve(32 + mission.title.size() + mission.name.size() + flag.size() + condition.size());
+    line.append(kMissionLineStart).append(std::to_string(number)).append(" ");
     line.append(mission.title).append(kMissionBegin).append(mission.name).append(",");
-    line.append(CompletionFlag(mission.name)).append(",");
-    line.append(MissionCondition(settings, index));
+    line.append(flag).append(",").append(condition);
     return line;
 }
 
@@ -38,8 +53,12 @@ void BuildCampaignLines(const CampaignSettings& settings, std::vector<std::strin
     lines.emplace_back(kIntroTextStart);
     lines.insert(lines.end(), settings.CampaignText.begin(), settings.CampaignText.end());
     lines.emplace_back();
+    // Rows that start no mission come from an opened guide alone, which is saved through its
+    // document: they have no line of this program's own to be written in.
+    std::size_t number = 0;
     for (std::size_t index = 0; index < settings.missions.size(); ++index)
-        lines.push_back(CampaignMissionLine(settings, index));
+        if (settings.missions[index].startsMission)
+            lines.push_back(CampaignMissionLine(settings, index, ++number));
     lines.emplace_back();
     lines.emplace_back(kBackToCampaignsButton);
 }

@@ -306,8 +306,9 @@ void CheckMissionRows(const CampaignFileReading& reading, BesideThenGame& folder
         return reading.document.missions[mission].line + 1;
     };
     for (CampaignFinding& found : CheckCampaign(reading.settings, folder)) {
-        const std::size_t waiting =
-            found.kind == CampaignFindingKind::NeverDone ? lineOf(found.next) : 0;
+        const bool namesAnother = found.kind == CampaignFindingKind::NeverDone ||
+                                  found.kind == CampaignFindingKind::WaitsForLater;
+        const std::size_t waiting = namesAnother ? lineOf(found.other) : 0;
         findings.push_back({FindingKind::CampaignMission,
                             lineOf(found.mission),
                             {},
@@ -323,6 +324,8 @@ void CheckMissionFiles(const CampaignSettings& campaign, BesideThenGame& folder,
                        std::vector<MissionFileFindings>& missionFiles) {
     std::set<std::string> checked;
     for (const CampaignMission& mission : campaign.missions) {
+        if (!mission.startsMission)
+            continue;
         const std::optional<std::string> file = folder.MissionFile(mission.name);
         if (!file || !checked.insert(*file).second)
             continue;

@@ -33,7 +33,8 @@ enum class FindingKind {
     TextLineStartsSection, // a line that starts with "[" but is no section's header
     // A guide.
     CampaignMission, // a mission row's file, as the campaign check found it: `campaign`;
-                     // NeverDone: `number` is the line of the mission that waits for it
+                     // NeverDone: `number` is the line of the mission that waits for it;
+                     // WaitsForLater: the line of the later mission it waits for
 };
 
 // The most characters a condition may have, "<?" and ">" included.

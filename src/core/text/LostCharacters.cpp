@@ -50,15 +50,25 @@ void LostCharacters::Forget(TextField field) {
     std::erase_if(lost_, [field](const auto& entry) { return entry.first.field == field; });
 }
 
-void LostCharacters::RemoveItem(TextField field, int item) {
+// Items of `field` from `item` on moved by `step` places; `item` itself forgotten when it is
+// removed (a step back).
+void LostCharacters::ShiftItems(TextField field, int item, int step) {
     std::map<FieldRef, std::u32string> kept;
     for (auto& [where, lost] : lost_) {
         if (where.field != field || where.item < item)
             kept.emplace(where, std::move(lost));
-        else if (where.item > item)
-            kept.emplace(FieldRef{field, where.item - 1, where.side}, std::move(lost));
+        else if (where.item > item || step > 0)
+            kept.emplace(FieldRef{field, where.item + step, where.side}, std::move(lost));
     }
     lost_ = std::move(kept);
+}
+
+void LostCharacters::RemoveItem(TextField field, int item) {
+    ShiftItems(field, item, -1);
+}
+
+void LostCharacters::InsertItem(TextField field, int item) {
+    ShiftItems(field, item, 1);
 }
 
 void LostCharacters::SwapItems(TextField field, int a, int b) {

@@ -51,6 +51,9 @@ public:
     void Forget(TextField field);
     // Forgets item `item` of `field`; the items after it move up one place.
     void RemoveItem(TextField field, int item);
+    // Makes room for a new item `item` of `field`, which has lost nothing yet: the items from
+    // there on move down one place.
+    void InsertItem(TextField field, int item);
     // Items `a` and `b` of `field` trade places, as when two missions do.
     void SwapItems(TextField field, int a, int b);
     void Clear() { lost_.clear(); }
@@ -61,6 +64,8 @@ public:
     std::vector<LostNotice> Notices() const;
 
 private:
+    void ShiftItems(TextField field, int item, int step);
+
     std::map<FieldRef, std::u32string> lost_;
 };
 

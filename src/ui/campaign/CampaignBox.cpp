@@ -3,6 +3,7 @@
 #include "core/campaign/CampaignCheck.h"
 #include "core/campaign/CampaignReader.h"
 #include "core/campaign/CampaignSettings.h"
+#include "core/campaign/CampaignWriter.h"
 #include "core/campaign/MissionName.h"
 #include "core/mission/MissionReader.h"
 #include "core/saving/FileBounds.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,8 +36,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace vornask {
@@ -102,6 +106,57 @@ public:
 
 constexpr QKeyCombination kMoveUpKeys = Qt::ALT | Qt::Key_Up;
 constexpr QKeyCombination kMoveDownKeys = Qt::ALT | Qt::Key_Down;
+constexpr QKeyCombination kUndoKeys = Qt::CTRL | Qt::Key_Z;
+constexpr QKeyCombination kRedoKeys = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
+
+// The title a node was last given, to tell a rename from the node's other changes.
+constexpr int kCommittedTitle = Qt::UserRole;
+
+// One step of the editor's history.
+class RowEdit : public QUndoCommand {
+public:
+    RowEdit(const QString& what, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(what), redo_(std::move(redo)), undo_(std::move(undo)) {}
+    void redo() override { redo_(); }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> redo_;
+    std::function<void()> undo_;
+};
+
+// Ctrl+Z and Ctrl+Shift+Z undo the editor's last step also in the box a mission was added from,
+// once that box has no typing of its own left to undo.
+class UndoWhereNothingToUndo : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* box = static_cast<QLineEdit*>(watched);
+        const QKeyCombination keys = key->keyCombination();
+        return (keys == kUndoKeys && !box->isUndoAvailable()) ||
+               (keys == kRedoKeys && !box->isRedoAvailable());
+    }
+};
+
+// The file name part of what the user typed or chose: no folder, no ".english".
+QString MissionNameOf(const QString& file) {
+    return QString::fromStdString(GetMissionName(file.toStdString()));
+}
+
+// The folder of a path the user typed or chose, when it names one that exists.
+QString FolderOfPath(const QString& file) {
+    const QString path = QDir::fromNativeSeparators(file);
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
+    if (cut < 0)
+        return {};
+    const QDir folder(cut == 0 ? QStringLiteral("/") : path.left(cut));
+    return folder.exists() ? folder.absolutePath() : QString();
+}
 
 // At most this many findings are named in one box; the rest are counted.
 constexpr int kFindingsShown = 12;
@@ -116,7 +171,8 @@ using namespace vornask;
 TCampaignBox::TCampaignBox(WindowOwner& windows)
     : windows_(windows),
       openDialog1_(this, MissionFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog1"))),
-      openDialog2_(this, CampaignFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog2"))) {
+      openDialog2_(this, CampaignFilesDialog(FileDialogKind::Open, QStringLiteral("OpenDialog2"))),
+      history_(new QUndoStack(this)) {
     SetUpDialog(*this, QStringLiteral("CampaignBox"), tr("VORNASK Creator"), OnEscape::KeepOpen);
     BuildControls();
     ConnectHandlers();
@@ -138,6 +194,8 @@ void TCampaignBox::BuildControls() {
     campaignView_->header()->setSectionResizeMode(FileColumn, QHeaderView::Interactive);
     campaignView_->header()->resizeSection(FileColumn, 100);
     campaignView_->setIndentation(19);
+    // Every row is as high as the first: the tree need not measure thousands of them.
+    campaignView_->setUniformRowHeights(true);
     campaignView_->setContextMenuPolicy(Qt::CustomContextMenu);
     campaignView_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                    QAbstractItemView::EditKeyPressed);
@@ -151,6 +209,17 @@ void TCampaignBox::BuildControls() {
     treeViewPopup_->addSeparator();
     moveUpAction_ = MakeAction(treeViewPopup_, "MoveUp", tr("Move &Up"), kMoveUpKeys);
     moveDownAction_ = MakeAction(treeViewPopup_, "MoveDown", tr("Move Do&wn"), kMoveDownKeys);
+    treeViewPopup_->addSeparator();
+    const std::pair<QAction*, QKeySequence> historyActions[] = {
+        {Named(history_->createUndoAction(treeViewPopup_, tr("U&ndo")), "Undo"), kUndoKeys},
+        {Named(history_->createRedoAction(treeViewPopup_, tr("Red&o")), "Redo"), kRedoKeys},
+    };
+    for (const auto& [action, keys] : historyActions) {
+        // Shown beside the caption; the editor's own shortcut does the work.
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        treeViewPopup_->addAction(action);
+    }
 
     campaignHeader_ = Named(new QLineEdit(FromAnsi(start.CampaignHeader)), "CampaignHeader");
     campaignText_ = MakeTextBox(QStringLiteral("CampaignText"));
@@ -158,6 +227,7 @@ void TCampaignBox::BuildControls() {
     campaignText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     addTreeItemBox_ = Named(new QLineEdit, "AddTreeItemBox");
+    addTreeItemBox_->installEventFilter(new UndoWhereNothingToUndo(addTreeItemBox_));
     for (QLineEdit* edit : {titleBox_, campaignHeader_, addTreeItemBox_})
         KeepOnOneLine(*edit);
     campaignView_->setItemDelegate(new TSingleLineItemDelegate(campaignView_));
@@ -247,6 +317,9 @@ void TCampaignBox::ConnectHandlers() {
     connect(moveDownAction_, &QAction::triggered, this, &TCampaignBox::MoveDown);
     new QShortcut(kMoveUpKeys, campaignView_, this, &TCampaignBox::MoveUp, Qt::WidgetShortcut);
     new QShortcut(kMoveDownKeys, campaignView_, this, &TCampaignBox::MoveDown, Qt::WidgetShortcut);
+    // Anywhere in the editor but in a box with typing of its own to undo.
+    new QShortcut(kUndoKeys, this, history_, &QUndoStack::undo);
+    new QShortcut(kRedoKeys, this, history_, &QUndoStack::redo);
     connect(campaignView_, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* node, int column) {
                 if (column == TitleColumn)
@@ -265,13 +338,14 @@ int TCampaignBox::OpenFromStart(const CampaignFileReading* opened, const QString
 
 void TCampaignBox::SetValues() {
     openDialog1_.setDirectory(windows_.DialogFolder());
-    for (QAction* action : treeViewPopup_->actions())
+    for (QAction* action : {deleteAction_, renameAction_, moveUpAction_, moveDownAction_})
         action->setEnabled(false);
     StartNewCampaign(Settings());
     Lost().Clear();
     windows_.SetCampaignFile({});
     ShowSettings();
     addTreeItemBox_->clear();
+    StartHistory();
 }
 
 // Fills the controls from the campaign's settings. A copy is shown: the controls' handlers
@@ -284,19 +358,43 @@ void TCampaignBox::ShowSettings() {
     sequential_->setChecked(shown.Sequential);
     campaignHeader_->setText(FromAnsi(shown.CampaignHeader));
     SetMemoLines(*campaignText_, shown.CampaignText);
-    for (const CampaignMission& mission : shown.missions)
-        AddMissionNode(FromAnsi(mission.title), FromAnsi(mission.name));
+    // All rows at once: one by one, the tree lays itself out again for each.
+    QList<QTreeWidgetItem*> nodes;
+    nodes.reserve(static_cast<qsizetype>(shown.missions.size()));
+    for (const CampaignMission& row : shown.missions)
+        nodes.append(MakeNode({row, FromAnsi(row.title), FromAnsi(row.name)}));
+    MainNode()->addChildren(nodes);
+    MainNode()->setExpanded(true);
     Settings() = shown;
 }
 
 void TCampaignBox::ShowCampaign(const CampaignFileReading& opened, const QString& path) {
-    const bool sequential = opened.sequential.value_or(Settings().Sequential);
     Settings() = opened.settings;
-    Settings().Sequential = sequential;
     // The file's values are 8-bit text already: nothing of the replaced campaign's is lost.
     Lost().Clear();
-    ShowSettings();
     windows_.SetCampaignFile(path, opened.document);
+    ShowSettings();
+    StartHistory();
+}
+
+void TCampaignBox::StartHistory() {
+    history_->clear();
+    started_ = Settings();
+    addedFromFolder_.clear();
+}
+
+bool TCampaignBox::HoldsUnsavedWork() const {
+    return !history_->isClean() || windows_.Campaign() != started_;
+}
+
+void TCampaignBox::closeEvent(QCloseEvent* event) {
+    // Closed by the program (after saving, or by the finish window) it asks nothing.
+    if (event->spontaneous() && HoldsUnsavedWork() &&
+        AskQuestion(this, tr("Close without saving?"), false) != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void TCampaignBox::OpenCampaign() {
@@ -326,38 +424,50 @@ void TCampaignBox::AddTreeItem() {
         ShowInformation(this, tr("Please enter a filename or browse for a file."));
         return;
     }
+    // Emptied as typing, so that Ctrl+Z in the box then undoes the "Add".
     if (AddMission(addTreeItemBox_->text()))
-        addTreeItemBox_->clear();
+        addTreeItemBox_->setText({});
 }
 
 bool TCampaignBox::AddMission(const QString& file) {
+    const QString name = MissionNameOf(file);
     TAskTitleBox& askTitle = windows_.AskTitleBox();
-    if (const std::optional<QString> title = TitleOfMissionFile(file))
-        askTitle.MapTitleBox()->setText(*title);
-    askTitle.exec();
-    if (Settings().missions.size() >= static_cast<std::size_t>(kMaxCampaignMissions)) {
+    askTitle.MapTitleBox()->setText(TitleOfMissionFile(file).value_or(name));
+    if (askTitle.exec() != QDialog::Accepted)
+        return false;
+    if (MissionCount() >= kMaxCampaignMissions) {
         ShowWarning(this, tr("Woah! Too many missions! What the hell are you doing?"));
         return false;
     }
-    const int position = static_cast<int>(Settings().missions.size());
-    const std::string name =
-        GetMissionName(Captured(file, Lost(), {TextField::MissionFile, position}));
+    if (addedFromFolder_.isEmpty())
+        addedFromFolder_ = FolderOfPath(file);
     const QString title = askTitle.MapTitleBox()->text();
-    Settings().missions.push_back(
-        {Captured(title, Lost(), {TextField::MissionTitle, position}), name});
-    AddMissionNode(title, FromAnsi(name));
+    const TreeRow row{{ToAnsi(title), ToAnsi(name)}, title, name};
+    const int position = MainNode()->childCount();
+    PushEdit(
+        tr("Add"),
+        [this, position, row] {
+            InsertRow(position, row);
+            SelectRow(position);
+        },
+        [this, position] { RemoveRow(position); });
     return true;
 }
 
 std::optional<QString> TCampaignBox::TitleOfMissionFile(const QString& file) const {
     QString path = file;
     if (!file.contains(QLatin1Char('/')) && !file.contains(QLatin1Char('\\'))) {
-        DiskMissionFolder folder(windows_.DialogFolder());
-        const std::optional<std::string> found =
-            FolderIndex(folder.Names()).MissionFile(GetMissionName(ToAnsi(file)));
-        if (!found)
+        path.clear();
+        for (const QString& folderPath : MissionFolders()) {
+            DiskMissionFolder folder(folderPath);
+            if (const std::optional<std::string> found =
+                    FolderIndex(folder.Names()).MissionFile(GetMissionName(ToAnsi(file)))) {
+                path = folder.PathOf(*found);
+                break;
+            }
+        }
+        if (path.isEmpty())
             return std::nullopt;
-        path = folder.PathOf(*found);
     } else if (!QFileInfo::exists(path)) {
         // A path typed without its extension names the mission file as a bare name does.
         path += QLatin1String(kMissionFileExtension);
@@ -373,37 +483,128 @@ std::optional<QString> TCampaignBox::TitleOfMissionFile(const QString& file) con
     return FromAnsi(reading.settings.general.title);
 }
 
-void TCampaignBox::AddMissionNode(const QString& title, const QString& name) {
-    auto* node = new QTreeWidgetItem(QStringList{title, name});
-    node->setFlags(node->flags() | Qt::ItemIsEditable);
-    MainNode()->addChild(node);
+int TCampaignBox::MissionCount() const {
+    const auto& rows = windows_.Campaign().missions;
+    return static_cast<int>(std::count_if(
+        rows.begin(), rows.end(), [](const CampaignMission& row) { return row.startsMission; }));
+}
+
+void TCampaignBox::PushEdit(const QString& what, std::function<void()> redo,
+                            std::function<void()> undo) {
+    history_->push(new RowEdit(what, std::move(redo), std::move(undo)));
+}
+
+// A mission shows its title and file; a row that starts no mission its label, greyed. Either
+// tells in its hint what the guide holds beyond what it shows.
+QTreeWidgetItem* TCampaignBox::MakeNode(const TreeRow& row) const {
+    auto* node = new QTreeWidgetItem(QStringList{row.title, row.file});
+    node->setData(TitleColumn, kCommittedTitle, row.title);
+    const CampaignDocument* guide = windows_.OpenedCampaign();
+    const bool fromGuide = guide && row.row.source && *row.row.source < guide->missions.size();
+    const RowAsWritten written = fromGuide ? RowOf(*guide, *row.row.source) : RowAsWritten{};
+    QString hint;
+    if (!row.row.startsMission) {
+        for (int column : {TitleColumn, FileColumn})
+            node->setForeground(column,
+                                campaignView_->palette().brush(QPalette::Disabled, QPalette::Text));
+        hint = tr("This row of the guide starts no mission: the game shows it as it is. "
+                  "It can be moved or deleted.");
+        if (fromGuide)
+            hint += QStringLiteral("\n") + FromAnsi(std::string(written.row));
+    } else {
+        node->setFlags(node->flags() | Qt::ItemIsEditable);
+        if (!written.conditions.empty())
+            hint = tr("The game shows this mission only while the conditions before it on its "
+                      "line hold: %1")
+                       .arg(FromAnsi(std::string(written.conditions)));
+    }
+    if (!hint.isEmpty())
+        for (int column : {TitleColumn, FileColumn})
+            node->setToolTip(column, hint);
+    return node;
+}
+
+TCampaignBox::TreeRow TCampaignBox::RowAt(int position) const {
+    const QTreeWidgetItem* node = MainNode()->child(position);
+    return {windows_.Campaign().missions[static_cast<std::size_t>(position)],
+            node->text(TitleColumn), node->text(FileColumn)};
+}
+
+// The row's entry in the settings, its node and what its captures lost stay together.
+void TCampaignBox::InsertRow(int position, const TreeRow& row) {
+    auto& rows = Settings().missions;
+    rows.insert(rows.begin() + position, row.row);
+    for (const auto& [field, text] : {std::pair(TextField::MissionTitle, row.title),
+                                      std::pair(TextField::MissionFile, row.file)}) {
+        Lost().InsertItem(field, position);
+        Lost().Record({field, position}, text.toStdU16String());
+    }
+    MainNode()->insertChild(position, MakeNode(row));
     MainNode()->setExpanded(true);
-    campaignView_->scrollToItem(node);
 }
 
-void TCampaignBox::EnableOrDisable() {
-    const int position = SelectedMission();
-    const bool missionSelected = position >= 0;
-    deleteAction_->setEnabled(missionSelected);
-    renameAction_->setEnabled(missionSelected);
-    moveUpAction_->setEnabled(position > 0);
-    moveDownAction_->setEnabled(missionSelected && position + 1 < MainNode()->childCount());
-}
-
-void TCampaignBox::DeleteNode() {
-    const int position = SelectedMission();
-    if (position < 0)
-        return;
-    auto& missions = Settings().missions;
-    missions.erase(missions.begin() + position);
+void TCampaignBox::RemoveRow(int position) {
+    auto& rows = Settings().missions;
+    rows.erase(rows.begin() + position);
     Lost().RemoveItem(TextField::MissionTitle, position);
     Lost().RemoveItem(TextField::MissionFile, position);
     delete MainNode()->takeChild(position);
 }
 
+void TCampaignBox::SwapRows(int a, int b) {
+    auto& rows = Settings().missions;
+    std::swap(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]);
+    Lost().SwapItems(TextField::MissionTitle, a, b);
+    Lost().SwapItems(TextField::MissionFile, a, b);
+    const int first = std::min(a, b);
+    QTreeWidgetItem* node = MainNode()->takeChild(std::max(a, b));
+    MainNode()->insertChild(first, node);
+    MainNode()->insertChild(std::max(a, b), MainNode()->takeChild(first + 1));
+}
+
+void TCampaignBox::SetRowTitle(int position, const QString& title) {
+    QTreeWidgetItem* node = MainNode()->child(position);
+    {
+        const QSignalBlocker notARename(campaignView_);
+        node->setText(TitleColumn, title);
+        node->setData(TitleColumn, kCommittedTitle, title);
+    }
+    Settings().missions[static_cast<std::size_t>(position)].title =
+        Captured(title, Lost(), {TextField::MissionTitle, position});
+}
+
+void TCampaignBox::SelectRow(int position) {
+    QTreeWidgetItem* node = MainNode()->child(position);
+    campaignView_->setCurrentItem(node);
+    campaignView_->scrollToItem(node);
+}
+
+void TCampaignBox::EnableOrDisable() {
+    const int position = SelectedRow();
+    const bool rowSelected = position >= 0;
+    deleteAction_->setEnabled(rowSelected);
+    renameAction_->setEnabled(
+        rowSelected && Settings().missions[static_cast<std::size_t>(position)].startsMission);
+    moveUpAction_->setEnabled(position > 0);
+    moveDownAction_->setEnabled(rowSelected && position + 1 < MainNode()->childCount());
+}
+
+void TCampaignBox::DeleteNode() {
+    const int position = SelectedRow();
+    if (position < 0)
+        return;
+    const TreeRow row = RowAt(position);
+    PushEdit(
+        tr("Delete"), [this, position] { RemoveRow(position); },
+        [this, position, row] {
+            InsertRow(position, row);
+            SelectRow(position);
+        });
+}
+
 void TCampaignBox::RenameNode() {
-    const int position = SelectedMission();
-    if (position >= 0)
+    const int position = SelectedRow();
+    if (position >= 0 && Settings().missions[static_cast<std::size_t>(position)].startsMission)
         campaignView_->editItem(MainNode()->child(position), TitleColumn);
 }
 
@@ -415,21 +616,24 @@ void TCampaignBox::MoveDown() {
     MoveMission(1);
 }
 
-// The mission trades places with its neighbour: its settings entry (the guide line it came
-// from and its own condition with it), its node and what its captures lost all move together.
+// The row trades places with its neighbour: its settings entry (the guide line it came from
+// and its own condition with it), its node and what its captures lost all move together. A
+// mission that waits for the one before it waits for its new neighbour.
 void TCampaignBox::MoveMission(int step) {
-    const int from = SelectedMission();
+    const int from = SelectedRow();
     const int to = from + step;
     if (from < 0 || to < 0 || to >= MainNode()->childCount())
         return;
-    auto& missions = Settings().missions;
-    std::swap(missions[static_cast<std::size_t>(from)], missions[static_cast<std::size_t>(to)]);
-    Lost().SwapItems(TextField::MissionTitle, from, to);
-    Lost().SwapItems(TextField::MissionFile, from, to);
-    QTreeWidgetItem* node = MainNode()->takeChild(from);
-    MainNode()->insertChild(to, node);
-    campaignView_->setCurrentItem(node);
-    campaignView_->scrollToItem(node);
+    PushEdit(
+        tr("Move"),
+        [this, from, to] {
+            SwapRows(from, to);
+            SelectRow(to);
+        },
+        [this, from, to] {
+            SwapRows(from, to);
+            SelectRow(from);
+        });
 }
 
 void TCampaignBox::CreateNewMission() {
@@ -442,41 +646,62 @@ void TCampaignBox::CreateNewMission() {
 }
 
 void TCampaignBox::CheckCampaign() {
-    const std::vector<CampaignFinding> findings = FindProblems();
-    ShowInformation(this, findings.empty() ? tr("Every mission file was found.")
-                                           : FindingsText(findings));
+    const std::optional<std::vector<CampaignFinding>> findings = FindProblems();
+    if (!findings)
+        ShowInformation(this, tr("The game's folder is not known, so there is no folder to look "
+                                 "for the missions in: open the guide from the folder the game "
+                                 "reads, or add the missions by their paths."));
+    else
+        ShowInformation(this, findings->empty() ? tr("Every mission file was found.")
+                                                : FindingsText(*findings));
 }
 
 void TCampaignBox::SaveIt() {
-    const std::vector<CampaignFinding> findings = FindProblems();
-    if (!findings.empty() &&
-        AskQuestion(this, FindingsText(findings) + QStringLiteral("\n\n") + tr("Save anyway?"),
+    const std::optional<std::vector<CampaignFinding>> findings = FindProblems();
+    if (findings && !findings->empty() &&
+        AskQuestion(this, FindingsText(*findings) + QStringLiteral("\n\n") + tr("Save anyway?"),
                     false) != Answer::Yes)
         return;
     windows_.OpenNext(*this);
 }
 
-QString TCampaignBox::MissionsFolder() const {
-    const QString& guide = windows_.CampaignFile();
-    return guide.isEmpty() ? windows_.DialogFolder() : QFileInfo(guide).absolutePath();
+QStringList TCampaignBox::MissionFolders() const {
+    QStringList folders;
+    if (const QString& guide = windows_.CampaignFile(); !guide.isEmpty())
+        folders << QFileInfo(guide).absolutePath();
+    if (!addedFromFolder_.isEmpty())
+        folders << addedFromFolder_;
+    // Without the game, the dialogs' folder is one relative to wherever the program started.
+    if (const QString game = windows_.DialogFolder(); QDir::isAbsolutePath(game))
+        folders << QDir(game).absolutePath();
+    return folders;
 }
 
-std::vector<CampaignFinding> TCampaignBox::FindProblems() const {
-    DiskMissionFolder folder(MissionsFolder());
+std::optional<std::vector<CampaignFinding>> TCampaignBox::FindProblems() const {
+    const QStringList folders = MissionFolders();
+    if (folders.isEmpty())
+        return std::nullopt;
+    DiskMissionFolder folder(folders.front());
     return vornask::CheckCampaign(windows_.Campaign(), folder);
 }
 
 QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings) const {
     QString text = tr("Looked for the missions in %1:")
-                       .arg(QDir::toNativeSeparators(QDir(MissionsFolder()).absolutePath()));
-    const auto& missions = windows_.Campaign().missions;
+                       .arg(QDir::toNativeSeparators(MissionFolders().front()));
+    const auto& rows = windows_.Campaign().missions;
+    // Missions are numbered by their place among the missions, as the guide numbers them.
+    std::vector<int> numbers;
+    int number = 0;
+    for (const CampaignMission& row : rows)
+        numbers.push_back(number += row.startsMission ? 1 : 0);
     const int shown = std::min(static_cast<int>(findings.size()), kFindingsShown);
     for (int i = 0; i < shown; ++i) {
         const CampaignFinding& finding = findings[static_cast<std::size_t>(i)];
         const QString mission = tr("Mission %1, \"%2\"")
-                                    .arg(finding.mission + 1)
-                                    .arg(FromAnsi(missions[finding.mission].title));
+                                    .arg(numbers[finding.mission])
+                                    .arg(FromAnsi(rows[finding.mission].title));
         const QString file = QString::fromStdString(finding.file);
+        const QString other = QString::number(numbers[finding.other]);
         QString what;
         switch (finding.kind) {
         case CampaignFindingKind::MissingFile:
@@ -492,7 +717,12 @@ QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings)
             break;
         case CampaignFindingKind::NeverDone:
             what = tr("%1: %2 never marks itself done, so mission %3 would never open.")
-                       .arg(mission, file, QString::number(finding.next + 1));
+                       .arg(mission, file, other);
+            break;
+        case CampaignFindingKind::WaitsForLater:
+            what = tr("%1: it waits for mission %2, which comes after it, so it would never "
+                      "open.")
+                       .arg(mission, other);
             break;
         }
         text += QStringLiteral("\n\n") + what;
@@ -503,13 +733,18 @@ QString TCampaignBox::FindingsText(const std::vector<CampaignFinding>& findings)
     return text;
 }
 
+// An in-place rename, once the user has typed it: a step of the history.
 void TCampaignBox::MissionNodeEdited(QTreeWidgetItem* node) {
     if (node->parent() != MainNode())
         return;
-    const auto position = static_cast<std::size_t>(MainNode()->indexOfChild(node));
-    if (position < Settings().missions.size())
-        Settings().missions[position].title = Captured(
-            node->text(TitleColumn), Lost(), {TextField::MissionTitle, static_cast<int>(position)});
+    const int position = MainNode()->indexOfChild(node);
+    const QString before = node->data(TitleColumn, kCommittedTitle).toString();
+    const QString after = node->text(TitleColumn);
+    if (after == before)
+        return;
+    PushEdit(
+        tr("Rename"), [this, position, after] { SetRowTitle(position, after); },
+        [this, position, before] { SetRowTitle(position, before); });
 }
 
 CampaignSettings& TCampaignBox::Settings() {
@@ -524,7 +759,7 @@ QTreeWidgetItem* TCampaignBox::MainNode() const {
     return campaignView_->topLevelItem(0);
 }
 
-int TCampaignBox::SelectedMission() const {
+int TCampaignBox::SelectedRow() const {
     const QList<QTreeWidgetItem*> selected = campaignView_->selectedItems();
     if (selected.size() != 1 || selected.front()->parent() != MainNode())
         return -1;

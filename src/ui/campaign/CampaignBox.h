@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/campaign/CampaignSettings.h"
 #include "ui/platform/FileDialogs.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QAction;
+class QCloseEvent;
+class QUndoStack;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
@@ -19,15 +23,15 @@ namespace vornask {
 
 class WindowOwner;
 struct CampaignFinding;
-struct CampaignSettings;
 struct CampaignFileReading;
 class LostCharacters;
 
 } // namespace vornask
 
-// The campaign tree editor: title, intro, "Sequential" and the ordered missions, shown as a
-// tree with one main node and a child per mission. It keeps the run's vornask::CampaignSettings
-// equal to what it shows.
+// The campaign tree editor: title, intro, "Sequential" and the ordered rows of the campaign
+// menu, shown as a tree with one main node and a child per row: the missions, and the rows of an
+// opened guide that start none, greyed. It keeps the run's vornask::CampaignSettings equal to
+// what it shows. Adding, deleting, renaming and moving rows can be undone.
 class TCampaignBox : public QDialog {
     Q_OBJECT
 public:
@@ -54,29 +58,59 @@ public:
     // "Open": replaces the campaign being edited by a guide file's, as "New Campaign" would.
     void OpenCampaign();
 
+protected:
+    // Closed by the user (its close control, Alt+F4) while it holds work not saved: asks first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // A row as the tree shows it: what the guide gets, and the title and file name as typed.
+    struct TreeRow {
+        vornask::CampaignMission row;
+        QString title;
+        QString file;
+    };
+
     void BuildControls();
     void ConnectHandlers();
     vornask::CampaignSettings& Settings();
     void ShowSettings();
     void ShowCampaign(const vornask::CampaignFileReading& opened, const QString& path);
+    // A campaign starts: nothing to undo, nothing unsaved.
+    void StartHistory();
+    bool HoldsUnsavedWork() const;
     // "Add" for the mission file `file`: the title prompt, offering the file's own title when
-    // it can be read, then the mission last in the campaign; whether it was added.
+    // it can be read, else its name, then the mission last in the campaign; whether it was
+    // added (not when the prompt was cancelled).
     bool AddMission(const QString& file);
-    void AddMissionNode(const QString& title, const QString& name);
     // The title of the mission file `file` names: a path as it stands, a bare name as the game
-    // finds it in the folder the open dialog starts in. None when it cannot be read quietly.
+    // finds it in the folders the missions are looked for in. None when it cannot be read
+    // quietly.
     std::optional<QString> TitleOfMissionFile(const QString& file) const;
+    int MissionCount() const;
+
+    // The edits of the rows, each one step of the undo history.
+    void PushEdit(const QString& what, std::function<void()> redo, std::function<void()> undo);
+    QTreeWidgetItem* MakeNode(const TreeRow& row) const;
+    TreeRow RowAt(int position) const;
+    void InsertRow(int position, const TreeRow& row);
+    void RemoveRow(int position);
+    void SwapRows(int a, int b);
+    void SetRowTitle(int position, const QString& title);
+    void SelectRow(int position);
     void MoveMission(int step);
-    // The folder the guide is for: the opened guide's, else the game's.
-    QString MissionsFolder() const;
-    std::vector<vornask::CampaignFinding> FindProblems() const;
+
+    // The folders the missions are looked for in, first the one the game would use: the opened
+    // guide's, else that of the missions added by path, else the game's "D" folder when the
+    // game was found. Never a folder the user did not choose.
+    QStringList MissionFolders() const;
+    // What stands in the way of playing the campaign; none when there is no folder to look in.
+    std::optional<std::vector<vornask::CampaignFinding>> FindProblems() const;
     QString FindingsText(const std::vector<vornask::CampaignFinding>& findings) const;
     // What the captures of the campaign's fields could not keep.
     vornask::LostCharacters& Lost();
     QTreeWidgetItem* MainNode() const;
-    // The selected node's position among the missions, or -1 when no mission is selected.
-    int SelectedMission() const;
+    // The selected node's position among the rows, or -1 when no row is selected.
+    int SelectedRow() const;
     void MissionNodeEdited(QTreeWidgetItem* node);
 
     vornask::WindowOwner& windows_;
@@ -93,4 +127,9 @@ private:
     QAction* renameAction_;
     QAction* moveUpAction_;
     QAction* moveDownAction_;
+    QUndoStack* history_;
+    // The campaign as it was shown: what "nothing unsaved" compares with.
+    vornask::CampaignSettings started_;
+    // The folder of the first mission added by a path to a folder, since the campaign started.
+    QString addedFromFolder_;
 };

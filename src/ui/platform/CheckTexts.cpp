@@ -32,6 +32,10 @@ QString CampaignFindingText(const CampaignFinding& found, std::size_t waitingLin
         return Texts::tr("the mission file %1 never marks itself done, so the mission on line %2 "
                          "would never open.")
             .arg(file, QString::number(waitingLine));
+    case CampaignFindingKind::WaitsForLater:
+        return Texts::tr("this mission waits for the mission on line %1, which comes after it, so "
+                         "it would never open.")
+            .arg(waitingLine);
     }
     return {};
 }

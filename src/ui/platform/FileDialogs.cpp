@@ -1,6 +1,8 @@
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/Texts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -48,6 +50,12 @@ void SetUpFileDialog(QFileDialog& dialog, const FileDialogKind& kind) {
     }
     dialog.setDefaultSuffix(kind.defaultSuffix);
     dialog.selectFile(kind.initialFileName);
+    // A name typed and Return pressed while the completion list shows closes the dialog but not
+    // the list: it stayed drawn over the window below and took every key until a click.
+    QObject::connect(&dialog, &QDialog::finished, &dialog, [&dialog] {
+        for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+            completer->popup()->hide();
+    });
 }
 
 QFileDialog& KeptFileDialog::get() {
