@@ -2,6 +2,7 @@
 // folder (beside an ".english" file, under the same name), and the text helpers keep every
 // byte the game's text can hold.
 #include "Check.h"
+#include "core/registry/WindowsNames.h"
 #include "core/saving/SaveProcedure.h"
 #include "core/text/TextLines.h"
 #include "core/text/Windows1252.h"
@@ -23,13 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const std::string path(reinterpret_cast<const char*>(bytes), size);
 
     if (const auto copy = GermanCopyPath(path)) {
-        Check(copy->size() >= 7 && copy->compare(copy->size() - 7, 7, ".german") == 0);
+        Check(copy->size() >= 7 && SameWindowsName(copy->substr(copy->size() - 7), ".german"));
         Check(FolderOf(*copy) == FolderOf(path));
         Check(path.compare(0, copy->size() - 7, *copy, 0, copy->size() - 7) == 0);
         // An ".english" file's copy differs from it in the ending alone.
         if (HasEnglishExtension(path))
             Check(copy->size() == path.size() - 1);
     } else {
+        Check(!HasEnglishExtension(path));
         Check(path.substr(FolderOf(path).size()).find(".eng") == std::string::npos);
     }
 

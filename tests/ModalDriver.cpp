@@ -68,9 +68,13 @@ ModalDriver& ModalDriver::CancelFile(const QString& objectName) {
 void ModalDriver::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     // A check that failed inside an action leaves its window open; closing what is left lets
-    // the test report the failure instead of waiting for the watchdog.
+    // the test report the failure instead of waiting for the watchdog. Closed as its "Cancel"
+    // would, a page asks nothing, so the closing ends.
     if (!acting_ && modal && QTest::currentTestFailed()) {
-        modal->close();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
         return;
     }
     if (acting_ || pending_.empty())
@@ -104,6 +108,12 @@ void Click(QWidget* window, const QString& objectName) {
     auto* button = window->findChild<QAbstractButton*>(objectName);
     QVERIFY2(button, qPrintable(objectName));
     button->click();
+}
+
+void CloseAbandoning(QWidget* page) {
+    ModalDriver abandon; // asked only when something was typed
+    abandon.Answer(QMessageBox::Yes);
+    page->close();
 }
 
 QWidget* TopLevel(const QString& objectName) {

@@ -1112,6 +1112,9 @@ private slots:
         QVERIFY(!TopLevel("CampaignFinished")->isVisible());
         QCOMPARE(FileBytes(dir.filePath("Guide7.english")), Bytes(kWorkedExample));
         QCOMPARE(FileBytes(dir.filePath("Guide7.german")), Bytes(kWorkedExample));
+        // The start window names the file saved.
+        QCOMPARE(Find<QLabel>(&windows_->StartBox(), "SavedLabel")->text(),
+                 "Saved " + QDir::toNativeSeparators(dir.filePath("Guide7.english")));
     }
 
     void savingWithoutTheDuplicateTakesAnyNameAndTheChoiceHolds() {

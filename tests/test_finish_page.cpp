@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(dialog.nameFilters(), QStringList{"Mission Files (*.english)"});
     }
 
-    void optionsFollowTheUserAndStartAfreshEachRun() {
+    void optionsFollowTheUserAndStartAfreshEachMission() {
         windows_->FifthBox().show();
         ModalDriver driver;
         driver.When("SixthBox", [this](QWidget* page) {
@@ -172,6 +172,7 @@ private slots:
             QCOMPARE(options.MissionName, std::string("mission3"));
             page->close();
         });
+        driver.Answer(QMessageBox::Yes); // "Abandon this mission?"
         driver.When("SixthBox", [this](QWidget* page) {
             QVERIFY(Ticked(page, "DuplicateCheck"));
             QVERIFY(!Ticked(page, "EditSourceCheck"));
@@ -187,6 +188,7 @@ private slots:
         QCOMPARE(windows_->SixthBox().OpenFromPrevious(&windows_->FifthBox()),
                  int(QDialog::Rejected));
         QVERIFY((windows_->SixthBox().FileToSave().LineCount() == 0));
+        windows_->StartMission();
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(QDir(folder_).isEmpty());
@@ -348,21 +350,37 @@ private slots:
             kept = Child<QPlainTextEdit>(view, "SourceBox")->toPlainText();
             view->close();
         });
+        driver.Answer(QMessageBox::Yes); // "Abandon this mission?"
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(kept.endsWith("\n[Mine]"));
     }
 
-    void closingTheSourceViewSavesNothingAndAsksNothing() {
+    // The source view is part of the mission: its close control asks before the mission is
+    // abandoned, and "No", the default, keeps it open.
+    void closingTheSourceViewAsksAndSavesNothing() {
+        bool keptOpen = false;
         ModalDriver driver;
         driver.When("SixthBox", [](QWidget* page) {
             Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
             Click(page, "Button1");
         });
-        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); });
+        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); })
+            .PressReturn(QMessageBox::No)
+            .When("ViewSourceBox",
+                  [&keptOpen](QWidget* view) {
+                      keptOpen = view->isVisible();
+                      view->close();
+                  })
+            .Answer(QMessageBox::Yes);
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
-        QCOMPARE(driver.Seen(), QStringList({"SixthBox", "ViewSourceBox"}));
+        QVERIFY(keptOpen);
+        const QString question =
+            QStringLiteral("MessageBox:%1:Abandon this mission? What you typed is lost.")
+                .arg(QMessageBox::Question);
+        QCOMPARE(driver.Seen(),
+                 QStringList({"SixthBox", "ViewSourceBox", question, "ViewSourceBox", question}));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(QDir(folder_).isEmpty());
     }
@@ -463,6 +481,8 @@ private slots:
             QCOMPARE(none.Seen(),
                      QStringList{
                          QString("MessageBox:%1:%2").arg(QMessageBox::Information).arg(nothing)});
+            ModalDriver abandon; // "Abandon this mission?": a name was typed
+            abandon.Answer(QMessageBox::Yes);
             page->close();
         });
         windows_->SixthBox().OpenFromPrevious();
@@ -491,6 +511,8 @@ private slots:
             QCOMPARE(shown, (QStringList{found, colour,
                                          "Line 4: the mission file Nowhere.english is neither "
                                          "beside this file nor in the game's D folder."}));
+            ModalDriver abandon; // "Abandon this mission?"
+            abandon.Answer(QMessageBox::Yes);
             page->close();
         });
         windows_->SixthBox().OpenFromPrevious();

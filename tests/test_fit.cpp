@@ -141,6 +141,12 @@ private slots:
             }
             tabs->setCurrentIndex(0);
         }
+        if (name == "StartBox") { // a long path, under the buttons after a save
+            auto* saved = Find<QLabel>(window, "SavedLabel");
+            saved->setText("Saved /home/mapmaker/.wine/drive_c/Games/NetStorm/D/Island1.english");
+            CheckShown(window, name + "-saved");
+            saved->clear();
+        }
         if (name == "AdvancedAIOptions") {
             auto* options = Find<QListWidget>(window, "ListBox1");
             for (int row = 0; row < options->count(); ++row) {

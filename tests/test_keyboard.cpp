@@ -8,6 +8,7 @@
 #include "ui/app/StartBox.h"
 #include "ui/app/Startup.h"
 #include "ui/campaign/ViewCampaignSource.h"
+#include "ui/pages/PageControls.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/ViewSourceBox.h"
@@ -87,7 +88,8 @@ class KeyboardTest : public QObject {
                 act(page, w);
                 Click(w, ok);
             });
-        driver.When("SixthBox", [](QWidget* w) { w->close(); });
+        // Left as "Cancel" would: closing a page that holds typing asks first.
+        driver.When("SixthBox", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         Click(&windows_->StartBox(), "Button1");
         if (!driver.Done())
             qWarning("the wizard stopped after %s", qPrintable(driver.Seen().join(',')));
@@ -145,6 +147,80 @@ private slots:
         QCOMPARE(second.mid(1, 2), first.mid(1, 2));
         QCOMPARE(second[3], QStringLiteral("FourthBox:EnableAI4|(none)")); // the tab left shown
         QCOMPARE(second[4], first[4]);
+    }
+
+    // The whole wizard by keys alone: Return presses "OK" from the box that has the focus,
+    // Alt+B ("< Back", on every page after the welcome page) goes back a page. A page shown
+    // again in the same mission shows what was left in it, whichever way it is reached.
+    void theWizardIsWalkedByReturnAndAltB() {
+        const auto key = [](QWidget* w, Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, pressed, modifiers);
+        };
+        const auto forward = [key](QWidget* w) { key(w, Qt::Key_Return); };
+        const auto back = [key](QWidget* w) { key(w, Qt::Key_B, Qt::AltModifier); };
+        const auto typeAnd = [](const char* typed, auto then) {
+            return [typed, then](QWidget* w) {
+                QTest::keyClicks(w->focusWidget(), typed); // over the first box's selected text
+                then(w);
+            };
+        };
+        const auto shows = [](const char* box, const char* text, auto then) {
+            return [box, text, then](QWidget* w) {
+                auto* shown = Find<QWidget>(w, box);
+                if (!qobject_cast<QLineEdit*>(shown)) // a spin box: its own edit box
+                    shown = shown->findChild<QLineEdit*>();
+                QCOMPARE(qobject_cast<QLineEdit*>(shown)->text(), QString(text));
+                then(w);
+            };
+        };
+        ModalDriver driver;
+        driver
+            .When("FirstBox",
+                  [forward](QWidget* w) {
+                      QVERIFY(!w->findChild<QPushButton*>("BackButton"));
+                      forward(w);
+                  })
+            .When("SecondBox",
+                  [typeAnd, forward](QWidget* w) {
+                      QCOMPARE(Find<QPushButton>(w, "BackButton")->text(),
+                               QStringLiteral("< &Back"));
+                      typeAnd("Typed", forward)(w);
+                  })
+            .When("ThirdBox", typeAnd("Quote", back))
+            .When("SecondBox", shows("TitleBox", "Typed", back))
+            .When("FirstBox", forward)
+            .When("SecondBox", shows("TitleBox", "Typed", forward))
+            .When("ThirdBox", shows("QuoteTextBox", "Quote", forward))
+            .When("FourthBox",
+                  [typeAnd, forward](QWidget* w) {
+                      // The page opens on the tab shown last: the player's money is typed there.
+                      Find<QTabWidget>(w, "TabbedNotebook1")->setCurrentIndex(0);
+                      FocusAsTabWould(*Find<QWidget>(w, "MyStartMoneyBox"));
+                      typeAnd("700", forward)(w);
+                  })
+            .When("FifthBox",
+                  [forward](QWidget* w) {
+                      Find<QLineEdit>(w, "HeadingBox")->setFocus();
+                      QTest::keyClicks(w->focusWidget(), "Won");
+                      forward(w);
+                  })
+            .When("SixthBox",
+                  [back](QWidget* w) {
+                      // Return would save: the page opens on its "OK", not on "< Back".
+                      QCOMPARE(FocusOf(w), QStringLiteral("Button1|(none)"));
+                      back(w);
+                  })
+            .When("FifthBox", shows("HeadingBox", "Won", back))
+            .When("FourthBox", shows("MyStartMoneyBox", "700", forward))
+            .When("FifthBox", forward)
+            .When("SixthBox", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        const MissionSettings& mission = windows_->Mission();
+        QCOMPARE(mission.general.title, std::string("Typed"));
+        QCOMPARE(mission.entryBox.QuoteTextBox, std::string("Quote"));
+        QCOMPARE(mission.player.myStartMoney, std::string("700"));
+        QCOMPARE(mission.events.Succeeded.heading, std::string("Won"));
     }
 
     void returnAndEnterPressTheFocusedStartButton() {

@@ -215,12 +215,15 @@ private slots:
                                expected.general.title);
                       QCOMPARE(Find<QSpinBox>(w, "MissionNumberBox")->value(),
                                std::stoi(expected.general.missionNumber));
+                      // An opened mission starts here: there is no page to go back to.
+                      QVERIFY(!Find<QPushButton>(w, "BackButton")->isEnabled());
                       Click(w, "Button1");
                   })
             .When("ThirdBox",
                   [&](QWidget* w) {
                       QCOMPARE(Find<QLineEdit>(w, "QuoteAuthorBox")->text().toStdString(),
                                expected.entryBox.QuoteAuthorBox);
+                      QVERIFY(Find<QPushButton>(w, "BackButton")->isEnabled());
                       Click(w, "Button1");
                   })
             .When(
@@ -321,6 +324,82 @@ private slots:
             });
         Click(&windows_->StartBox(), "Button5");
         QVERIFY(fresh.Done());
+    }
+
+    // An opened file saved with a value changed: its copy as it stood (in any letter case, as
+    // Windows finds it) is no translation and goes along unasked; a read-only copy is kept, and
+    // the file is saved alone with a word on why.
+    void aChangedFileTakesItsCopyAlongOrSaysWhyNot_data() {
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("copyName");
+        QTest::addColumn<bool>("readOnly");
+        for (const bool guide : {false, true}) {
+            const QString name = guide ? "GuidePair" : "Pair";
+            const char* side = guide ? "guide" : "mission";
+            QTest::addRow("%s, copy", side) << guide << name + ".german" << false;
+            QTest::addRow("%s, copy in capitals", side)
+                << guide << name.toUpper() + ".german" << false;
+            QTest::addRow("%s, read-only copy", side) << guide << name + ".german" << true;
+        }
+    }
+    void aChangedFileTakesItsCopyAlongOrSaysWhyNot() {
+        QFETCH(bool, guide);
+        QFETCH(QString, copyName);
+        QFETCH(bool, readOnly);
+        const QByteArray bytes =
+            FileBytes(guide ? kWorkedExampleCampaignLines : kWorkedExampleLines);
+        const QString path = folder_->filePath(guide ? "GuidePair.english" : "Pair.english");
+        const QString copyPath = folder_->filePath(copyName);
+        Write(path, bytes);
+        Write(copyPath, bytes);
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::ReadGroup));
+        const auto ticked = [](const char* box, const char* ok) {
+            return [box, ok](QWidget* w) {
+                QVERIFY(Find<QCheckBox>(w, box)->isChecked());
+                Click(w, ok);
+            };
+        };
+        ModalDriver driver;
+        driver.ChooseFile("OpenDialog1", path);
+        if (guide) {
+            driver
+                .When("CampaignBox",
+                      [](QWidget* w) {
+                          Find<QLineEdit>(w, "TitleBox")->setText("Changed");
+                          Click(w, "Button1");
+                      })
+                .Answer(QMessageBox::Yes) // "Save anyway?": the missions' files are not there
+                .When("CampaignFinished", ticked("Duplicate", "Button1"));
+        } else {
+            driver.When("SecondBox", [](QWidget* w) {
+                Find<QLineEdit>(w, "TitleBox")->setText("Changed");
+                Click(w, "Button1");
+            });
+            driver.When("ThirdBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("FourthBox", [](QWidget* w) { Click(w, "Button2"); })
+                .When("FifthBox", [](QWidget* w) { Click(w, "Button1"); })
+                .When("SixthBox", ticked("DuplicateCheck", "Button1"));
+        }
+        driver.ChooseFile("SaveDialog1", path).Answer(QMessageBox::Yes); // "Overwrite ...?"
+        if (readOnly)
+            driver.OnMessageBox([&](QMessageBox* box) {
+                QCOMPARE(box->icon(), QMessageBox::Warning);
+                QCOMPARE(box->text(), QStringLiteral("The %1 was saved, but its German copy %2 "
+                                                     "was not written: it is read-only.")
+                                          .arg(guide ? "campaign" : "mission",
+                                               QDir::toNativeSeparators(copyPath)));
+                box->accept();
+            });
+        Click(&windows_->StartBox(), "Button3");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        const QByteArray saved = Contents(path);
+        QVERIFY(saved.contains("Changed"));
+        QCOMPARE(Contents(copyPath), readOnly ? bytes : saved);
+        // No second copy beside the one in capitals.
+        QStringList files = {QFileInfo(path).fileName(), copyName};
+        files.sort();
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files, QDir::Name), files);
     }
 
     // A file edited by hand keeps what the pages do not show: it opens without a question and,

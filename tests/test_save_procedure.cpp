@@ -88,6 +88,9 @@ public:
         return disk_.SameBytes(first, second);
     }
     bool ReadOnly(const std::string& path) override { return disk_.ReadOnly(path); }
+    std::vector<std::string> NamesInFolderOf(const std::string& path) override {
+        return disk_.NamesInFolderOf(path);
+    }
     TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override {
         if (const auto failure = Step("write:", target))
             return {{}, failure};
@@ -222,8 +225,13 @@ private slots:
                                         << "/maps/old.eng/m.german";
         QTest::newRow("windows folder") << "C:\\x.eng\\Guide1.english"
                                         << "C:\\x.eng\\Guide1.german";
+        // ".english" in any letter case, the copy's ending in the same case.
         QTest::newRow("capitals") << "/maps/M.ENGLISH"
-                                  << "";
+                                  << "/maps/M.GERMAN";
+        QTest::newRow("capital first") << "/maps/Thief.English"
+                                       << "/maps/Thief.German";
+        QTest::newRow("cut name, capitals") << "/maps/M.ENGINE"
+                                            << "";
         QTest::newRow("only the folder") << "/maps/old.eng/notes.txt"
                                          << "";
     }
@@ -327,37 +335,14 @@ private slots:
     // A file the user may not write is not replaced, even where the folder would allow it;
     // the dialog comes back for another name.
     void readOnlyFilesAreNotReplaced_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("readOnly");
         QTest::addColumn<bool>("otherOwner");
-        QTest::addColumn<QStringList>("log");
-        const auto refused = [](const QString& file) {
-            return QStringList({"dialog", "error:<dir>/" + file + " is read-only.", "dialog"}) +
-                   Written({"other.english", "other.german"});
-        };
-        QTest::newRow("file") << "mission.english"
-                              << "mission.english" << false << refused("mission.english");
-        QTest::newRow("another user's file")
-            << "mission.english"
-            << "mission.english" << true << refused("mission.english");
-        QTest::newRow("own copy") << "mission.english"
-                                  << "mission.german" << false
-                                  << QStringList({"dialog",
-                                                  "confirmYN:Replace <dir>/mission.german? It "
-                                                  "differs from the file being saved.",
-                                                  "error:<dir>/mission.german is read-only.",
-                                                  "dialog"}) +
-                                         Written({"other.english", "other.german"});
-        QTest::newRow("copy of a cut name") << "test.engine"
-                                            << "test.german" << false << refused("test.german");
+        QTest::newRow("file") << false;
+        QTest::newRow("another user's file") << true;
     }
     void readOnlyFilesAreNotReplaced() {
-        QFETCH(QString, name);
-        QFETCH(QString, readOnly);
         QFETCH(bool, otherOwner);
-        QFETCH(QStringList, log);
-        Put(dir_ + '/' + readOnly, "old\r\n");
-        const QByteArray path = QFile::encodeName(dir_ + '/' + readOnly);
+        Put(dir_ + "/mission.english", "old\r\n");
+        const QByteArray path = QFile::encodeName(dir_ + "/mission.english");
         if (otherOwner)
             QVERIFY(chown(path.constData(), 12345, 12345) == 0 || errno == EPERM);
         else
@@ -368,12 +353,56 @@ private slots:
             if (otherOwner &&
                 (!guard.Active() || faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0))
                 QSKIP("no file of another user can be made here");
-            run = Save(dir_, true, {name, "other.english"}, {Answer::Yes});
+            run = Save(dir_, true, {"mission.english", "other.english"}, {Answer::Yes});
         }
         QVERIFY(run.result.saved);
         QVERIFY(run.result.writeFailed);
-        QCOMPARE(run.log, log);
-        QCOMPARE(Contents(dir_ + '/' + readOnly), QByteArray("old\r\n"));
+        QCOMPARE(run.log,
+                 QStringList({"dialog", "error:<dir>/mission.english is read-only.", "dialog"}) +
+                     Written({"other.english", "other.german"}));
+        QCOMPARE(Contents(dir_ + "/mission.english"), QByteArray("old\r\n"));
+    }
+
+    // A copy that may not be written costs the file nothing: the file is saved alone, unasked
+    // about the copy, and the user is told why the copy was not written. (An ".english" file's
+    // own copy: see the windows' tests.)
+    void aReadOnlyCopyOfACutNameIsKeptAndTheFileSavedAlone() {
+        Put(dir_ + "/test.german", "old\r\n");
+        QCOMPARE(chmod(QFile::encodeName(dir_ + "/test.german").constData(), 0444), 0);
+        const Run run = Save(dir_, true, {"test.engine"}, {});
+        QVERIFY(run.result.saved);
+        QVERIFY(!run.result.writeFailed);
+        QCOMPARE(run.log, QStringList{"dialog"} + Written({"test.engine"}) +
+                              QStringList{"warn:The mission was saved, but its German copy "
+                                          "<dir>/test.german was not written: it is read-only."});
+        QCOMPARE(Contents(dir_ + "/test.german"), QByteArray("old\r\n"));
+    }
+
+    // On Windows, where the game runs, "THIEF.german" is the copy of "Thief.english": found in
+    // any letter case, it is asked about, compared and replaced under its own name.
+    void aCopyInAnotherLetterCaseIsTheCopy_data() {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QByteArray>("held");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("upper case, a copy") << "THIEF.german" << QByteArray("old\r\n") << false;
+        QTest::newRow("upper case ending, a translation")
+            << "Thief.GERMAN" << QByteArray("alt\r\n") << true;
+    }
+    void aCopyInAnotherLetterCaseIsTheCopy() {
+        QFETCH(QString, copy);
+        QFETCH(QByteArray, held);
+        QFETCH(bool, asked);
+        Put(dir_ + "/Thief.english", "old\r\n");
+        Put(dir_ + '/' + copy, held);
+        DiskFileStore store;
+        QCOMPARE(CopyMatchesFile((dir_ + "/Thief.english").toStdString(), store), !asked);
+        const Run run = Save(dir_, true, {"Thief.english"}, {Answer::Yes, Answer::Yes});
+        QStringList log = {"dialog", "confirmYNC:Overwrite <dir>/Thief.english?"};
+        if (asked)
+            log << "confirmYN:Replace <dir>/" + copy + "? It differs from the file being saved.";
+        QCOMPARE(run.log, log + Written({"Thief.english", copy}));
+        QCOMPARE(FilesIn(dir_), QStringList({copy, "Thief.english"}));
+        QCOMPARE(Contents(dir_ + '/' + copy), kBytes);
     }
 
     // A symbolic link whose target is missing is a file in the way: asked about, and written
@@ -420,7 +449,10 @@ private slots:
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QStringList>("files");
         const QStringList refused = {"dialog", kWrongExtension, "dialog", kSure};
-        QTest::newRow("capitals") << true << "MISSION.ENGLISH" << refused << QStringList();
+        QTest::newRow("capitals") << true << "MISSION.ENGLISH"
+                                  << QStringList{"dialog"} +
+                                         Written({"MISSION.ENGLISH", "MISSION.GERMAN"})
+                                  << QStringList({"MISSION.ENGLISH", "MISSION.GERMAN"});
         QTest::newRow("no .eng") << true << "notes.txt" << refused << QStringList();
         QTest::newRow("engine") << true << "test.engine"
                                 << QStringList{"dialog"} + Written({"test.engine", "test.german"})
@@ -578,10 +610,30 @@ private slots:
         QCOMPARE(FilesIn(dir_), QStringList({"mission.english", "mission.german"}));
     }
 
+    // Saving writes a new file beside the old one, so a folder that refuses new files refuses
+    // also to replace a file that may be written; the message says so.
+    void aFolderThatRefusesNewFilesIsNamed_data() {
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<QString>("message");
+        const QString reason = std::strerror(EACCES);
+        QTest::newRow("new file") << false
+                                  << "error:The folder <dir>/locked does not allow new files: " +
+                                         reason;
+        QTest::newRow("writable file")
+            << true
+            << "error:<dir>/locked/mission.english was not saved: its folder does not allow new "
+               "files (" +
+                   reason +
+                   "). Saving safely writes a new file beside it and renames it over the old "
+                   "one, so the folder must allow new files.";
+    }
     void aFolderThatRefusesNewFilesIsNamed() {
+        QFETCH(bool, fileThere);
+        QFETCH(QString, message);
         const QString folder = dir_ + "/locked";
         QVERIFY(QDir(dir_).mkdir("locked"));
-        Put(folder + "/mission.english", "old file");
+        if (fileThere)
+            Put(folder + "/mission.english", "old file");
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         Run run;
         {
@@ -593,11 +645,10 @@ private slots:
         }
         QVERIFY(
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QCOMPARE(run.log.mid(2, 2),
-                 QStringList({"write:<dir>/locked/mission.english",
-                              "error:The folder <dir>/locked does not allow new files: " +
-                                  QString(std::strerror(EACCES))}));
-        QCOMPARE(Contents(folder + "/mission.english"), QByteArray("old file"));
+        QCOMPARE(run.log.mid(fileThere ? 2 : 1, 2),
+                 QStringList({"write:<dir>/locked/mission.english", message}));
+        QCOMPARE(Contents(folder + "/mission.english"),
+                 fileThere ? QByteArray("old file") : QByteArray("<missing>"));
     }
 
     // The temporary file has a short name of its own: a target whose name is as long as the

@@ -3,7 +3,9 @@
 #include "core/mission/MissionWriter.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
+#include "ui/wizard/FourthBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -63,7 +66,8 @@ const QStringList kChain = {"FirstBox", "SecondBox", "ThirdBox", "FourthBox", "F
 
 // One pass through the wizard from "New Mission": on each page the user does what the test
 // says and presses OK; dialogs opened from a page are answered in order. The finish page is
-// closed without saving, once the mission's lines have been built as its OK would.
+// left without saving (and without the question its close control asks), once the mission's
+// lines have been built as its OK would.
 class WizardRun {
 public:
     explicit WizardRun(AppWindows& windows) : windows_(windows) {}
@@ -98,7 +102,7 @@ public:
         driver.When("SixthBox", [&](QWidget* w) {
             windows_.Mission().finish = finish;
             BuildMissionLines(windows_.Mission(), lines);
-            w->close();
+            static_cast<QDialog*>(w)->reject();
         });
         Click(&windows_.StartBox(), "Button1");
         if (!driver.Done())
@@ -125,6 +129,17 @@ void TypeAndLeave(QWidget* page, const QString& spinName, const QString& keys, b
         QTest::mouseClick(Find<QWidget>(page, kOkButtons.at(page->objectName())), Qt::LeftButton);
 }
 
+const QStringList kPages = {"FirstBox",  "SecondBox", "ThirdBox",
+                            "FourthBox", "FifthBox",  "SixthBox"};
+
+void PressOk(QWidget* page) {
+    Click(page, page->objectName() == "FourthBox" ? "Button2" : "Button1");
+}
+
+void PressBack(QWidget* page) {
+    Click(page, "BackButton");
+}
+
 bool Contains(const MissionLines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -144,6 +159,111 @@ private slots:
         windows_->StartBox().show();
     }
     void cleanup() { windows_.reset(); }
+
+    // Closing a page (its close control, Alt+F4) after anything was typed in the mission asks
+    // first, "No" the default and keeping the page; typing on a page left by "< Back" and in the
+    // advanced dialog counts. A mission with nothing typed closes unasked.
+    void closingAPageAfterTypingAsksFirst_data() {
+        QTest::addColumn<QString>("typedOn"); // none: nothing typed
+        QTest::addColumn<QString>("closed");
+        QTest::newRow("nothing typed") << ""
+                                       << "FifthBox";
+        QTest::newRow("typed, then undone") << "undone"
+                                            << "SecondBox";
+        QTest::newRow("title") << "SecondBox"
+                               << "SecondBox";
+        QTest::newRow("story, then back") << "ThirdBox"
+                                          << "SecondBox";
+        QTest::newRow("welcome page, after going back") << "SecondBox"
+                                                        << "FirstBox";
+        QTest::newRow("advanced dialog") << "FourthBox"
+                                         << "FourthBox";
+        QTest::newRow("another event's text") << "FifthBox"
+                                              << "FifthBox";
+        QTest::newRow("finish page") << "SixthBox"
+                                     << "SixthBox";
+    }
+    void closingAPageAfterTypingAsksFirst() {
+        QFETCH(QString, typedOn);
+        QFETCH(QString, closed);
+        const std::map<QString, Action> typing = {
+            {"undone",
+             [](QWidget* w) {
+                 auto* title = Find<QLineEdit>(w, "TitleBox");
+                 QTest::keyClick(title, Qt::Key_End);
+                 QTest::keyClicks(title, "x");
+                 QTest::keyClick(title, Qt::Key_Backspace);
+             }},
+            {"SecondBox",
+             [](QWidget* w) { QTest::keyClicks(Find<QLineEdit>(w, "TitleBox"), "x"); }},
+            {"ThirdBox",
+             [](QWidget* w) {
+                 QTest::keyClicks(Find<QPlainTextEdit>(w, "BackgroundStoryBox"), "x");
+             }},
+            {"FourthBox", [](QWidget* w) { static_cast<TFourthBox*>(w)->GoToAdvanced(2); }},
+            {"FifthBox",
+             [](QWidget* w) {
+                 QTest::keyClicks(Find<QLineEdit>(w, "HeadingBox"), "x");
+                 Pick(w, "ComboBox981", "Failed");
+             }},
+            {"SixthBox",
+             [](QWidget* w) { QTest::keyClicks(Find<QLineEdit>(w, "MissionName"), "x"); }},
+        };
+        const QString typedPage = typedOn == "undone" ? "SecondBox" : typedOn;
+        const qsizetype last = std::max(kPages.indexOf(typedPage), kPages.indexOf(closed));
+        const bool asks = !typedOn.isEmpty() && typedOn != "undone";
+        bool keptOpen = false;
+        ModalDriver driver;
+        for (qsizetype i = 0; i <= last; ++i) {
+            driver.When(kPages[i], [&, i](QWidget* w) {
+                if (kPages[i] == typedPage)
+                    typing.at(typedOn)(w);
+                if (i < last)
+                    PressOk(w);
+                else if (kPages[i] != closed)
+                    PressBack(w);
+                else
+                    w->close();
+            });
+            if (kPages[i] == typedPage && typedOn == "FourthBox")
+                driver.When("AdvancedAIOptions", [](QWidget* w) {
+                    Find<QListWidget>(w, "ListBox1")->setCurrentRow(0);
+                    Pick(w, "ComboBox1", "3");
+                    w->close();
+                });
+        }
+        for (qsizetype i = last - 1; i >= kPages.indexOf(closed); --i)
+            driver.When(kPages[i], [&, i](QWidget* w) {
+                if (kPages[i] == closed)
+                    w->close();
+                else
+                    PressBack(w);
+            });
+        if (asks)
+            driver
+                .OnMessageBox([](QMessageBox* box) {
+                    QCOMPARE(box->icon(), QMessageBox::Question);
+                    QCOMPARE(box->text(),
+                             QStringLiteral("Abandon this mission? What you typed is lost."));
+                    QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                    QTest::keyClick(box, Qt::Key_Return); // "No", the default
+                })
+                .When(closed,
+                      [&keptOpen](QWidget* w) {
+                          keptOpen = w->isVisible();
+                          w->close();
+                      })
+                .Answer(QMessageBox::Yes);
+        Click(&windows_->StartBox(), "Button1");
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QCOMPARE(keptOpen, asks);
+        QCOMPARE(driver.Seen().filter("MessageBox").size(), asks ? 2 : 0);
+        for (const QString& page : kPages) {
+            const QWidget* window = TopLevel(page); // none when never made
+            QVERIFY2(!window || !window->isVisible(), qPrintable(page));
+        }
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
 
     void theWorkedExampleEnteredByHandGivesItsLines() {
         const MissionLines lines =
@@ -620,6 +740,61 @@ private slots:
         QCOMPARE(Mission().advancedOf(4), (AdvancedValues{"20", "", "", "", ""}));
     }
 
+    // Up and Down step from the value shown, whether it was stored, typed or is no offered one,
+    // and store what they show.
+    void arrowKeysInTheValueBoxStepFromTheValueShown() {
+        struct Step {
+            const char* option;
+            const char* shown; // typed over the box; none: as the opponent holds it
+            Qt::Key key;
+            const char* reached;
+        };
+        const Step steps[] = {
+            {"Collectors", nullptr, Qt::Key_Down, "4"}, // holds 3
+            {"Collectors", nullptr, Qt::Key_Up, "3"},
+            {"Collectors", nullptr, Qt::Key_Up, "2"},
+            {"Collectors", "5", Qt::Key_Down, "5"}, // the last stays
+            {"Collectors", "1", Qt::Key_Up, "1"},
+            {"Collectors", "20", Qt::Key_Up, "5"},          // a file's value above the offered ones
+            {"BridgeDrawRate", nullptr, Qt::Key_Down, "1"}, // empty: the first
+            {"BridgeDrawRate", nullptr, Qt::Key_PageDown, "2"},
+            {"TimeBetweenMoves", "0", Qt::Key_Down, "1"},
+        };
+        Run()
+            .On("FourthBox",
+                [this](QWidget* w) {
+                    ShowTab(w, "AI2");
+                    Click(w, "EnableAI2");
+                    Mission().advancedOf(2).Collectors = "3";
+                    Click(w, "AdvancedButton2");
+                })
+            .Then("FourthBox", "AdvancedAIOptions",
+                  [&](QWidget* w) {
+                      auto* options = Find<QListWidget>(w, "ListBox1");
+                      auto* box = Find<QComboBox>(w, "ComboBox1");
+                      for (const Step& step : steps) {
+                          options->setCurrentItem(
+                              options->findItems(step.option, Qt::MatchExactly).value(0));
+                          box->setFocus();
+                          if (step.shown) {
+                              box->lineEdit()->selectAll();
+                              QTest::keyClicks(box->lineEdit(), step.shown);
+                          }
+                          QTest::keyClick(box, step.key);
+                          QCOMPARE(box->currentText(), QString(step.reached));
+                          const AdvancedValues& held = Mission().advancedOf(2);
+                          QCOMPARE(QString::fromStdString(step.option[0] == 'C' ? held.Collectors
+                                                          : step.option[0] == 'B'
+                                                              ? held.BridgeDrawRate
+                                                              : held.TimeBetweenMoves),
+                                   QString(step.reached));
+                      }
+                      Click(w, "Button2");
+                  })
+            .Finish();
+        QCOMPARE(Mission().advancedOf(2), (AdvancedValues{"5", "", "2", "", "1"}));
+    }
+
     void typedAbilityNamesCompleteButOnlyWholeNamesSelect() {
         Run()
             .On("FourthBox",
@@ -841,7 +1016,8 @@ private slots:
                       Click(w, "Button1");
                   })
             .OnMessageBox(asks("[Failed]", QMessageBox::Yes))
-            .When("SixthBox", [](QWidget* w) { w->close(); });
+            .When("SixthBox", [](QWidget* w) { w->close(); })
+            .Answer(QMessageBox::Yes); // abandon the mission
         Click(&windows_->StartBox(), "Button1");
         QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
         QCOMPARE(Mission().entryBox.BackgroundStoryBox,

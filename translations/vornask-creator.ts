@@ -47,6 +47,18 @@
         <source>The campaign was saved; its German copy %1 was left as it was.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 was not saved: its folder does not allow new files (%2). Saving safely writes a new file beside it and renames it over the old one, so the folder must allow new files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mission was saved, but its German copy %1 was not written: it is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The campaign was saved, but its German copy %1 was not written: it is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TAdvancedAIOptions</name>
@@ -460,6 +472,13 @@ directory as the executable.</source>
     </message>
 </context>
 <context>
+    <name>TPageFrame</name>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TPlayerTab</name>
     <message>
         <source>Does the player have any friends?</source>
@@ -643,6 +662,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>Written by the VORNASK Creator developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1104,6 +1127,10 @@ directory as the executable.</source>
     </message>
     <message>
         <source>this mission opens only once the mission on line %1, further down, is done: the campaign is not played in the order of its rows, and if that mission waits for this one, neither ever opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abandon this mission? What you typed is lost.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

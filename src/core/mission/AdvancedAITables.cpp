@@ -3,6 +3,7 @@
 #include "core/mission/TechAllyEncoding.h"
 #include "core/text/Markup.h"
 #include <algorithm>
+#include <charconv>
 
 namespace vornask {
 
@@ -35,6 +36,35 @@ const std::array<AdvancedOption, kAdvancedOptionCount>& AdvancedOptions() {
 bool IsAdvancedValue(std::string_view value) {
     return value.size() <= kMaxAdvancedValueDigits &&
            std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+namespace {
+
+// A value as a number; nothing for an empty one or one that is no number.
+std::optional<long long> NumberOf(std::string_view value) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+std::optional<std::size_t> SteppedValue(const std::vector<const char*>& values,
+                                        std::string_view shown, int step) {
+    const std::optional<long long> from = NumberOf(shown);
+    std::optional<std::size_t> reached;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::optional<long long> value = NumberOf(values[i]);
+        if (!value)
+            continue;
+        if (step > 0 && (!from || *value > *from))
+            return i;
+        if (step < 0 && from && *value < *from)
+            reached = i;
+    }
+    return reached;
 }
 
 const std::array<Ability, kAbilityCount>& Abilities() {

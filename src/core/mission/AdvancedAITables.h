@@ -32,6 +32,12 @@ constexpr std::size_t kMaxAdvancedValueDigits = 9;
 // or nothing, as an opponent never given the option has.
 bool IsAdvancedValue(std::string_view value);
 
+// Which offered value (the numbers of `values`, smallest first) an arrow key reaches from the
+// value shown: `step` +1, the key Down, the first one above it; -1, Up, the last one below it.
+// Nothing beyond either end. An empty value, or one that is no number, stands below them all.
+std::optional<std::size_t> SteppedValue(const std::vector<const char*>& values,
+                                        std::string_view shown, int step);
+
 struct Ability {
     const char* name;
     const char* description;

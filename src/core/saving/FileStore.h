@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vornask {
 
@@ -35,6 +36,8 @@ public:
     virtual bool SameBytes(const std::string& first, const std::string& second) = 0;
     // Whether the file at `path` exists and may not be written by this user.
     virtual bool ReadOnly(const std::string& path) = 0;
+    // The names of the entries of the folder that `path` is in; none when it cannot be read.
+    virtual std::vector<std::string> NamesInFolderOf(const std::string& path) = 0;
     // Writes `bytes` into a new temporary file in the folder of `target`, which it leaves
     // untouched. The temporary file gets the permission bits of `target` when that exists.
     virtual TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) = 0;

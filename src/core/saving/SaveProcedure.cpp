@@ -1,8 +1,10 @@
 #include "core/saving/SaveProcedure.h"
 
+#include "core/registry/WindowsNames.h"
 #include "core/text/FileKind.h"
 #include "core/text/TextLines.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vornask {
@@ -10,21 +12,53 @@ namespace {
 
 constexpr std::string_view kGerman = ".german";
 
+std::size_t NameStart(const std::string& path) {
+    const std::size_t lastSeparator = path.find_last_of("/\\");
+    return lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
+}
+
+// ".german" with each letter in the case of the letter of ".english" at its place.
+std::string GermanEndingLike(std::string_view english) {
+    std::string ending(kGerman);
+    for (std::size_t i = 1; i < ending.size(); ++i)
+        if (english[i] >= 'A' && english[i] <= 'Z')
+            ending[i] = static_cast<char>(ending[i] - 'a' + 'A');
+    return ending;
+}
+
 } // namespace
 
 bool HasEnglishExtension(const std::string& path) {
-    return path.ends_with(kMissionFileExtension);
+    const std::size_t length = kMissionFileExtension.size();
+    return path.size() >= length &&
+           SameWindowsName(std::string_view(path).substr(path.size() - length),
+                           kMissionFileExtension);
 }
 
 std::optional<std::string> GermanCopyPath(const std::string& path) {
-    if (HasEnglishExtension(path))
-        return path.substr(0, path.size() - kMissionFileExtension.size()).append(kGerman);
-    const std::size_t lastSeparator = path.find_last_of("/\\");
-    const std::size_t nameStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
-    const std::size_t eng = path.find(".eng", nameStart);
+    if (HasEnglishExtension(path)) {
+        const std::size_t stem = path.size() - kMissionFileExtension.size();
+        return path.substr(0, stem).append(GermanEndingLike(std::string_view(path).substr(stem)));
+    }
+    const std::size_t eng = path.find(".eng", NameStart(path));
     if (eng == std::string::npos)
         return std::nullopt;
     return path.substr(0, eng).append(kGerman);
+}
+
+std::string AsNamedOnDisk(const std::string& path, FileStore& files) {
+    if (files.Exists(path))
+        return path;
+    const std::size_t nameStart = NameStart(path);
+    const std::string_view name = std::string_view(path).substr(nameStart);
+    std::vector<std::string> sameName;
+    for (std::string& entry : files.NamesInFolderOf(path))
+        if (SameWindowsName(entry, name))
+            sameName.push_back(std::move(entry));
+    if (sameName.empty())
+        return path;
+    // Two such files can stand side by side only outside Windows: the choice stays the same.
+    return path.substr(0, nameStart) + *std::min_element(sameName.begin(), sameName.end());
 }
 
 namespace {
@@ -60,11 +94,19 @@ bool RefusedAsReadOnly(const std::string& path, Saving& s) {
     return true;
 }
 
-void ReportFailure(const std::string& target, const StoreError& error, SaveUser& user) {
+SaveMessageKind ForSide(SaveSide side, SaveMessageKind mission, SaveMessageKind campaign) {
+    return side == SaveSide::Mission ? mission : campaign;
+}
+
+// A folder that refuses new files refuses also to replace a file it holds: the new bytes go
+// into a new file beside it first.
+void ReportFailure(const std::string& target, const StoreError& error, Saving& s) {
     if (error.refusingFolder.empty())
-        user.ReportError({SaveMessageKind::CannotCreateFile, target, error.reason});
+        s.user.ReportError({SaveMessageKind::CannotCreateFile, target, error.reason});
+    else if (s.files.Exists(target))
+        s.user.ReportError({SaveMessageKind::FolderRefusesReplacing, target, error.reason});
     else
-        user.ReportError(
+        s.user.ReportError(
             {SaveMessageKind::FolderRefusesNewFiles, error.refusingFolder, error.reason});
 }
 
@@ -72,7 +114,7 @@ Attempt FailAndDiscard(const std::string& target, const StoreError& error,
                        const std::vector<Staged>& staged, Saving& s) {
     for (const Staged& file : staged)
         s.files.Discard(file.temporary);
-    ReportFailure(target, error, s.user);
+    ReportFailure(target, error, s);
     return Attempt::WriteFailed;
 }
 
@@ -94,29 +136,37 @@ Attempt WriteTargets(const std::vector<std::string>& targets, Saving& s) {
     for (auto copy = staged.begin() + 1; copy != staged.end(); ++copy) {
         if (const auto error = s.files.Rename(copy->temporary, copy->target)) {
             s.files.Discard(copy->temporary);
-            s.user.Warn({s.side == SaveSide::Mission ? SaveMessageKind::MissionSavedWithoutCopy
-                                                     : SaveMessageKind::CampaignSavedWithoutCopy,
+            s.user.Warn({ForSide(s.side, SaveMessageKind::MissionSavedWithoutCopy,
+                                 SaveMessageKind::CampaignSavedWithoutCopy),
                          copy->target, error->reason});
         }
     }
     return Attempt::Saved;
 }
 
-enum class CopyChoice { Write, Keep, TryAgain, Refused };
+enum class CopyChoice { Write, KeepTranslation, KeepReadOnly, TryAgain };
+
+// An ".english" file's own copy is a translation when it differs from the file it stands
+// beside, the one being replaced; beside no file, when it differs from what is being written.
+// A copy of the file as it was is kept in step without a question.
+bool IsTranslation(const std::string& path, const std::string& copy, Saving& s) {
+    if (!s.files.Differs(copy, s.bytes))
+        return false;
+    return !s.files.Exists(path) || !s.files.SameBytes(path, copy);
+}
 
 CopyChoice ChooseCopy(const std::string& path, const std::string& copy, Saving& s) {
+    // A copy that may not be written costs the file nothing: it is saved alone.
+    if (s.files.ReadOnly(copy))
+        return CopyChoice::KeepReadOnly;
     // A name cut at another ".eng" may belong to an unrelated file: asked about like the file.
-    if (!HasEnglishExtension(path)) {
-        if (RefusedAsReadOnly(copy, s))
-            return CopyChoice::Refused;
+    if (!HasEnglishExtension(path))
         return MayReplace(copy, s) ? CopyChoice::Write : CopyChoice::TryAgain;
-    }
-    // The ".english" file's own copy may be a translation: it is replaced unasked only while
-    // it holds what is being written, and "No" leaves it alone without giving up the file.
-    if (s.files.Differs(copy, s.bytes) &&
+    // "No" to replacing a translation leaves it alone without giving up the file.
+    if (IsTranslation(path, copy, s) &&
         s.user.Confirm({SaveMessageKind::ReplaceDifferentCopy, copy, {}}, false) != Answer::Yes)
-        return CopyChoice::Keep;
-    return RefusedAsReadOnly(copy, s) ? CopyChoice::Refused : CopyChoice::Write;
+        return CopyChoice::KeepTranslation;
+    return CopyChoice::Write;
 }
 
 Attempt TryOnce(Saving& s) {
@@ -131,32 +181,37 @@ Attempt TryOnce(Saving& s) {
     if (!MayReplace(*path, s))
         return Attempt::TryAgain;
     std::vector<std::string> targets = {*path};
-    std::optional<std::string> keptCopy;
+    std::optional<SaveMessage> copyNotWritten; // told once the file is saved
     if (s.duplicate) {
-        const std::optional<std::string> copy = GermanCopyPath(*path);
-        if (!copy) {
+        const std::optional<std::string> copyName = GermanCopyPath(*path);
+        if (!copyName) {
             s.user.Warn({SaveMessageKind::NoEnglishExtension, {}, {}});
             return Attempt::TryAgain;
         }
-        switch (ChooseCopy(*path, *copy, s)) {
+        const std::string copy = AsNamedOnDisk(*copyName, s.files);
+        switch (ChooseCopy(*path, copy, s)) {
         case CopyChoice::Write:
-            targets.push_back(*copy);
+            targets.push_back(copy);
             break;
-        case CopyChoice::Keep:
-            keptCopy = copy;
+        case CopyChoice::KeepTranslation:
+            copyNotWritten = {ForSide(s.side, SaveMessageKind::MissionSavedCopyKept,
+                                      SaveMessageKind::CampaignSavedCopyKept),
+                              copy,
+                              {}};
+            break;
+        case CopyChoice::KeepReadOnly:
+            copyNotWritten = {ForSide(s.side, SaveMessageKind::MissionSavedCopyReadOnly,
+                                      SaveMessageKind::CampaignSavedCopyReadOnly),
+                              copy,
+                              {}};
             break;
         case CopyChoice::TryAgain:
             return Attempt::TryAgain;
-        case CopyChoice::Refused:
-            return Attempt::WriteFailed;
         }
     }
     const Attempt attempt = WriteTargets(targets, s);
-    if (attempt == Attempt::Saved && keptCopy)
-        s.user.Warn({s.side == SaveSide::Mission ? SaveMessageKind::MissionSavedCopyKept
-                                                 : SaveMessageKind::CampaignSavedCopyKept,
-                     *keptCopy,
-                     {}});
+    if (attempt == Attempt::Saved && copyNotWritten)
+        s.user.Warn(*copyNotWritten);
     return attempt;
 }
 
@@ -164,7 +219,7 @@ Attempt TryOnce(Saving& s) {
 
 bool CopyMatchesFile(const std::string& path, FileStore& files) {
     const std::optional<std::string> copy = GermanCopyPath(path);
-    return copy && files.SameBytes(path, *copy);
+    return copy && files.SameBytes(path, AsNamedOnDisk(*copy, files));
 }
 
 SaveResult SaveBytesToFile(const std::string& bytes, bool duplicate, SaveSide side, SaveUser& user,

@@ -18,17 +18,21 @@ enum class SaveSide { Mission, Campaign };
 // What the procedure tells or asks the user. The windows word it; `path` and `reason` are
 // its arguments where it has them.
 enum class SaveMessageKind {
-    SureNotToSave,            // question: give up saving?
-    Overwrite,                // question: replace the existing file `path`?
-    ReplaceDifferentCopy,     // question: replace the copy `path`, which differs from the file?
-    NoEnglishExtension,       // warning: a copy is wanted but the name holds no ".eng"
-    CannotCreateFile,         // error: `path` could not be written, for `reason`
-    ReadOnlyFile,             // error: `path` may not be written
-    FolderRefusesNewFiles,    // error: the folder `path` refused a new file, for `reason`
-    MissionSavedWithoutCopy,  // warning: the mission is saved, its copy `path` is not
-    CampaignSavedWithoutCopy, // warning: the same for a campaign
-    MissionSavedCopyKept,     // warning: the mission is saved, its differing copy `path` kept
-    CampaignSavedCopyKept,    // warning: the same for a campaign
+    SureNotToSave,             // question: give up saving?
+    Overwrite,                 // question: replace the existing file `path`?
+    ReplaceDifferentCopy,      // question: replace the copy `path`, which differs from the file?
+    NoEnglishExtension,        // warning: a copy is wanted but the name holds no ".eng"
+    CannotCreateFile,          // error: `path` could not be written, for `reason`
+    ReadOnlyFile,              // error: `path` may not be written
+    FolderRefusesNewFiles,     // error: the folder `path` refused a new file, for `reason`
+    FolderRefusesReplacing,    // error: the folder of the file `path` refused the new file that
+                               // would replace it, for `reason`
+    MissionSavedWithoutCopy,   // warning: the mission is saved, its copy `path` is not
+    CampaignSavedWithoutCopy,  // warning: the same for a campaign
+    MissionSavedCopyKept,      // warning: the mission is saved, its differing copy `path` kept
+    CampaignSavedCopyKept,     // warning: the same for a campaign
+    MissionSavedCopyReadOnly,  // warning: the mission is saved, its read-only copy `path` kept
+    CampaignSavedCopyReadOnly, // warning: the same for a campaign
 };
 
 struct SaveMessage {
@@ -56,13 +60,18 @@ struct SaveResult {
     std::string path;         // saved: the file written, as the user chose it (UTF-8)
 };
 
-// True when the file name ends in ".english", exact case, as the game's own files do.
+// True when the file name ends in ".english", in any letter case.
 bool HasEnglishExtension(const std::string& path);
 
-// The name of the ".german" copy of `path`: an ".english" ending replaced by ".german";
-// otherwise the file name cut at its first ".eng" (exact case) and followed by ".german".
-// Nothing when the file name holds no ".eng".
+// The name of the ".german" copy of `path`: an ".english" ending replaced by ".german" in the
+// same letter case (".ENGLISH" by ".GERMAN"); otherwise the file name cut at its first ".eng"
+// (exact case) and followed by ".german". Nothing when the file name holds neither.
 std::optional<std::string> GermanCopyPath(const std::string& path);
+
+// The file that `path` names as Windows, where the game runs, finds files: `path` itself when
+// it exists, else a file in its folder whose name differs from its name only in letter case
+// (`THIEF.german` for `Thief.german`), else `path`.
+std::string AsNamedOnDisk(const std::string& path, FileStore& files);
 
 // Whether saving a file that was opened, not made here, should write its ".german" copy too:
 // only when the copy holds the same bytes as the file, so that a translated copy is not

@@ -10,6 +10,8 @@
 #include "ui/campaign/CampaignFinished.h"
 #include "ui/campaign/ViewCampaignSource.h"
 #include "ui/platform/FileOpening.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Texts.h"
 #include "ui/preview/PreviewBox.h"
 #include "ui/wizard/AdvancedAIOptions.h"
 #include "ui/wizard/FifthBox.h"
@@ -20,6 +22,7 @@
 #include "ui/wizard/ThirdBox.h"
 #include "ui/wizard/ViewSourceBox.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace vornask {
@@ -30,6 +33,17 @@ template <class Window, class... Arguments>
 Window& Made(std::unique_ptr<Window>& window, Arguments&... arguments) {
     if (!window)
         window = std::make_unique<Window>(arguments...);
+    return *window;
+}
+
+// A window of the mission, made as above; closing it asks first when work would be lost.
+template <class Window>
+Window& MadeMissionWindow(std::unique_ptr<Window>& window, AppWindows& owner) {
+    if (!window) {
+        window = std::make_unique<Window>(owner);
+        TPageFrame& frame = *window;
+        frame.GuardClosing([&owner, &frame] { return owner.MayAbandonMission(frame); });
+    }
     return *window;
 }
 
@@ -45,34 +59,34 @@ AppWindows::AppWindows() : startBox_(std::make_unique<TStartBox>(*this)) {}
 AppWindows::~AppWindows() = default;
 
 TFirstBox& AppWindows::FirstBox() const {
-    return Made(firstBox_, Owner(*this));
+    return MadeMissionWindow(firstBox_, Owner(*this));
 }
 TSecondBox& AppWindows::SecondBox() const {
-    return Made(secondBox_, Owner(*this));
+    return MadeMissionWindow(secondBox_, Owner(*this));
 }
 TThirdBox& AppWindows::ThirdBox() const {
-    return Made(thirdBox_, Owner(*this));
+    return MadeMissionWindow(thirdBox_, Owner(*this));
 }
 THelpBox& AppWindows::HelpBox() const {
     return Made(helpBox_);
 }
 TFourthBox& AppWindows::FourthBox() const {
-    return Made(fourthBox_, Owner(*this));
+    return MadeMissionWindow(fourthBox_, Owner(*this));
 }
 TAdvancedAIOptions& AppWindows::AdvancedAIOptions() const {
     return Made(advancedAIOptions_, Owner(*this));
 }
 TFifthBox& AppWindows::FifthBox() const {
-    return Made(fifthBox_, Owner(*this));
+    return MadeMissionWindow(fifthBox_, Owner(*this));
 }
 TCampaignBox& AppWindows::CampaignBox() const {
     return Made(campaignBox_, Owner(*this));
 }
 TSixthBox& AppWindows::SixthBox() const {
-    return Made(sixthBox_, Owner(*this));
+    return MadeMissionWindow(sixthBox_, Owner(*this));
 }
 TViewSourceBox& AppWindows::ViewSourceBox() const {
-    return Made(viewSourceBox_, Owner(*this));
+    return MadeMissionWindow(viewSourceBox_, Owner(*this));
 }
 TAskTitleBox& AppWindows::AskTitleBox() const {
     return Made(askTitleBox_);
@@ -132,7 +146,23 @@ void AppWindows::OpenFile(const QString& path) {
 
 void AppWindows::RunMissionWizard() {
     StartMission();
-    FirstBox().exec();
+    FirstBox().OpenFromPrevious();
+}
+
+bool AppWindows::MissionHoldsTyping() const {
+    // A page never made holds nothing typed.
+    const TWizardPage* const pages[] = {secondBox_.get(), thirdBox_.get(), fourthBox_.get(),
+                                        fifthBox_.get(), sixthBox_.get()};
+    return std::any_of(std::begin(pages), std::end(pages),
+                       [](const TWizardPage* page) { return page && page->HoldsTyping(); }) ||
+           AdvancedValuesChanged() ||
+           (viewSourceBox_ && viewSourceBox_->isVisible() && viewSourceBox_->Edited());
+}
+
+bool AppWindows::MayAbandonMission(QWidget& page) {
+    return !MissionHoldsTyping() ||
+           AskQuestion(&page, Texts::tr("Abandon this mission? What you typed is lost."), false) ==
+               Answer::Yes;
 }
 
 QString AppWindows::DialogFolder() const {

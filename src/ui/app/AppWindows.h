@@ -54,9 +54,13 @@ public:
     int OpenNext(QWidget& from) override;
     void CloseMissionWizard() override;
     void RunMissionWizard() override;
+    bool MayAbandonMission(QWidget& page) override;
     QString DialogFolder() const override;
 
 private:
+    // Whether the mission's windows hold anything typed since it started.
+    bool MissionHoldsTyping() const;
+
     // The windows, destroyed in the reverse order. Making all of them at start-up was most of
     // the start-up's time and memory; one made on first use is what it would have been, as a
     // window shows the run's values when it opens. So a window is a value of the run made when

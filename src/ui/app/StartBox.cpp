@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -60,6 +61,29 @@ QLabel* SmallLabel(const char* objectName, const QString& text) {
     return label;
 }
 
+// Shows its text on one line, the middle left out when it is too long: a long path keeps its
+// start and its file name in sight. The label's text stays whole, and its size does not follow
+// it.
+class ElidedLabel : public QLabel {
+public:
+    QSize sizeHint() const override {
+        const QFontMetrics metrics = fontMetrics();
+        // As high as a line is drawn, which can be a pixel more than the font's height.
+        return {metrics.averageCharWidth() * 20,
+                metrics.boundingRect(QStringLiteral("Xg")).height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect room = contentsRect();
+        painter.drawText(room, Qt::AlignCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
+    }
+};
+
 void CentreOnScreen(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
@@ -85,8 +109,8 @@ TStartBox::TStartBox(AppWindows& windows)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* buttons = new QVBoxLayout(panel);
-    buttons->setContentsMargins(20, 14, 20, 14);
-    buttons->setSpacing(8);
+    buttons->setContentsMargins(20, 10, 20, 10);
+    buttons->setSpacing(6);
     connect(AddButton(buttons, "Button5", tr("New Campaign")), &QPushButton::clicked, this,
             &TStartBox::GoCampaign);
     connect(AddButton(buttons, "Button1", tr("New Mission")), &QPushButton::clicked, this,
@@ -107,6 +131,12 @@ TStartBox::TStartBox(AppWindows& windows)
         Qt::AlignRight);
     layout->addStretch();
     layout->addWidget(panel, 0, Qt::AlignHCenter);
+    savedLabel_ = new ElidedLabel;
+    savedLabel_->setObjectName(QStringLiteral("SavedLabel"));
+    QFont small = savedLabel_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    savedLabel_->setFont(small);
+    layout->addWidget(savedLabel_);
     layout->addStretch();
     layout->addWidget(SmallLabel("CreditLabel", tr("Written by the VORNASK Creator developers")), 0,
                       Qt::AlignHCenter);
@@ -116,22 +146,39 @@ TStartBox::TStartBox(AppWindows& windows)
     CentreOnScreen(*this);
 }
 
+void TStartBox::Act(const std::function<void()>& action) {
+    savedLabel_->clear();
+    savedLabel_->setToolTip(QString());
+    windows_.ForgetLastSavedFile();
+    action();
+    const QString& saved = windows_.LastSavedFile();
+    if (saved.isEmpty())
+        return;
+    savedLabel_->setText(tr("Saved %1").arg(saved));
+    savedLabel_->setToolTip(saved);
+}
+
 void TStartBox::GoCampaign() {
-    windows_.CampaignBox().OpenFromStart();
+    Act([this] { windows_.CampaignBox().OpenFromStart(); });
 }
 
 void TStartBox::BeginCreating() {
-    windows_.StartMission();
-    windows_.FirstBox().exec();
+    Act([this] {
+        windows_.StartMission();
+        windows_.FirstBox().OpenFromPrevious();
+    });
 }
 
 void TStartBox::OpenFile() {
-    if (const std::optional<QString> path = ChooseFile(openDialog1_.get(windows_.DialogFolder())))
-        windows_.OpenFile(*path);
+    Act([this] {
+        if (const std::optional<QString> path =
+                ChooseFile(openDialog1_.get(windows_.DialogFolder())))
+            windows_.OpenFile(*path);
+    });
 }
 
 void TStartBox::GoToHelp() {
-    windows_.HelpBox().OpenOver(*this);
+    Act([this] { windows_.HelpBox().OpenOver(*this); });
 }
 
 void TStartBox::CloseApp() {

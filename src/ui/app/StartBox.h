@@ -5,7 +5,10 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <string>
+
+class QLabel;
 
 namespace vornask {
 
@@ -44,9 +47,13 @@ protected:
 
 private:
     void TakeInstallDir(const vornask::InstallDirLookup& lookup);
+    // Runs what a button does. The file saved last is named under the buttons until the next
+    // action, so that the user sees that a save happened and where it went.
+    void Act(const std::function<void()>& action);
 
     vornask::AppWindows& windows_;
     vornask::InstallDirSearch gameSearch_;
+    QLabel* savedLabel_;
     // Made at the first "Open", in the folder the mission save dialog starts in.
     vornask::KeptFileDialog openDialog1_;
 };

@@ -86,8 +86,11 @@ void TCampaignFinished::CloseCampaign() {
 SaveResult TCampaignFinished::SaveCampaignFile() {
     DialogSaveUser user(this, saveDialog1_.get());
     DiskFileStore files;
-    return SaveBytesToFile(fileToSave_.Bytes(), duplicate_->isChecked(), SaveSide::Campaign, user,
-                           files);
+    const SaveResult result = SaveBytesToFile(fileToSave_.Bytes(), duplicate_->isChecked(),
+                                              SaveSide::Campaign, user, files);
+    if (result.saved)
+        windows_.SetSavedCampaignFile(QString::fromStdString(result.path));
+    return result;
 }
 
 void TCampaignFinished::done(int result) {

@@ -8,6 +8,7 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/Texts.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +34,30 @@ Control* NamedWithHint(Control* control, const QString& name, const QString& hin
 }
 
 } // namespace
+
+QStringList ShownValues(const QWidget& window) {
+    QStringList values;
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    // Editable combo boxes and spin boxes show their values in edit boxes of their own.
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        // A window standing over this one as its child (the preview) holds no value of it.
+        if (control->window() != &window)
+            continue;
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            values << edit->text();
+        else if (const auto* text = qobject_cast<const QPlainTextEdit*>(control))
+            values << text->toPlainText();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            values << flag(button->isCheckable() && button->isChecked());
+        else if (const auto* box = qobject_cast<const QComboBox*>(control);
+                 box && !box->isEditable())
+            values << box->currentText();
+        else if (const auto* list = qobject_cast<const QListWidget*>(control))
+            for (int row = 0; row < list->count(); ++row)
+                values << flag(list->item(row)->checkState() == Qt::Checked);
+    }
+    return values;
+}
 
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows) {
     return rowHeight * rows + 2 * area.frameWidth() + 8;

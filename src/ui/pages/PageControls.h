@@ -57,6 +57,10 @@ void KeepOpenOnEscape(QWidget& window);
 // it is saved behind a tag (HoldsSectionStart).
 bool SpaceLinesStartingSections(QPlainTextEdit& box, bool firstLineBehindTag);
 
+// What the input controls inside `window` show, in a fixed order: the texts of its edit
+// boxes, the states of its check boxes and check-lists, the choice of each list-only combo box.
+QStringList ShownValues(const QWidget& window);
+
 // The height a list or memo needs to show `rows` rows of `rowHeight` pixels.
 int RowsHeight(const QAbstractScrollArea& area, int rowHeight, int rows);
 

@@ -3,8 +3,9 @@
 #include "ui/pages/PageControls.h"
 #include "ui/platform/Texts.h"
 
+#include <QCloseEvent>
 #include <QFrame>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -62,13 +63,14 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
     });
 
     content_ = new QVBoxLayout;
-    auto* okRow = new QHBoxLayout;
-    okRow->addStretch();
-    okRow->addWidget(okButton_);
-    okRow->addStretch();
+    // "OK" in the middle; "< Back", where a page has it, at the left.
+    buttonRow_ = new QGridLayout;
+    buttonRow_->addWidget(okButton_, 0, 1, Qt::AlignHCenter);
+    buttonRow_->setColumnStretch(0, 1);
+    buttonRow_->setColumnStretch(2, 1);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addLayout(content_, 1);
-    panelLayout->addLayout(okRow);
+    panelLayout->addLayout(buttonRow_);
 
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(kSideMargin, 6, kSideMargin, kSideMargin);
@@ -80,8 +82,43 @@ TPageFrame::TPageFrame(const QString& objectName, const QString& caption, const 
 
 int TPageFrame::OpenFromPrevious(QWidget* previous) {
     previous_ = previous;
+    if (backButton_)
+        backButton_->setEnabled(previous != nullptr);
     Activated();
-    return exec();
+    int result = exec();
+    while (result == ShowAgain)
+        result = exec();
+    return result;
+}
+
+// Hiding a dialog ends its modal run, so the page hidden by the next one ends its run as its
+// "OK" handling returns, whatever follows: it is run again instead, with no activation.
+void TPageFrame::ReturnFrom(int nextPageResult) {
+    if (nextPageResult != WentBack)
+        return;
+    KeepOpenAfterOk();
+    done(ShowAgain);
+}
+
+void TPageFrame::AddBackButton() {
+    backButton_ = new QPushButton(tr("< &Back"), okButton_->parentWidget());
+    backButton_->setObjectName(QStringLiteral("BackButton"));
+    backButton_->setFixedSize(ButtonSize(*backButton_, QSize(75, 25)));
+    buttonRow_->addWidget(backButton_, 0, 0, Qt::AlignLeft);
+    // The empty column on the right as wide, so that "OK" stays in the middle.
+    buttonRow_->setColumnMinimumWidth(2, backButton_->width());
+    // Made after "OK", it follows it in the tab order: a page without a first box to open in
+    // opens on "OK", as it did before there was a "< Back".
+    connect(backButton_, &QPushButton::clicked, this, [this] { done(WentBack); });
+}
+
+void TPageFrame::closeEvent(QCloseEvent* event) {
+    // A hidden page is closed by the program, never by the user.
+    if (isVisible() && mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void TPageFrame::HidePrevious() {

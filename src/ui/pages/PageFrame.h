@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -31,13 +33,19 @@ public:
     TPageFrame(const QString& objectName, const QString& caption, const QString& heading,
                vornask::OnEscape escape = vornask::OnEscape::KeepOpen);
 
+    // What a page's modal run gives back when the user went back to the page before.
+    static constexpr int WentBack = 2;
+
     QPushButton* okButton() const { return okButton_; }
     QLabel* headingLabel() const { return heading_; }
 
     // Shows the page as the next one of a chain opened from `previous` (if any): its
-    // activation handler runs first, then the page runs modally until it closes. Coming back
-    // to a page from a window shown over it is no activation.
+    // activation handler runs first, then the page runs modally until it closes, giving
+    // `WentBack` when the user went back. Coming back to a page from a window shown over it
+    // is no activation.
     int OpenFromPrevious(QWidget* previous = nullptr);
+    // Asked before the user's close (its close control, Alt+F4) ends the page: false keeps it.
+    void GuardClosing(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
 protected:
     // The page's activation handler (`ClosePrevious` on the wizard pages).
@@ -47,6 +55,13 @@ protected:
     virtual void OkPressed() {}
     // The user went back to the page from a question its "OK" asked: the page stays.
     void KeepOpenAfterOk() { keepOpen_ = true; }
+    // Handles what the page opened by "OK" gave back: after `WentBack` this page shows again
+    // as it was left, ready for another "OK". Only for a page run by `OpenFromPrevious`.
+    void ReturnFrom(int nextPageResult);
+    // Gives the page "< Back" (Alt+B) beside its "OK": it ends the page with `WentBack`. It can
+    // be pressed only while the page was opened from another one.
+    void AddBackButton();
+    void closeEvent(QCloseEvent* event) override;
 
     // The panel's content area, above the "OK" button.
     QVBoxLayout* content() const { return content_; }
@@ -60,9 +75,15 @@ protected:
     void LetGrow();
 
 private:
+    // What a page's modal run gives back to be run again, as it was left.
+    static constexpr int ShowAgain = 3;
+
     QLabel* heading_;
     QVBoxLayout* content_;
     QWidget* previous_ = nullptr;
     QPushButton* okButton_;
+    QPushButton* backButton_ = nullptr;
+    QGridLayout* buttonRow_;
     bool keepOpen_ = false;
+    std::function<bool()> mayClose_;
 };

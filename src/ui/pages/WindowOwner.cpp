@@ -11,6 +11,8 @@ void WindowOwner::StartMission(const MissionSettings& start, const QString& file
     for (int side = kFirstOpponent; side <= kLastOpponent; ++side)
         if (start.opponent(side).enabled)
             mission_.advancedOf(side) = start.advancedOf(side);
+    advancedAtStart_ = mission_.advanced;
+    ++missionsStarted_;
 }
 
 } // namespace vornask

@@ -11,6 +11,7 @@
 #include "core/text/LostCharacters.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 
 class QWidget;
@@ -48,9 +49,18 @@ public:
     // for them.
     void StartMission(const MissionSettings& start = {}, const QString& file = {},
                       std::optional<MissionDocument> document = std::nullopt);
+    // Counts the missions started: a page shows a mission's start values once, when it first
+    // opens in that mission, and what was left in it when it opens again.
+    int MissionsStarted() const { return missionsStarted_; }
+    // Whether the advanced dialog changed a value since the mission started.
+    bool AdvancedValuesChanged() const { return mission_.advanced != advancedAtStart_; }
     // The file the mission of this wizard run was saved as; empty until it is saved.
     const QString& SavedMissionFile() const { return savedMissionFile_; }
-    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = file; }
+    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = lastSavedFile_ = file; }
+    // The file saved last, a mission's or a campaign guide; empty when forgotten.
+    const QString& LastSavedFile() const { return lastSavedFile_; }
+    void SetSavedCampaignFile(const QString& file) { lastSavedFile_ = file; }
+    void ForgetLastSavedFile() { lastSavedFile_.clear(); }
     // The campaign guide file the campaign editor's values came from; empty for a new one.
     const QString& CampaignFile() const { return campaignFile_; }
     const CampaignDocument* OpenedCampaign() const {
@@ -70,6 +80,9 @@ public:
     virtual void CloseMissionWizard() = 0;
     // Runs the mission wizard from its welcome page, for a new mission.
     virtual void RunMissionWizard() = 0;
+    // Whether the user's close of the mission window `page` may end the mission: when
+    // anything was typed since it started, only after a "Yes" to abandoning it.
+    virtual bool MayAbandonMission(QWidget& page) = 0;
     // The folder the file dialogs start in: the game's installation directory followed by
     // "D\", as a local folder.
     virtual QString DialogFolder() const = 0;
@@ -90,9 +103,12 @@ private:
     MissionSettings mission_;
     CampaignSettings campaign_;
     MissionSettings startingMission_;
+    int missionsStarted_ = 0;
+    std::array<AdvancedValues, kOpponentCount> advancedAtStart_;
     QString missionFile_;
     std::optional<MissionDocument> openedMission_;
     QString savedMissionFile_;
+    QString lastSavedFile_;
     QString campaignFile_;
     std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;

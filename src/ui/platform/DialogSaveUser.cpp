@@ -50,6 +50,11 @@ QString DialogSaveUser::Text(const SaveMessage& message) {
         return tr("%1 is read-only.").arg(path);
     case SaveMessageKind::FolderRefusesNewFiles:
         return tr("The folder %1 does not allow new files: %2").arg(path, reason);
+    case SaveMessageKind::FolderRefusesReplacing:
+        return tr("%1 was not saved: its folder does not allow new files (%2). Saving safely "
+                  "writes a new file beside it and renames it over the old one, so the folder "
+                  "must allow new files.")
+            .arg(path, reason);
     case SaveMessageKind::MissionSavedWithoutCopy:
         return tr("The mission was saved, but its German copy could not be written: %1: %2")
             .arg(path, reason);
@@ -60,6 +65,14 @@ QString DialogSaveUser::Text(const SaveMessage& message) {
         return tr("The mission was saved; its German copy %1 was left as it was.").arg(path);
     case SaveMessageKind::CampaignSavedCopyKept:
         return tr("The campaign was saved; its German copy %1 was left as it was.").arg(path);
+    case SaveMessageKind::MissionSavedCopyReadOnly:
+        return tr("The mission was saved, but its German copy %1 was not written: it is "
+                  "read-only.")
+            .arg(path);
+    case SaveMessageKind::CampaignSavedCopyReadOnly:
+        return tr("The campaign was saved, but its German copy %1 was not written: it is "
+                  "read-only.")
+            .arg(path);
     }
     return {};
 }

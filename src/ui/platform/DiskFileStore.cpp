@@ -291,6 +291,15 @@ bool DiskFileStore::ReadOnly(const std::string& path) {
 #endif
 }
 
+std::vector<std::string> DiskFileStore::NamesInFolderOf(const std::string& path) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(FolderOf(Native(path)), error), end; !error && entry != end;
+         entry.increment(error))
+        names.push_back(Utf8(entry->path().filename()));
+    return names;
+}
+
 TemporaryFile DiskFileStore::WriteTemporary(const std::string& target, const std::string& bytes) {
     std::error_code error;
     const std::optional<fs::path> destination = Destination(target, error);

@@ -28,6 +28,7 @@ public:
     bool Differs(const std::string& path, const std::string& bytes) override;
     bool SameBytes(const std::string& first, const std::string& second) override;
     bool ReadOnly(const std::string& path) override;
+    std::vector<std::string> NamesInFolderOf(const std::string& path) override;
     TemporaryFile WriteTemporary(const std::string& target, const std::string& bytes) override;
     std::optional<StoreError> Rename(const std::string& temporary,
                                      const std::string& target) override;

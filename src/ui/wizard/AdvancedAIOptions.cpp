@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace vornask {
 namespace {
@@ -50,6 +52,30 @@ public:
         return IsAdvancedValue(ToAnsi(input)) ? Acceptable : Invalid;
     }
 };
+
+// The step an arrow key (without Alt or Ctrl, which open the list and complete) or the wheel
+// asks of a value box: +1 down, -1 up, 0 for any other event.
+int StepAskedBy(const QEvent& event) {
+    if (event.type() == QEvent::Wheel) {
+        const int delta = static_cast<const QWheelEvent&>(event).angleDelta().y();
+        return delta > 0 ? -1 : delta < 0 ? 1 : 0;
+    }
+    if (event.type() != QEvent::KeyPress)
+        return 0;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return 0;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        return -1;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        return 1;
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
@@ -147,6 +173,8 @@ void TAdvancedAIOptions::ConnectHandlers() {
     // Clicks and arrow keys alike select an option; only the selected one is shown.
     connect(optionList_, &QListWidget::itemSelectionChanged, this, &TAdvancedAIOptions::PutValues);
     connect(valueBox_, &QComboBox::editTextChanged, this, &TAdvancedAIOptions::SaveValue);
+    // The box's own stepping would start from its first item, not from the value shown.
+    valueBox_->installEventFilter(this);
     connect(valueBox_->lineEdit(), &QLineEdit::inputRejected, this,
             &TAdvancedAIOptions::RefuseTypedValue);
     connect(abilityBox_, &TComboBox98::Changed, this,
@@ -245,6 +273,27 @@ void TAdvancedAIOptions::SaveValue() {
     if (option && *option != kAbilityOption && side)
         windows_.Mission().advancedOf(*side).*(AdvancedOptions()[*option].slot) =
             ToAnsi(valueBox_->currentText());
+}
+
+bool TAdvancedAIOptions::eventFilter(QObject* watched, QEvent* event) {
+    const int step = watched == valueBox_ ? StepAskedBy(*event) : 0;
+    if (step == 0)
+        return TPageFrame::eventFilter(watched, event);
+    StepValue(step);
+    return true;
+}
+
+void TAdvancedAIOptions::StepValue(int step) {
+    const std::optional<int> option = SelectedOption();
+    if (!option || *option == kAbilityOption)
+        return;
+    const std::optional<std::size_t> reached =
+        SteppedValue(AdvancedOptions()[*option].values, ToAnsi(valueBox_->currentText()), step);
+    if (!reached)
+        return;
+    const int index = static_cast<int>(*reached);
+    valueBox_->setCurrentIndex(index);
+    valueBox_->setEditText(valueBox_->itemText(index)); // also when that item was current
 }
 
 // The key did nothing: say why where the user looks, without a message to click away.

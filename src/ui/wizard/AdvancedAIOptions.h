@@ -43,6 +43,8 @@ public:
 
 protected:
     void Activated() override { ChangeLabel(); }
+    // The arrow keys and the wheel in the value box step from the value shown.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -61,6 +63,8 @@ private:
     // What the edited opponent holds for `option`; nothing before the players page said which.
     std::string StoredValue(int option) const;
     void RefuseTypedValue();
+    // Shows the offered value one `step` (+1 down, -1 up) from the value shown, if any.
+    void StepValue(int step);
 
     vornask::WindowOwner& windows_;
     std::optional<int> editedSide_;

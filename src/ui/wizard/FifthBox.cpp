@@ -110,6 +110,10 @@ void TFifthBox::ResetToDefaults() {
     UpdateStuff();
 }
 
+bool TFifthBox::HoldsTyping() const {
+    return ShownInThisMission() && windows().Mission().events != windows().StartingMission().events;
+}
+
 QWidget* TFifthBox::FirstInput() const {
     return eventBox_;
 }

@@ -32,6 +32,8 @@ public:
     void UpdateStuff();
     void SaveHeadingValue();
     void SaveTextValue();
+    // The messages typed, in any of the events: the boxes show only one of them.
+    bool HoldsTyping() const override;
 
 protected:
     QWidget* FirstInput() const override;

@@ -48,5 +48,5 @@ TFirstBox::TFirstBox(WindowOwner& windows)
 }
 
 void TFirstBox::NextBox() {
-    windows_.OpenNext(*this);
+    ReturnFrom(windows_.OpenNext(*this));
 }

@@ -9,6 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 // Global T-classes: Qt reports "TViewSourceBox", not "vornask::TViewSourceBox".
@@ -42,8 +43,13 @@ QPushButton* TViewSourceBox::AddPreviewButton() {
 
 int TViewSourceBox::Edit(const std::vector<std::string>& lines, SaveLines save) {
     SetMemoLines(*sourceBox_, lines);
+    sourceBox_->document()->setModified(false);
     save_ = std::move(save);
     return exec();
+}
+
+bool TViewSourceBox::Edited() const {
+    return sourceBox_->document()->isModified();
 }
 
 // Characters typed here that the game's text cannot hold are named first; "Cancel" goes back

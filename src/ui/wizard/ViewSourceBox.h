@@ -31,6 +31,8 @@ public:
     // to `save`.
     int Edit(const std::vector<std::string>& lines, SaveLines save);
     void SaveIt();
+    // Whether the text shown was edited since `Edit` showed it.
+    bool Edited() const;
 
     QFileDialog& SaveDialog1() const { return saveDialog1_.get(); }
     // The folder the save dialog opens in; the finish page sets it when it opens, which makes

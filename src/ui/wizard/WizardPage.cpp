@@ -8,13 +8,21 @@ using namespace vornask;
 
 TWizardPage::TWizardPage(WindowOwner& windows, const QString& objectName, const QString& caption,
                          const QString& heading)
-    : TPageFrame(objectName, caption, heading), windows_(windows) {}
+    : TPageFrame(objectName, caption, heading), windows_(windows) {
+    AddBackButton();
+}
 
+// Shown again in the same mission (after "< Back" and "OK"), the page keeps what was left in
+// it.
 void TWizardPage::ClosePrevious() {
     HidePrevious();
+    if (ShownInThisMission())
+        return;
+    shownInMission_ = windows_.MissionsStarted();
     ResetToDefaults();
-    // Every pass through the wizard starts in the page's first box, never on its "OK" (the
-    // first key typed would press it) nor where the last pass left the focus.
+    startValues_ = ShownValues(*this);
+    // Every mission starts in the page's first box, never on its "OK" (the first key typed
+    // would press it) nor where the last mission left the focus.
     if (QWidget* first = FirstInput())
         FocusAsTabWould(*first);
 }
@@ -25,5 +33,13 @@ void TWizardPage::GoToNext() {
         return;
     }
     StoreValues();
-    windows_.OpenNext(*this);
+    ReturnFrom(windows_.OpenNext(*this));
+}
+
+bool TWizardPage::ShownInThisMission() const {
+    return shownInMission_ == windows_.MissionsStarted();
+}
+
+bool TWizardPage::HoldsTyping() const {
+    return ShownInThisMission() && ShownValues(*this) != startValues_;
 }

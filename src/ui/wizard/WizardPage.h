@@ -1,9 +1,12 @@
-// A page of the mission wizard. Opened from the page before, it hides that page and shows the
-// values the mission starts with: a new mission's defaults, or an opened file's values; its
-// "OK" stores what it shows into the run's mission and opens the next page.
+// A page of the mission wizard. Opened from the page before, it hides that page; the first time
+// in a mission it shows the values the mission starts with (a new mission's defaults, or an
+// opened file's values), later what was left in it. Its "OK" stores what it shows into the run's
+// mission and opens the next page; its "< Back" returns to the page before.
 #pragma once
 
 #include "ui/pages/PageFrame.h"
+
+#include <QStringList>
 
 namespace vornask {
 
@@ -20,6 +23,8 @@ public:
     void ClosePrevious();
     virtual void GoToNext();
     virtual void ResetToDefaults() = 0;
+    // Whether the page holds anything the user typed since the mission started.
+    virtual bool HoldsTyping() const;
 
 protected:
     void Activated() override { ClosePrevious(); }
@@ -35,7 +40,11 @@ protected:
     virtual void StoreValues() {}
 
     vornask::WindowOwner& windows() const { return windows_; }
+    // Whether the page opened in the mission being made.
+    bool ShownInThisMission() const;
 
 private:
     vornask::WindowOwner& windows_;
+    int shownInMission_ = -1; // the count of missions started when it last showed a start
+    QStringList startValues_; // the values its controls showed then
 };
