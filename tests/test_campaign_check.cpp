@@ -2,36 +2,17 @@
 // read, or never see marked done.
 #include "core/campaign/CampaignCheck.h"
 
+#include "MadeUpFolder.h"
+
 #include <QTest>
 #include <map>
 
 using namespace vornask;
+using vornask::test::MadeUpFolder;
 using Kind = CampaignFindingKind;
 using Findings = std::vector<CampaignFinding>;
 
 namespace {
-
-// A folder in memory that counts how often it is listed and each file read.
-class MadeUpFolder : public MissionFolder {
-public:
-    explicit MadeUpFolder(std::map<std::string, FolderFile> files) : files_(std::move(files)) {}
-    std::vector<std::string> Names() override {
-        ++listings;
-        std::vector<std::string> names;
-        for (const auto& entry : files_)
-            names.push_back(entry.first);
-        return names;
-    }
-    FolderFile Read(const std::string& name) override {
-        ++reads[name];
-        return files_.at(name);
-    }
-    int listings = 0;
-    std::map<std::string, int> reads;
-
-private:
-    std::map<std::string, FolderFile> files_;
-};
 
 // A mission file whose success section ends with `doneLine`.
 FolderFile Mission(const std::string& doneLine) {

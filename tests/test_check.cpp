@@ -1,6 +1,7 @@
 // The check of missions and guides as the game reads them, over folders in memory: each finding
 // on a file of our own with its line, and none on any file the writers write.
 #include "GeneratedSettings.h"
+#include "MadeUpFolder.h"
 #include "core/check/FileCheck.h"
 #include "core/check/GameVocabulary.h"
 #include "core/mission/HeaderKeys.h"
@@ -13,32 +14,10 @@
 #include <map>
 
 using namespace vornask;
+using vornask::test::MadeUpFolder;
 using Kind = FindingKind;
 
 namespace {
-
-// A folder in memory that counts how often it is listed.
-class MadeUpFolder : public MissionFolder {
-public:
-    MadeUpFolder() = default;
-    explicit MadeUpFolder(std::map<std::string, std::string> files) {
-        for (auto& [name, bytes] : files)
-            files_[name] = {std::move(bytes), {}};
-    }
-    void Put(const std::string& name, FolderFile file) { files_[name] = std::move(file); }
-    std::vector<std::string> Names() override {
-        ++listings;
-        std::vector<std::string> names;
-        for (const auto& entry : files_)
-            names.push_back(entry.first);
-        return names;
-    }
-    FolderFile Read(const std::string& name) override { return files_.at(name); }
-    int listings = 0;
-
-private:
-    std::map<std::string, FolderFile> files_;
-};
 
 // A finding as one line of text, so that a failed comparison shows what differs.
 QString Described(const Finding& f) {
@@ -117,8 +96,8 @@ std::string MissionWith(std::size_t line, const std::string& text) {
 
 // Folders that hold the mission's next missions: one beside it, one in the game's folder.
 struct Folders {
-    MadeUpFolder beside{{{"Island2.english", "[Header]\r\n"}}};
-    MadeUpFolder game{{{"OWN.ENGLISH", "[Header]\r\n"}}};
+    MadeUpFolder beside{{{"Island2.english", {"[Header]\r\n", {}}}}};
+    MadeUpFolder game{{{"OWN.ENGLISH", {"[Header]\r\n", {}}}}};
     CheckFolders Both() { return {beside, &game}; }
 };
 
@@ -318,7 +297,7 @@ private slots:
     // said to be there.
     void aGuidesMissionsInTheGamesFolder() {
         MadeUpFolder beside;
-        MadeUpFolder game({{"Own.english", MissionWith(9, "ai2Color = cyan")}});
+        MadeUpFolder game({{"Own.english", {MissionWith(9, "ai2Color = cyan"), {}}}});
         const std::string guide =
             Joined({"[Overview]", "$Checked=1 Own,MissionBegin,Own,{DoneOwn},1"});
         const FileCheck check = CheckGuide(guide, {beside, &game});

@@ -2,7 +2,7 @@
 // TryAgain", or a tag that starts a line, "<$Config,Done{mission.fileName}=1>".
 #pragma once
 
-#include "core/check/FileCheck.h"
+#include "core/check/Finding.h"
 
 #include <optional>
 #include <string_view>
