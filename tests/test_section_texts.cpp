@@ -3,7 +3,9 @@
 // commands, comments, other sections and the header kept byte for byte.
 #include "GeneratedSettings.h"
 #include "WorkedExample.h"
+#include "core/campaign/CampaignDocument.h"
 #include "core/campaign/CampaignReader.h"
+#include "core/mission/MissionDocument.h"
 #include "core/mission/MissionReader.h"
 #include "core/text/FileKind.h"
 #include "core/text/SectionText.h"
@@ -19,6 +21,7 @@ namespace {
 
 using testing::CampaignBytes;
 using testing::MissionBytes;
+using Lines = std::vector<std::string>;
 
 std::string DataFile(const char* name) {
     QFile file(QStringLiteral(VORNASK_TEST_DATA "/") + QLatin1String(name));
@@ -153,6 +156,22 @@ private slots:
         CampaignSettings c = WorkedExampleCampaign();
         c.CampaignText = {"", "Welcome"};
         QCOMPARE(ReadCampaignFile(CampaignBytes(c)).settings.CampaignText, c.CampaignText);
+        // Typed over an intro on its tag's line, and over a story there.
+        const CampaignFileReading guide = ReadCampaignFile(
+            "title = \"G\"\r\n[Overview]\r\n<h2>G</h2>\r\n<p>Old\r\n\r\n[END]\r\n");
+        for (const Lines& typed : {Lines{"", "Welcome"}, Lines{" ", "Welcome"}}) {
+            c = guide.settings;
+            c.CampaignText = typed;
+            QCOMPARE(
+                ReadCampaignFile(SaveIntoDocument(guide.document, c).Bytes()).settings.CampaignText,
+                typed);
+        }
+        const MissionFileReading opened = ReadMissionFile(DataFile("Nimbus.english"));
+        s = opened.settings;
+        s.entryBox.BackgroundStoryBox = "\r\nSecond line";
+        QCOMPARE(ReadMissionFile(SaveIntoDocument(opened.document, s).Bytes())
+                     .settings.entryBox.BackgroundStoryBox,
+                 s.entryBox.BackgroundStoryBox);
     }
 
     // The message of an opponent that took no part is not shown; enabled, what is typed for

@@ -433,8 +433,14 @@ std::string SectionTextSaver::TaggedText(const std::string& text) const {
     const TextPiece& first = span.pieces.front();
     const std::string_view line = document_.Line(first.line);
     switch (span.tag) {
-    case TextSpan::Tag::Inline:
-        return std::string(line.substr(first.begin, span.shownBegin - first.begin)) + text;
+    case TextSpan::Tag::Inline: {
+        std::string written(line.substr(first.begin, span.shownBegin - first.begin));
+        // Where the tag alone on its line is a form of its own, a blank first line behind it
+        // would read as that form and be lost: it goes on the line below.
+        if (places_.rules.tagOnOwnLine && !text.empty() && IsBlank(FirstLineOf(text)))
+            written += "\r\n";
+        return written + text;
+    }
     case TextSpan::Tag::OwnLine:
         return std::string(line.substr(first.begin, first.end - first.begin)) +
                (text.empty() ? "" : "\r\n" + text);
