@@ -110,10 +110,10 @@ void Click(QWidget* window, const QString& objectName) {
     button->click();
 }
 
-void CloseAbandoning(QWidget* page) {
-    ModalDriver abandon; // asked only when something was typed
-    abandon.Answer(QMessageBox::Yes);
-    page->close();
+void CloseDroppingWork(QWidget* window) {
+    ModalDriver drop; // asked only when there is work to lose
+    drop.Answer(QMessageBox::Yes);
+    window->close();
 }
 
 QWidget* TopLevel(const QString& objectName) {

@@ -70,8 +70,9 @@ void Pick(QWidget* window, const QString& comboName, const QString& item);
 
 // Clicks the button named `objectName` inside `window` (which must exist).
 void Click(QWidget* window, const QString& objectName);
-// Closes the mission page `page`, answering "Yes" when asked whether to abandon what was typed.
-void CloseAbandoning(QWidget* page);
+// Closes `window` as its close control does, answering "Yes" when asked whether to drop the
+// work not saved (a mission's, a campaign's).
+void CloseDroppingWork(QWidget* window);
 // The top-level window named `objectName`.
 QWidget* TopLevel(const QString& objectName);
 

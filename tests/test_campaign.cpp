@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 #include <array>
@@ -323,7 +324,9 @@ private slots:
             QVERIFY(driver.Done() && editor->isVisible());
             for (int k = 2; k < typed.size(); ++k)
                 QVERIFY(PopUp(editor, 2, "Delete"));
-            driver.Answer(QMessageBox::Ok).When("CampaignFinished", [](QWidget* w) { w->close(); });
+            driver.Answer(QMessageBox::Ok).When("CampaignFinished", [](QWidget* w) {
+                CloseDroppingWork(w);
+            });
             Click(editor, "Button5");
             Click(editor, "Button1");
         });
@@ -474,7 +477,9 @@ private slots:
         const std::string installDir = std::exchange(windows_->StartBox().InstallDir, {});
         InEditor(driver, [&](QWidget* editor) {
             QCOMPARE(AddOffering(editor, "Near", "Near"), QStringLiteral("Near"));
-            driver.Answer(QMessageBox::Ok).When("CampaignFinished", [](QWidget* w) { w->close(); });
+            driver.Answer(QMessageBox::Ok).When("CampaignFinished", [](QWidget* w) {
+                CloseDroppingWork(w);
+            });
             Click(editor, "Button5");
             Click(editor, "Button1"); // with nothing to look in, and nothing to ask
         });
@@ -722,6 +727,29 @@ private slots:
             QCOMPARE(SeenOnClosing(editor), question);
             QVERIFY(!editor->isVisible());
         });
+        // "Open" over work not saved, which the guide would replace with its undo history.
+        const QString path = folder_ + "/Other.english";
+        Write(path, "title = \"Other\"\r\n[Overview]\r\n<h2>O</h2>\r\n<p>Hi\r\n");
+        InEditor(driver, [&](QWidget* editor) {
+            auto* header = Find<QLineEdit>(editor, "CampaignHeader");
+            header->setText("Changed");
+            driver.ChooseFile("OpenDialog2", path).PressReturn(QMessageBox::No);
+            Click(editor, "OpenButton");
+            QCOMPARE(header->text(), QStringLiteral("Changed"));
+            driver.ChooseFile("OpenDialog2", path).Answer(QMessageBox::Yes);
+            Click(editor, "OpenButton");
+            QCOMPARE(header->text(), QStringLiteral("O"));
+        });
+        QCOMPARE(driver.Seen().filter("MessageBox"), question + question);
+        // The source window after the editor holds the campaign not yet saved.
+        QWidget* source = ToTheSourceWindow(driver, [](QWidget* editor) {
+            Find<QLineEdit>(editor, "CampaignHeader")->setText("Changed");
+        });
+        QCOMPARE(SeenOnClosing(source, true), question);
+        QVERIFY(source->isVisible());
+        QCOMPARE(SeenOnClosing(source), question);
+        QVERIFY(!source->isVisible());
+        SetCheck(TopLevel("CampaignFinished"), "ViewSource", false);
     }
 
     // "Browse", a name typed in the file dialog and Return pressed while its completion list
@@ -1078,7 +1106,7 @@ private slots:
                     QVERIFY(asked);
                 });
                 if (answer == QMessageBox::Yes)
-                    driver.When("CampaignFinished", [](QWidget* w) { w->close(); });
+                    driver.When("CampaignFinished", [](QWidget* w) { CloseDroppingWork(w); });
                 Click(editor, "Button1");
                 if (answer == QMessageBox::No) {
                     QVERIFY(editor->isVisible());
@@ -1090,6 +1118,35 @@ private slots:
             QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
         }
         QCOMPARE(windows_->Campaign().CampaignText, (Lines{" [Chapter One]", "Welcome"}));
+        // An opened intro whose first line follows "<p>" on its line is read by the game as
+        // text: saved unchanged, nothing is asked.
+        const QString path = folder_ + "/Chapters.english";
+        const QByteArray guide = "title = \"G\"\r\n[Overview]\r\n<h2>G</h2>\r\n"
+                                 "<p>[Chapter One]\r\nWelcome\r\n\r\n"
+                                 "$Checked=1 A,MissionBegin,a,{Donea},1\r\n";
+        Write(path, guide);
+        ModalDriver driver;
+        InOpenedGuide(driver, path, [&](QWidget* editor) {
+            QCOMPARE(Find<QPlainTextEdit>(editor, "CampaignText")->toPlainText(),
+                     QStringLiteral("[Chapter One]\nWelcome"));
+            driver.When("CampaignFinished", [](QWidget* w) { CloseDroppingWork(w); });
+            // The question about "[" would be answered "No", keeping the editor; "Save anyway?"
+            // (the mission's file is nowhere) "Yes".
+            QString asked;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    const bool aboutSections = box->text().contains("starts with \"[\"");
+                    if (aboutSections)
+                        asked = box->text();
+                    box->button(aboutSections ? QMessageBox::No : QMessageBox::Yes)->click();
+                }
+            });
+            watch.start(10);
+            Click(editor, "Button1");
+            QCOMPARE(asked, QString());
+        });
+        QCOMPARE(GuideAsSaved(), guide);
     }
 
     void savingWithTheDuplicateFromNewCampaignToBothFiles() {
@@ -1146,6 +1203,23 @@ private slots:
             Click(editor, "Button1");
         });
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+        // With work in it, only after "Yes" to the question; "No", the default, keeps it.
+        bool keptOpen = false;
+        InEditor(driver, [&](QWidget* editor) {
+            Find<QLineEdit>(editor, "TitleBox")->setText("Typed");
+            driver.When("CampaignFinished", [](QWidget* finished) { finished->close(); })
+                .PressReturn(QMessageBox::No)
+                .When("CampaignFinished",
+                      [&keptOpen](QWidget* finished) {
+                          keptOpen = finished->isVisible();
+                          finished->close();
+                      })
+                .Answer(QMessageBox::Yes);
+            Click(editor, "Button1");
+        });
+        QVERIFY(keptOpen);
+        QCOMPARE(driver.Seen().filter("MessageBox").last(), kQuestion + "Close without saving?");
+        QVERIFY(!TopLevel("CampaignBox")->isVisible());
     }
 
     // Return neither replaces the guide nor gives up saving: "No" is the default answer.
@@ -1234,6 +1308,9 @@ private slots:
         QVERIFY(!source->isVisible());
         QCOMPARE(FileBytes(dir.filePath("Guide1.english")), Bytes(edited));
         QCOMPARE(FileBytes(dir.filePath("Guide1.german")), Bytes(edited));
+        // Saved after the editor had closed, and named then.
+        QCOMPARE(Find<QLabel>(&windows_->StartBox(), "SavedLabel")->text(),
+                 "Saved " + QDir::toNativeSeparators(dir.filePath("Guide1.english")));
         SetCheck(TopLevel("CampaignFinished"), "ViewSource", false);
     }
 };

@@ -2,6 +2,7 @@
 #include "ModalDriver.h"
 #include "core/mission/MissionReader.h"
 #include "core/mission/MissionWriter.h"
+#include "core/text/FileText.h"
 #include "core/text/TextLines.h"
 #include "ui/app/AppWindows.h"
 #include "ui/app/StartBox.h"
@@ -229,6 +230,27 @@ private slots:
         QVERIFY(again.Done());
         QCOMPARE(again.Seen().last(),
                  QString("MessageBox:%1:Sure you don't want to save?").arg(QMessageBox::Question));
+    }
+
+    // A file too large to be opened again is refused before the save dialog, and the page stays
+    // with the mission, to go back and shorten it.
+    void aFileTooLargeToOpenAgainKeepsThePage() {
+        windows_->Mission().entryBox.BackgroundStoryBox =
+            std::string(kMaxReadableFileBytes + 1, 'x');
+        ModalDriver driver;
+        bool keptOpen = false;
+        driver.When("SixthBox", [](QWidget* page) { Click(page, "Button1"); })
+            .Answer(QMessageBox::Ok)
+            .When("SixthBox", [&keptOpen](QWidget* page) {
+                keptOpen = true;
+                page->close();
+            });
+        windows_->SixthBox().OpenFromPrevious();
+        QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
+        QVERIFY(driver.Seen().at(1).contains("The file is not saved, as this program could not "
+                                             "open it again"));
+        QVERIFY(keptOpen);
+        QVERIFY(QDir(folder_).isEmpty());
     }
 
     void failedWriteIsReportedAndTheDialogComesBack() {

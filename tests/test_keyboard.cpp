@@ -258,7 +258,7 @@ private slots:
             .Answer(QMessageBox::Ok)
             .When("FirstBox", [](QWidget* w) { w->close(); })
             .CancelFile("OpenDialog2")
-            .When("CampaignFinished", [](QWidget* w) { w->close(); });
+            .When("CampaignFinished", [](QWidget* w) { CloseDroppingWork(w); });
         Click(&windows_->StartBox(), "Button5");
         QVERIFY(driver.Done());
         QCOMPARE(driver.Seen(),

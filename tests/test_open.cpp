@@ -622,6 +622,7 @@ private slots:
                       Click(w, "OpenButton");
                   })
             .ChooseFile("OpenDialog2", guide)
+            .Answer(QMessageBox::Yes) // "Close without saving?": "Typed" goes
             .When("CampaignBox", [](QWidget* w) {
                 QCOMPARE(Find<QLineEdit>(w, "TitleBox")->text().toStdString(),
                          WorkedExampleCampaign().title);

@@ -101,7 +101,7 @@ void OnOpenedPage(AppWindows& windows, const QString& file, const QString& page,
         });
     driver.When(page, [&onPage](QWidget* w) {
         onPage(w);
-        CloseAbandoning(w);
+        CloseDroppingWork(w);
     });
     windows.OpenFile(file);
     QVERIFY2(driver.Done(), qPrintable(driver.Seen().join(',')));
@@ -289,7 +289,7 @@ private slots:
             QTRY_COMPARE(Drawn(), QStringLiteral("Defeat!\nLost."));
             source->moveCursor(QTextCursor::Start);
             QTRY_VERIFY(Drawn().startsWith(QStringLiteral("The game shows nothing here")));
-            CloseAbandoning(view);
+            CloseDroppingWork(view);
         });
         OnOpenedPage(*windows_, kRulesFile, "SixthBox", [&driver](QWidget* page) {
             Find<QCheckBox>(page, "EditSourceCheck")->setChecked(true);

@@ -110,6 +110,12 @@ struct SectionTextPlaces {
     std::optional<TextSpan> text;
     // Where a text the section lacks goes: below the heading and quote block.
     std::size_t NewTextLine() const;
+    // Whether a text saved here has its first line behind a tag on that line, where it cannot
+    // start a section: where the rules put the tag on a line of its own, only when the text
+    // read was written that way.
+    bool FirstLineBehindTag() const {
+        return !rules.tagOnOwnLine || (text && text->tag == TextSpan::Tag::Inline);
+    }
 };
 
 // The texts as the boxes show them (control characters as "?"), and their places.

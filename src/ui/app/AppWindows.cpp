@@ -47,6 +47,18 @@ Window& MadeMissionWindow(std::unique_ptr<Window>& window, AppWindows& owner) {
     return *window;
 }
 
+// A window of the campaign that follows its editor, made as above; closing it asks first when
+// the campaign holds work not saved.
+template <class Window>
+Window& MadeCampaignWindow(std::unique_ptr<Window>& window, AppWindows& owner) {
+    if (!window) {
+        window = std::make_unique<Window>(owner);
+        TPageFrame& frame = *window;
+        frame.GuardClosing([&owner, &frame] { return owner.MayDropCampaign(frame); });
+    }
+    return *window;
+}
+
 // The windows take their owner as one whose values they change.
 AppWindows& Owner(const AppWindows& windows) {
     return const_cast<AppWindows&>(windows);
@@ -92,10 +104,10 @@ TAskTitleBox& AppWindows::AskTitleBox() const {
     return Made(askTitleBox_);
 }
 TCampaignFinished& AppWindows::CampaignFinished() const {
-    return Made(campaignFinished_, Owner(*this));
+    return MadeCampaignWindow(campaignFinished_, Owner(*this));
 }
 TViewCampaignSource& AppWindows::ViewCampaignSource() const {
-    return Made(viewCampaignSource_, Owner(*this));
+    return MadeCampaignWindow(viewCampaignSource_, Owner(*this));
 }
 TPreviewBox& AppWindows::PreviewBox() {
     return Made(previewBox_);
@@ -163,6 +175,18 @@ bool AppWindows::MayAbandonMission(QWidget& page) {
     return !MissionHoldsTyping() ||
            AskQuestion(&page, Texts::tr("Abandon this mission? What you typed is lost."), false) ==
                Answer::Yes;
+}
+
+bool AppWindows::MayDropCampaign(QWidget& window) {
+    const bool unsaved =
+        (campaignBox_ && campaignBox_->HoldsUnsavedWork()) ||
+        (viewCampaignSource_ && viewCampaignSource_->isVisible() && viewCampaignSource_->Edited());
+    return !unsaved ||
+           AskQuestion(&window, Texts::tr("Close without saving?"), false) == Answer::Yes;
+}
+
+void AppWindows::ShowSaved(const QString& file) {
+    startBox_->ShowSaved(file);
 }
 
 QString AppWindows::DialogFolder() const {

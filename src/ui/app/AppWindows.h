@@ -55,6 +55,10 @@ public:
     void CloseMissionWizard() override;
     void RunMissionWizard() override;
     bool MayAbandonMission(QWidget& page) override;
+    void ShowSaved(const QString& file) override;
+    // Whether the user's close of `window`, a campaign window after the editor, may drop the
+    // campaign: when it holds work not saved, only after a "Yes".
+    bool MayDropCampaign(QWidget& window);
     QString DialogFolder() const override;
 
 private:

@@ -147,15 +147,13 @@ TStartBox::TStartBox(AppWindows& windows)
 }
 
 void TStartBox::Act(const std::function<void()>& action) {
-    savedLabel_->clear();
-    savedLabel_->setToolTip(QString());
-    windows_.ForgetLastSavedFile();
+    ShowSaved(QString());
     action();
-    const QString& saved = windows_.LastSavedFile();
-    if (saved.isEmpty())
-        return;
-    savedLabel_->setText(tr("Saved %1").arg(saved));
-    savedLabel_->setToolTip(saved);
+}
+
+void TStartBox::ShowSaved(const QString& file) {
+    savedLabel_->setText(file.isEmpty() ? QString() : tr("Saved %1").arg(file));
+    savedLabel_->setToolTip(file);
 }
 
 void TStartBox::GoCampaign() {

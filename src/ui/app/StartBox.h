@@ -35,6 +35,9 @@ public:
     void OpenFile();
     void GoToHelp();
     void CloseApp();
+    // Names `file` under the buttons as the file saved last, until the next button is pressed;
+    // nothing when it is empty.
+    void ShowSaved(const QString& file);
 
     // The search for the installation directory, which the window starts when it is first
     // shown or activated and which sets InstallDir and GamePrefix when it ends: whoever needs
@@ -47,8 +50,7 @@ protected:
 
 private:
     void TakeInstallDir(const vornask::InstallDirLookup& lookup);
-    // Runs what a button does. The file saved last is named under the buttons until the next
-    // action, so that the user sees that a save happened and where it went.
+    // Runs what a button does, after taking away the name of the file saved before.
     void Act(const std::function<void()>& action);
 
     vornask::AppWindows& windows_;

@@ -419,8 +419,12 @@ void TCampaignBox::OpenCampaign() {
         return;
     // A mission file has no [Overview]: the reader refuses it.
     CampaignFileReading reading = ReadCampaignFile(file->bytes, file->decoding);
-    if (AcceptReading(this, *path, reading.report))
-        ShowCampaign(reading, *path);
+    if (!AcceptReading(this, *path, reading.report))
+        return;
+    // The guide replaces the campaign and its undo history: unsaved work goes only on "Yes".
+    if (HoldsUnsavedWork() && AskQuestion(this, tr("Close without saving?"), false) != Answer::Yes)
+        return;
+    ShowCampaign(reading, *path);
 }
 
 void TCampaignBox::ChangeMainNode() {
@@ -682,7 +686,8 @@ void TCampaignBox::CheckCampaign() {
 }
 
 void TCampaignBox::SaveIt() {
-    if (!SpaceLinesStartingSections(*campaignText_, false))
+    const CampaignDocument* guide = windows_.OpenedCampaign();
+    if (!SpaceLinesStartingSections(*campaignText_, guide && guide->intro.FirstLineBehindTag()))
         return;
     const std::optional<FileCheck> check = FindProblems();
     if (check && (check->refusal || check->Count() > 0) &&

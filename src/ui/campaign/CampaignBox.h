@@ -62,6 +62,9 @@ public:
     // "Open": replaces the campaign being edited by a guide file's, as "New Campaign" would.
     void OpenCampaign();
 
+    // Whether the campaign holds work not saved: edits since it started or was saved.
+    bool HoldsUnsavedWork() const;
+
 protected:
     // Closed by the user (its close control, Alt+F4) while it holds work not saved: asks first.
     void closeEvent(QCloseEvent* event) override;
@@ -84,7 +87,6 @@ private:
     void ShowCampaign(const vornask::CampaignFileReading& opened, const QString& path);
     // A campaign starts: nothing to undo, nothing unsaved.
     void StartHistory();
-    bool HoldsUnsavedWork() const;
     // "Add" for the mission file `file`: the title prompt, offering the file's own title when
     // it can be read, else its name, then the mission last in the campaign; whether it was
     // added (not when the prompt was cancelled).

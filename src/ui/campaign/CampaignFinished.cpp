@@ -72,6 +72,8 @@ void TCampaignFinished::SaveCampaign() {
         });
     else if (AcceptSaving(this, fileToSave_.Bytes(), FileKind::CampaignGuide))
         SaveCampaignFile(); // the source view checks the text it is given back itself
+    else
+        KeepOpenAfterOk(); // the campaign stays, to be shortened
 }
 
 TextDocument TCampaignFinished::CampaignFileToSave() const {

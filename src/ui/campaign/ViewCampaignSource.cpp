@@ -36,10 +36,15 @@ TViewCampaignSource::TViewCampaignSource(WindowOwner& windows)
 
 void TViewCampaignSource::Edit(const std::vector<std::string>& lines, SaveLines save) {
     SetMemoLines(*sourceBox_, lines);
+    sourceBox_->document()->setModified(false);
     save_ = std::move(save);
     show();
     raise();
     activateWindow();
+}
+
+bool TViewCampaignSource::Edited() const {
+    return sourceBox_->document()->isModified();
 }
 
 void TViewCampaignSource::SaveIt() {
@@ -53,7 +58,7 @@ void TViewCampaignSource::SaveIt() {
     // Given up after a failed write: the text stays here so "OK" can be pressed again.
     if (result.writeFailed && !result.saved)
         return;
-    close();
+    hide(); // not a close: that would ask about dropping what was just saved
 }
 
 void TViewCampaignSource::AddPreviewButton(WindowOwner& windows) {

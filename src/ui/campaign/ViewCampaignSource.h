@@ -22,6 +22,9 @@ class TViewCampaignSource : public TPageFrame {
 public:
     explicit TViewCampaignSource(vornask::WindowOwner& windows);
 
+    // Whether the text was changed since it was shown.
+    bool Edited() const;
+
     using SaveLines = std::function<vornask::SaveResult(const std::vector<std::string>& edited)>;
 
     // Shown by the finish window, filled with `lines` then and only then: switching to another

@@ -56,11 +56,11 @@ public:
     bool AdvancedValuesChanged() const { return mission_.advanced != advancedAtStart_; }
     // The file the mission of this wizard run was saved as; empty until it is saved.
     const QString& SavedMissionFile() const { return savedMissionFile_; }
-    void SetSavedMissionFile(const QString& file) { savedMissionFile_ = lastSavedFile_ = file; }
-    // The file saved last, a mission's or a campaign guide; empty when forgotten.
-    const QString& LastSavedFile() const { return lastSavedFile_; }
-    void SetSavedCampaignFile(const QString& file) { lastSavedFile_ = file; }
-    void ForgetLastSavedFile() { lastSavedFile_.clear(); }
+    void SetSavedMissionFile(const QString& file) {
+        savedMissionFile_ = file;
+        ShowSaved(file);
+    }
+    void SetSavedCampaignFile(const QString& file) { ShowSaved(file); }
     // The campaign guide file the campaign editor's values came from; empty for a new one.
     const QString& CampaignFile() const { return campaignFile_; }
     const CampaignDocument* OpenedCampaign() const {
@@ -83,6 +83,9 @@ public:
     // Whether the user's close of the mission window `page` may end the mission: when
     // anything was typed since it started, only after a "Yes" to abandoning it.
     virtual bool MayAbandonMission(QWidget& page) = 0;
+    // Tells the user that `file` was saved, whenever that happens: a source view saves after
+    // the window that opened it has closed.
+    virtual void ShowSaved(const QString& file) = 0;
     // The folder the file dialogs start in: the game's installation directory followed by
     // "D\", as a local folder.
     virtual QString DialogFolder() const = 0;
@@ -108,7 +111,6 @@ private:
     QString missionFile_;
     std::optional<MissionDocument> openedMission_;
     QString savedMissionFile_;
-    QString lastSavedFile_;
     QString campaignFile_;
     std::optional<CampaignDocument> openedCampaign_;
     LostCharacters missionLost_;

@@ -159,8 +159,12 @@ void TSixthBox::GoToNext() {
     fileToSave_ = MissionFileToSave();
     // The source view checks the text it is given back before it is saved.
     if (!windows().Mission().finish.EditSourceCheck) {
+        // A file this program could not open again is not saved: the page stays, so that the
+        // text can be shortened ("< Back").
         if (AcceptSaving(this, fileToSave_.Bytes(), FileKind::Mission))
             SaveMissionFile();
+        else
+            KeepOpenAfterOk();
         return;
     }
     windows().ViewSourceBox().Edit(fileToSave_.LineTexts(),
