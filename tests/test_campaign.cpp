@@ -747,6 +747,8 @@ private slots:
         });
         QCOMPARE(SeenOnClosing(source, true), question);
         QVERIFY(source->isVisible());
+        QCOMPARE(SeenOnClosing(&windows_->StartBox(), true), question); // "Quit"
+        QVERIFY(windows_->StartBox().isVisible());
         QCOMPARE(SeenOnClosing(source), question);
         QVERIFY(!source->isVisible());
         SetCheck(TopLevel("CampaignFinished"), "ViewSource", false);

@@ -185,6 +185,11 @@ bool AppWindows::MayDropCampaign(QWidget& window) {
            AskQuestion(&window, Texts::tr("Close without saving?"), false) == Answer::Yes;
 }
 
+bool AppWindows::MayQuit() {
+    return !(viewCampaignSource_ && viewCampaignSource_->isVisible()) ||
+           MayDropCampaign(*viewCampaignSource_);
+}
+
 void AppWindows::ShowSaved(const QString& file) {
     startBox_->ShowSaved(file);
 }

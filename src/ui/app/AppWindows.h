@@ -59,6 +59,9 @@ public:
     // Whether the user's close of `window`, a campaign window after the editor, may drop the
     // campaign: when it holds work not saved, only after a "Yes".
     bool MayDropCampaign(QWidget& window);
+    // Whether the program may end: the campaign's source view, the one window that may stay
+    // open beside the start window, holds a guide not saved only until "Yes" to dropping it.
+    bool MayQuit();
     QString DialogFolder() const override;
 
 private:

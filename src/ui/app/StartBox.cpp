@@ -8,6 +8,7 @@
 #include "ui/platform/MessageBoxes.h"
 #include "ui/wizard/FirstBox.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
@@ -181,6 +182,14 @@ void TStartBox::GoToHelp() {
 
 void TStartBox::CloseApp() {
     close();
+}
+
+void TStartBox::closeEvent(QCloseEvent* event) {
+    if (!windows_.MayQuit()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TStartBox::TakeInstallDir(const InstallDirLookup& lookup) {

@@ -45,6 +45,8 @@ public:
     vornask::InstallDirSearch& GameSearch() { return gameSearch_; }
 
 protected:
+    // Quitting while the campaign's source view holds a guide not yet saved asks first.
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
