@@ -36,25 +36,15 @@ Window& Made(std::unique_ptr<Window>& window, Arguments&... arguments) {
     return *window;
 }
 
-// A window of the mission, made as above; closing it asks first when work would be lost.
+// A window made as above whose close by the user asks `owner` first (`mayClose`): whether the
+// work it would drop may go.
 template <class Window>
-Window& MadeMissionWindow(std::unique_ptr<Window>& window, AppWindows& owner) {
+Window& MadeGuarded(std::unique_ptr<Window>& window, AppWindows& owner,
+                    bool (AppWindows::*mayClose)(QWidget&)) {
     if (!window) {
         window = std::make_unique<Window>(owner);
         TPageFrame& frame = *window;
-        frame.GuardClosing([&owner, &frame] { return owner.MayAbandonMission(frame); });
-    }
-    return *window;
-}
-
-// A window of the campaign that follows its editor, made as above; closing it asks first when
-// the campaign holds work not saved.
-template <class Window>
-Window& MadeCampaignWindow(std::unique_ptr<Window>& window, AppWindows& owner) {
-    if (!window) {
-        window = std::make_unique<Window>(owner);
-        TPageFrame& frame = *window;
-        frame.GuardClosing([&owner, &frame] { return owner.MayDropCampaign(frame); });
+        frame.GuardClosing([&owner, &frame, mayClose] { return (owner.*mayClose)(frame); });
     }
     return *window;
 }
@@ -71,43 +61,43 @@ AppWindows::AppWindows() : startBox_(std::make_unique<TStartBox>(*this)) {}
 AppWindows::~AppWindows() = default;
 
 TFirstBox& AppWindows::FirstBox() const {
-    return MadeMissionWindow(firstBox_, Owner(*this));
+    return MadeGuarded(firstBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TSecondBox& AppWindows::SecondBox() const {
-    return MadeMissionWindow(secondBox_, Owner(*this));
+    return MadeGuarded(secondBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TThirdBox& AppWindows::ThirdBox() const {
-    return MadeMissionWindow(thirdBox_, Owner(*this));
+    return MadeGuarded(thirdBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 THelpBox& AppWindows::HelpBox() const {
     return Made(helpBox_);
 }
 TFourthBox& AppWindows::FourthBox() const {
-    return MadeMissionWindow(fourthBox_, Owner(*this));
+    return MadeGuarded(fourthBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TAdvancedAIOptions& AppWindows::AdvancedAIOptions() const {
     return Made(advancedAIOptions_, Owner(*this));
 }
 TFifthBox& AppWindows::FifthBox() const {
-    return MadeMissionWindow(fifthBox_, Owner(*this));
+    return MadeGuarded(fifthBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TCampaignBox& AppWindows::CampaignBox() const {
     return Made(campaignBox_, Owner(*this));
 }
 TSixthBox& AppWindows::SixthBox() const {
-    return MadeMissionWindow(sixthBox_, Owner(*this));
+    return MadeGuarded(sixthBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TViewSourceBox& AppWindows::ViewSourceBox() const {
-    return MadeMissionWindow(viewSourceBox_, Owner(*this));
+    return MadeGuarded(viewSourceBox_, Owner(*this), &AppWindows::MayAbandonMission);
 }
 TAskTitleBox& AppWindows::AskTitleBox() const {
     return Made(askTitleBox_);
 }
 TCampaignFinished& AppWindows::CampaignFinished() const {
-    return MadeCampaignWindow(campaignFinished_, Owner(*this));
+    return MadeGuarded(campaignFinished_, Owner(*this), &AppWindows::MayDropCampaign);
 }
 TViewCampaignSource& AppWindows::ViewCampaignSource() const {
-    return MadeCampaignWindow(viewCampaignSource_, Owner(*this));
+    return MadeGuarded(viewCampaignSource_, Owner(*this), &AppWindows::MayDropCampaign);
 }
 TPreviewBox& AppWindows::PreviewBox() {
     return Made(previewBox_);
