@@ -50,6 +50,17 @@ ModalDriver& ModalDriver::OnMessageBox(std::function<void(QMessageBox*)> action)
     return *this;
 }
 
+ModalDriver& ModalDriver::CloseNoThenYes(const QString& objectName, bool& keptOpen) {
+    return When(objectName, [](QWidget* w) { w->close(); })
+        .PressReturn(QMessageBox::No)
+        .When(objectName,
+              [&keptOpen](QWidget* w) {
+                  keptOpen = w->isVisible();
+                  w->close();
+              })
+        .Answer(QMessageBox::Yes);
+}
+
 ModalDriver& ModalDriver::ChooseFile(const QString& objectName, const QString& path) {
     return When(objectName, [path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);

@@ -34,6 +34,10 @@ public:
     ModalDriver& PressReturn(int standardButton);
     // Runs `action` on the next message box (to look at its buttons before answering it).
     ModalDriver& OnMessageBox(std::function<void(QMessageBox*)> action);
+    // Closes the window named `objectName`, answers the question that follows with Return
+    // (which must be "No"), then closes it again and answers "Yes". Whether "No" kept it open
+    // goes to `keptOpen`.
+    ModalDriver& CloseNoThenYes(const QString& objectName, bool& keptOpen);
     // Types `path` into the next file dialog and accepts it.
     ModalDriver& ChooseFile(const QString& objectName, const QString& path);
     // Cancels the next file dialog.

@@ -387,14 +387,7 @@ private slots:
             Child<QCheckBox>(page, "EditSourceCheck")->setChecked(true);
             Click(page, "Button1");
         });
-        driver.When("ViewSourceBox", [](QWidget* view) { view->close(); })
-            .PressReturn(QMessageBox::No)
-            .When("ViewSourceBox",
-                  [&keptOpen](QWidget* view) {
-                      keptOpen = view->isVisible();
-                      view->close();
-                  })
-            .Answer(QMessageBox::Yes);
+        driver.CloseNoThenYes("ViewSourceBox", keptOpen);
         windows_->SixthBox().OpenFromPrevious();
         QVERIFY(driver.Done());
         QVERIFY(keptOpen);

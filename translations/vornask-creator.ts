@@ -1133,9 +1133,5 @@ directory as the executable.</source>
         <source>Abandon this mission? What you typed is lost.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Close without saving?</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 </TS>

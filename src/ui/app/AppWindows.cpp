@@ -171,8 +171,7 @@ bool AppWindows::MayDropCampaign(QWidget& window) {
     const bool unsaved =
         (campaignBox_ && campaignBox_->HoldsUnsavedWork()) ||
         (viewCampaignSource_ && viewCampaignSource_->isVisible() && viewCampaignSource_->Edited());
-    return !unsaved ||
-           AskQuestion(&window, Texts::tr("Close without saving?"), false) == Answer::Yes;
+    return !unsaved || AgreesToDropCampaign(window);
 }
 
 bool AppWindows::MayQuit() {

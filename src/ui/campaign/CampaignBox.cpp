@@ -168,6 +168,10 @@ constexpr int kFindingsShown = 12;
 
 } // namespace
 
+bool AgreesToDropCampaign(QWidget& window) {
+    return AskQuestion(&window, TCampaignBox::tr("Close without saving?"), false) == Answer::Yes;
+}
+
 } // namespace vornask
 
 // Global T-classes: Qt reports "TCampaignBox", not "vornask::TCampaignBox".
@@ -402,8 +406,7 @@ bool TCampaignBox::HoldsUnsavedWork() const {
 
 void TCampaignBox::closeEvent(QCloseEvent* event) {
     // Closed by the program (after saving, or by the finish window) it asks nothing.
-    if (event->spontaneous() && HoldsUnsavedWork() &&
-        AskQuestion(this, tr("Close without saving?"), false) != Answer::Yes) {
+    if (event->spontaneous() && HoldsUnsavedWork() && !AgreesToDropCampaign(*this)) {
         event->ignore();
         return;
     }
@@ -422,7 +425,7 @@ void TCampaignBox::OpenCampaign() {
     if (!AcceptReading(this, *path, reading.report))
         return;
     // The guide replaces the campaign and its undo history: unsaved work goes only on "Yes".
-    if (HoldsUnsavedWork() && AskQuestion(this, tr("Close without saving?"), false) != Answer::Yes)
+    if (HoldsUnsavedWork() && !AgreesToDropCampaign(*this))
         return;
     ShowCampaign(reading, *path);
 }

@@ -29,6 +29,10 @@ struct FileCheck;
 struct CampaignFileReading;
 class LostCharacters;
 
+// Whether the user lets a campaign's work not saved go: "Close without saving?" over `window`,
+// "No" the default.
+bool AgreesToDropCampaign(QWidget& window);
+
 } // namespace vornask
 
 // The campaign tree editor: title, intro, "Sequential" and the ordered rows of the campaign
